@@ -1,0 +1,16 @@
+#include "core/fatal_error.h"
+
+namespace {
+FatalErrorHandler g_handler = nullptr;
+}
+
+FatalErrorHandler SetFatalErrorHandler(FatalErrorHandler handler) {
+    FatalErrorHandler previous = g_handler;
+    g_handler = handler;
+    return previous;
+}
+
+void ShowFatalError(const char* text) {
+    if (g_handler)
+        g_handler(text);
+}

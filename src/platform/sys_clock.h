@@ -1,0 +1,7 @@
+#pragma once
+// Milliseconds since the program started, wrapping at 2^32 like the
+// original's tick counter.
+
+#include <cstdint>
+
+uint32_t GetTickCount();
