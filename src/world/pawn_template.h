@@ -1,0 +1,50 @@
+#pragma once
+// A kind of object: its animation frames (each a list of models with their
+// own transforms), its textures, and the flags the game rules test.
+
+#include <cstdint>
+#include <string>
+
+#include "core/linked_list.h"
+#include "world/transform.h"
+
+// One model drawn in one frame.
+struct FramePart {
+    std::string Label;
+    ::Transform Transform;
+    int32_t ModelRef = 0;  // index into the template's ModelRefList
+};
+
+class PawnTemplate {
+  public:
+    LinkedList<LinkedList<FramePart>> Frames;
+    LinkedList<int> ModelRefList;  // model slots of the renderer's model table
+    LinkedList<int> TextureList;   // GL texture names by material number; -1: none
+    LinkedList<std::string> FrameNames;
+
+    int32_t ID = 0;
+    int32_t BlocksCrate = 0;
+    int32_t BlocksHero = 0;
+    int32_t BlocksRock = 0;
+    int32_t WeightCrate = 0;
+    int32_t WeightHero = 0;
+    int32_t WeightRock = 0;
+    int32_t Weightless = 0;
+    int32_t Bombable = 0;
+    int32_t Sliding = 0;
+    int32_t Rolling = 0;
+    int32_t Collectable = 0;
+    int32_t Ladder = 0;
+    int32_t SpecialFlag = 0;
+
+    // Reads an animation file; false when it cannot be opened.
+    bool LoadAnimation(const char* path);
+    // Loads a JPEG texture into TextureList[index], padding with -1 up to it.
+    bool LoadTexture(const char* path, int index);
+};
+
+constexpr int kPawnTemplateSlots = 99;
+extern PawnTemplate PawnTemplates[kPawnTemplateSlots];
+
+// Fills the model table and PawnTemplates from "pawntemp.xml".
+void LoadPawnTemplates();
