@@ -1,0 +1,234 @@
+#include "game/hero_actions.h"
+
+#include "game/draw_list.h"
+#include "game/flow_state.h"
+#include "game/game_sounds.h"
+#include "game/game_state.h"
+#include "game/level_changes.h"
+#include "game/pawn_motion.h"
+#include "game/template_swap.h"
+#include "game/world_camera.h"
+#include "sound/sound_slots.h"
+#include "world/level.h"
+
+namespace {
+
+constexpr int kKeyX = 0x58;
+constexpr int kKeySpace = 0x20;
+constexpr int kKeyLeft = 0x25;
+constexpr int kKeyUp = 0x26;
+constexpr int kKeyRight = 0x27;
+constexpr int kKeyDown = 0x28;
+
+constexpr int kBombPickupFlag = 2;
+constexpr int kDestructibleId = 3;
+constexpr int kSwitchUpId = 15;
+constexpr int kSwitchDownId = 16;
+constexpr int kCheckpointId = 29;
+constexpr int kDeadlyId = 34;
+
+constexpr int kBlastedSlot = 4;
+constexpr int kGateSlotForSwitchDown = 5;
+constexpr int kSwitchUpSlot = 15;
+constexpr int kSwitchDownSlot = 16;
+constexpr int kExplosionSlot = 21;
+constexpr int kCheckpointTakenSlot = 36;
+constexpr int kGateSlotForSwitchUp = 39;
+
+bool Held(int key) { return KeyDown[key] != 0; }
+
+bool SameCell(const Pawn& a, const Pawn& b) {
+    return a.Placement.xoffset == b.Placement.xoffset && a.Placement.yoffset == b.Placement.yoffset;
+}
+
+void TakeBomb(Pawn* pickup) {
+    RemoveLevelPawn(pickup);
+    BombCount += 1;
+    PlaySlotOnce(kSoundBombCollect);
+}
+
+void TakeCheckpoint(Pawn* checkpoint) {
+    PlaySlotOnce(kSoundCheckpoint);
+    SetPawnTemplate(checkpoint, kCheckpointTakenSlot);
+    SavedPawns = LevelPawns;
+    RefreshLevelPointers();
+}
+
+// What the hero touches in his cell, first match in PickupPawns order.
+void TouchCheck() {
+    for (auto* node = PickupPawns.head; node; node = node->next) {
+        Pawn* pawn = node->data;
+        if (!SameCell(*pawn, *PlayerPawn)) continue;
+        const PawnTemplate& t = *pawn->Template;
+        if (t.SpecialFlag == kBombPickupFlag) return TakeBomb(pawn);
+        if (t.ID == kDeadlyId) return HeroDies();
+        if (t.ID == kCheckpointId) return TakeCheckpoint(pawn);
+    }
+}
+
+// Pawns near the hero check their support on this tick.
+void WakeNearbyPawns() {
+    const float x = PlayerPawn->Placement.xoffset;
+    for (auto* node = MovingPawns.head; node; node = node->next) {
+        const float px = node->data->Placement.xoffset;
+        if (x - 40.0f <= px && px <= x + 40.0f) node->data->Settled = 0;
+    }
+}
+
+void ResetToCheckpoint() {
+    PlaySlotOnce(kSoundDead);
+    HeroDead = false;
+    InputCooldown = 10;
+    RestoreSavedLevel();
+    CenterCameraOn(*PlayerPawn);
+    BombCount = 0;
+}
+
+bool InBlast(const Pawn& pawn, float x, float y) {
+    const float px = pawn.Placement.xoffset;
+    const float py = pawn.Placement.yoffset;
+    return x - 20.0f <= px && px <= x + 20.0f && y - 20.0f <= py && py <= y + 20.0f;
+}
+
+void SetOffBomb() {
+    PlaySlotOnce(kSoundExplosionFirst - 1 + ExplosionSoundIndex);
+    ExplosionSoundIndex = ExplosionSoundIndex >= 3 ? 1 : ExplosionSoundIndex + 1;
+    BombCount -= 1;
+    const float x = PlayerPawn->Placement.xoffset;
+    const float y = PlayerPawn->Placement.yoffset;
+    LevelPawns.PushBack(Pawn(&PawnTemplates[kExplosionSlot], x, y + 10.0f));
+    for (auto* node = Id3Pawns.head; node; node = node->next) {
+        if (!InBlast(*node->data, x, y)) continue;
+        SetPawnTemplate(node->data, kBlastedSlot);
+        node->data->Frame = 0;
+    }
+    InputCooldown = 10;
+    // Nothing is drawn on the tick of the blast; the draw list still points at
+    // live pawns, since only a pawn was added.
+    BuildLevelIndex();
+}
+
+void EnterExit() {
+    StopSound(&SoundEffects[MusicSlot]);
+    LoadWave(&SoundEffects[MusicSlot], "./gamedata\\sound\\finish.wav");
+    PlaySlotOnce(MusicSlot);
+    PlayerPawn->Motion.zoffset = -kCellSize;
+    PlayerPawn->Motion.yangle = 180.0f;
+    LevelFinished = true;
+    PhaseTimer.Reset(FrameStartTick);
+}
+
+// Every gate of the row beneath the switch, across the level, changes kind.
+void ThrowSwitch(Pawn* lever, int newLeverSlot, int gateSlot, bool wakeMovers) {
+    PlaySlotOnce(kSoundSwitch);
+    InputCooldown = 8;
+    SetPawnTemplate(lever, newLeverSlot);
+    const float row = lever->Placement.yoffset - kCellSize;
+    for (auto* node = GatePawns.head; node; node = node->next)
+        if (node->data->Placement.yoffset == row) SetPawnTemplate(node->data, gateSlot);
+    if (!wakeMovers) return;
+    for (auto* node = MovingPawns.head; node; node = node->next) node->data->Settled = 0;
+}
+
+void ClimbUp() {
+    PlayerPawn->Motion.yangle = 180.0f;
+    PlayerPawn->Motion.yoffset = kCellSize;
+}
+
+void UseCell() {
+    for (auto* node = CellActionPawns.head; node; node = node->next) {
+        Pawn* cell = node->data;
+        if (!SameCell(*cell, *PlayerPawn)) continue;
+        const PawnTemplate& t = *cell->Template;
+        if (t.Ladder) return ClimbUp();
+        if (t.ID == kSwitchUpId) return ThrowSwitch(cell, kSwitchDownSlot, kGateSlotForSwitchUp, true);
+        if (t.ID == kSwitchDownId)
+            return ThrowSwitch(cell, kSwitchUpSlot, kGateSlotForSwitchDown, false);
+    }
+}
+
+void PressUp() {
+    if (FinishPawn && SameCell(*FinishPawn, *PlayerPawn)) return EnterExit();
+    UseCell();
+}
+
+void PressDown() {
+    const Pawn& hero = *PlayerPawn;
+    for (auto* node = CellActionPawns.head; node; node = node->next) {
+        const Pawn& cell = *node->data;
+        if (cell.Placement.xoffset != hero.Placement.xoffset) continue;
+        const bool below = cell.Placement.yoffset == hero.Placement.yoffset - kCellSize;
+        const bool here = cell.Placement.yoffset == hero.Placement.yoffset;
+        if (below || (here && !IsSupported(PlayerPawn))) {
+            PlayerPawn->Motion.yangle = 180.0f;
+            PlayerPawn->Motion.yoffset = -kCellSize;
+            return;
+        }
+    }
+}
+
+void Walk(float yangle, int direction, float distance) {
+    PlayerPawn->Motion.yangle = yangle;
+    if (!IsBlocked(PlayerPawn, direction)) PlayerPawn->Motion.xoffset = distance;
+}
+
+// One movement key at most: a key counts only while its opposite is not held.
+void MovementKeys() {
+    if (Held(kKeyUp) && !Held(kKeyDown)) return PressUp();
+    if (Held(kKeyDown) && !Held(kKeyUp)) return PressDown();
+    if (Held(kKeyRight) && !Held(kKeyLeft)) return Walk(90.0f, kDirectionRight, kCellSize);
+    if (Held(kKeyLeft) && !Held(kKeyRight)) return Walk(270.0f, kDirectionLeft, -kCellSize);
+}
+
+// The hero's own step, between moves. Returns true when a bomb went off.
+bool HeroStep() {
+    PlayerPawn->Motion.xangle = 0.0f;
+    PlayerPawn->Motion.yangle = 0.0f;
+    PlayerPawn->Settled = 0;
+    TouchCheck();
+    WakeNearbyPawns();
+    // Once the exit is entered the hero's keys are not read again.
+    if (InputCooldown != 0 || LevelFinished) return false;
+    if (Held(kKeyX)) ResetToCheckpoint();
+    if (Held(kKeySpace) && BombCount > 0) {
+        SetOffBomb();
+        return true;
+    }
+    MovementKeys();
+    return false;
+}
+
+}  // namespace
+
+void HeroDies() {
+    if (HeroDead) return;
+    PlaySlotOnce(kSoundDead);
+    HeroDead = true;
+    PhaseTimer.Reset(FrameStartTick);
+    BombCount = 0;
+    InputCooldown = 10;
+}
+
+void HeroFallCheck() {
+    for (auto* node = PickupPawns.head; node; node = node->next) {
+        Pawn* pawn = node->data;
+        if (!SameCell(*pawn, *PlayerPawn)) continue;
+        if (pawn->Template->SpecialFlag == kBombPickupFlag) {
+            DetachPawnDuringStep(pawn);
+            BombCount += 1;
+            PlaySlotOnce(kSoundBombCollect);
+            return;
+        }
+        if (pawn->Template->ID == kDeadlyId) return HeroDies();
+    }
+}
+
+bool GameplayTick() {
+    if (!PlayerPawn) return false;
+    if (InputCooldown > 0) InputCooldown -= 1;
+    if (MoveFinished(*PlayerPawn) && HeroStep()) return true;
+    MovePawns();
+    FlushDetachedPawns();
+    if (!HeroDead) CenterCameraOn(*PlayerPawn);
+    return false;
+}
