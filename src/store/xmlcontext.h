@@ -30,6 +30,10 @@ class XmlContext {
     // The leading decimal number of the text as a double; no number gives 0.
     bool GetDouble(const char* section, const char* key, double* out);
 
+    // The data-spelled path the store was loaded from, cut to 511 characters.
+    const char* FilePath() const { return filePath_; }
+
   private:
-    std::unique_ptr<XmlDocument> document_;
+    std::unique_ptr<XmlDocument> document_;  // null only when it could not be created
+    char filePath_[512];
 };
