@@ -15,25 +15,18 @@ bool HasAtLeastChildren(pugi::xml_node parent, size_t count) {
     return false;
 }
 
-// Files written by other tools may repeat an attribute; the child then
-// belongs to the group of every value it carries, once.
-void AddToGroups(XmlNodeGroups* groups, pugi::xml_node child, const char* attributeName) {
-    for (pugi::xml_attribute a = child.first_attribute(); a; a = a.next_attribute()) {
-        if (std::strcmp(a.name(), attributeName) != 0)
-            continue;
-        std::vector<pugi::xml_node>& group = (*groups)[a.value()];
-        if (group.empty() || group.back() != child)
-            group.push_back(child);
-    }
+void AddToGroup(XmlNodeGroups* groups, pugi::xml_node child, const char* attributeName) {
+    if (pugi::xml_attribute attribute = child.attribute(attributeName))
+        (*groups)[attribute.value()].push_back(child);
 }
 
 std::unique_ptr<XmlChildIndex> BuildIndex(pugi::xml_node parent) {
     auto index = std::make_unique<XmlChildIndex>();
     for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
         if (std::strcmp(child.name(), "Section") == 0)
-            AddToGroups(&index->sections, child, "label");
+            AddToGroup(&index->sections, child, "label");
         else if (std::strcmp(child.name(), "KeyVal") == 0)
-            AddToGroups(&index->values, child, "Key");
+            AddToGroup(&index->values, child, "Key");
     }
     return index;
 }
@@ -51,8 +44,6 @@ const XmlChildIndex* XmlChildIndexCache::Find(pugi::xml_node parent) {
 }
 
 bool HasAttributeValue(pugi::xml_node node, const char* name, std::string_view value) {
-    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
-        if (std::strcmp(a.name(), name) == 0 && value == a.value())
-            return true;
-    return false;
+    pugi::xml_attribute attribute = node.attribute(name);
+    return attribute && value == attribute.value();
 }

@@ -30,5 +30,6 @@ class XmlChildIndexCache {
     std::unordered_map<const void*, std::unique_ptr<XmlChildIndex>> indexes_;
 };
 
-// True when node carries an attribute called name whose value is value.
+// True when node's attribute called name has the value value. Of a repeated
+// attribute (a file error the parser lets through) only the first counts.
 bool HasAttributeValue(pugi::xml_node node, const char* name, std::string_view value);
