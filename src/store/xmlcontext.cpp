@@ -1,6 +1,7 @@
 #include "store/xmlcontext.h"
 
 #include <cstring>
+#include <exception>
 #include <new>
 
 #include "store/bounded_string.h"
@@ -46,7 +47,7 @@ bool XmlContext::GetString(const char* section, const char* key, char* out, size
             return false;
         CopyXmlText(value, out, capacity);
         return true;
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {  // only allocation failures in the lookup tables
         return false;
     }
 }
