@@ -13,7 +13,6 @@
 namespace {
 
 constexpr size_t kPathBufferCapacity = 1024;
-constexpr size_t kFilePathCapacity = 512;
 constexpr size_t kNumberTextCapacity = 64;
 
 }  // namespace
