@@ -53,9 +53,24 @@ void WriteLevelFile() {
     file << "</Section>\n</Section>\n";
 }
 
-void BM_LevelLoad(benchmark::State& state) {
+void EnsureLevelFile() {
     static const bool written = (WriteLevelFile(), true);
     benchmark::DoNotOptimize(written);
+}
+
+// Opening and parsing alone, to tell the load from the reads.
+void BM_OpenOnly(benchmark::State& state) {
+    EnsureLevelFile();
+    for (auto _ : state) {
+        XmlContext store("bench_levels.xml");
+        int32_t count = 0;
+        benchmark::DoNotOptimize(store.GetInt("Level1\\Pawn1", "Type", &count));
+    }
+}
+BENCHMARK(BM_OpenOnly)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_LevelLoad(benchmark::State& state) {
+    EnsureLevelFile();
     char section[512];
     for (auto _ : state) {
         XmlContext store("bench_levels.xml");
