@@ -6,15 +6,35 @@
 #include <pugixml.hpp>
 
 #include <cstring>
+#include <map>
 #include <string>
+#include <unordered_map>
 
 #include "platform/sys_path.h"
 #include "store/xmlcontext.h"
 #include "world/text_numbers.h"
 
+// Child sections and values are indexed by label and key on first use, so
+// that a large level loads in linear time. The first match in document order
+// is the one indexed.
 class XmlDocument {
   public:
     pugi::xml_document dom;
+
+    pugi::xml_node Child(pugi::xml_node parent, const char* element, const char* attribute,
+                         const std::string& name) {
+        auto& children = index_[{parent.internal_object(), element}];
+        if (children.empty())
+            for (pugi::xml_node child : parent.children(element))
+                children.emplace(child.attribute(attribute).value(), child);
+        auto found = children.find(name);
+        return found == children.end() ? pugi::xml_node() : found->second;
+    }
+
+  private:
+    std::map<std::pair<pugi::xml_node_struct*, std::string>,
+             std::unordered_map<std::string, pugi::xml_node>>
+        index_;
 };
 
 XmlContext::XmlContext(const char* fileName) : document_(new XmlDocument) {
@@ -33,8 +53,8 @@ XmlContext::~XmlContext() = default;
 
 namespace {
 
-pugi::xml_node FindSection(pugi::xml_node root, const char* path) {
-    pugi::xml_node section = root.find_child_by_attribute("Section", "label", "Root");
+pugi::xml_node FindSection(XmlDocument& document, const char* path) {
+    pugi::xml_node section = document.Child(document.dom, "Section", "label", "Root");
     if (!*path || std::strcmp(path, "*") == 0)
         return section;
     std::string label;
@@ -42,7 +62,7 @@ pugi::xml_node FindSection(pugi::xml_node root, const char* path) {
         if (*c == '\\' || *c == '\0') {
             if (label.empty())
                 return pugi::xml_node();
-            section = section.find_child_by_attribute("Section", "label", label.c_str());
+            section = document.Child(section, "Section", "label", label);
             label.clear();
             if (!*c)
                 return section;
@@ -53,8 +73,10 @@ pugi::xml_node FindSection(pugi::xml_node root, const char* path) {
 }
 
 bool FindValue(XmlDocument& document, const char* section, const char* key, std::string* out) {
-    pugi::xml_node node = FindSection(document.dom, section);
-    pugi::xml_node value = node.find_child_by_attribute("KeyVal", "Key", key);
+    pugi::xml_node node = FindSection(document, section);
+    if (!node)
+        return false;
+    pugi::xml_node value = document.Child(node, "KeyVal", "Key", key);
     if (!value)
         return false;
     *out = value.text().get();
