@@ -2,6 +2,7 @@
 
 #include "world/level.h"
 
+#include <climits>
 #include <cstdio>
 
 #include "core/fatal_error.h"
@@ -62,7 +63,7 @@ void LoadLevelPawns(int level) {
     char levelSection[64];
     std::snprintf(levelSection, sizeof levelSection, "Level%d", level);
     Scratch scratch;
-    for (int i = 1; i > 0; ++i) {
+    for (int i = 1; i < INT_MAX; ++i) {
         char section[64];
         if (std::snprintf(section, sizeof section, "%s\\Pawn%d", levelSection, i) < 0)
             return;
