@@ -71,7 +71,7 @@ bool ReadPartBlock(LineSource& lines, LinkedList<FramePart>* frame) {
     FramePart part;
     if (!lines.Next(kModelRefLine, &line))
         return false;
-    part.ModelRef = ParseLeadingInt(line.c_str());
+    part.ModelRef = ParseWrappedInt(line.c_str());
     if (!lines.Next(kShortLine, &part.Label))
         return false;
     float values[kTransformValues];
