@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/check-format.sh
-scripts/build.sh build
+scripts/build.sh build -DKORVATH_BENCHMARKS=ON -DKORVATH_SANITIZE=OFF
 (cd build && ctest --output-on-failure --timeout 600)
 scripts/build.sh build/asan -DKORVATH_SANITIZE=ON -DKORVATH_BENCHMARKS=OFF
 (cd build/asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \

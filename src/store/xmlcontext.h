@@ -7,7 +7,7 @@
 // A section is named by a backslash-separated path of labels ("Level3\Pawn2");
 // "" and "*" name the root, '*' inside a path is dropped, and an empty label
 // finds nothing. Reads that find nothing return false and leave the output
-// untouched. Text is UTF-8.
+// untouched. A label or key holding a double quote finds nothing. Text is UTF-8.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,13 +23,21 @@ class XmlContext {
     XmlContext(const XmlContext&) = delete;
     XmlContext& operator=(const XmlContext&) = delete;
 
-    // Copies the value's text into out, cut to capacity - 1 characters and terminated.
+    // Copies the value's text into out, cut to capacity - 1 bytes (never inside a
+    // UTF-8 character) and terminated.
     bool GetString(const char* section, const char* key, char* out, size_t capacity);
+    // The typed reads look at the first 63 characters of the value.
     // Leading blanks, optional sign, decimal digits; wraps modulo 2^32; no digits give 0.
     bool GetInt(const char* section, const char* key, int32_t* out);
     // The leading decimal number of the text as a double; no number gives 0.
     bool GetDouble(const char* section, const char* key, double* out);
 
+    // The data-spelled path the store was loaded from, cut to 511 characters.
+    const char* FilePath() const { return filePath_; }
+
   private:
-    std::unique_ptr<XmlDocument> document_;
+    static constexpr size_t kFilePathCapacity = 512;
+
+    std::unique_ptr<XmlDocument> document_;  // null only when it could not be created
+    char filePath_[kFilePathCapacity];
 };

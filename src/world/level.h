@@ -18,10 +18,14 @@ extern LinkedList<Pawn*> CellActionPawns;
 extern LinkedList<Pawn*> PickupPawns;
 extern LinkedList<Pawn*> AnimatedPawns;
 
+// Null when the level has none; a level without a hero is a data error, and
+// after its report PlayerPawn stays null, so every user tests it first.
 extern Pawn* PlayerPawn;
 extern Pawn* FinishPawn;
 
 // Appends the pawns of level "Level<level>" of "levels.xml" to LevelPawns.
+// A "PawnTemplate" outside the table is a data error: it is reported and
+// nothing more of the level is loaded.
 void LoadLevelPawns(int level);
 
 // Rebuilds every index list and both pointers; reports a level without a hero.

@@ -41,6 +41,9 @@ class PawnTemplate {
     bool LoadAnimation(const char* path);
     // Loads a JPEG texture into TextureList[index], padding with -1 up to it.
     bool LoadTexture(const char* path, int index);
+
+    // Two or more frames: the template's pawns step through them.
+    bool IsAnimated() const { return Frames.head && Frames.head != Frames.tail; }
 };
 
 constexpr int kPawnTemplateSlots = 99;

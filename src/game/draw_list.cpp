@@ -1,0 +1,61 @@
+#include "game/draw_list.h"
+
+#include "world/level.h"
+
+LinkedList<Pawn*> DrawList;
+
+namespace {
+
+constexpr int32_t kExplosionId = 21;
+constexpr int32_t kWideViewId = 30;  // kept within a wider strip around the camera
+constexpr int32_t kFixedPawn = 1;
+
+// The view box is not centred vertically: 200 below the centre, 160 above.
+constexpr float kHalfWidth = 220.0f;
+constexpr float kWideHalfWidth = 280.0f;
+constexpr float kBelow = 200.0f;
+constexpr float kAbove = 160.0f;
+
+bool Within(float value, float low, float high) {
+    return low <= value && value <= high;
+}
+
+bool InView(const Pawn& pawn, float cx, float cy) {
+    float x = pawn.Placement.xoffset;
+    float y = pawn.Placement.yoffset;
+    if (Within(x, cx - kHalfWidth, cx + kHalfWidth) && Within(y, cy - kBelow, cy + kAbove))
+        return true;
+    return pawn.Template->ID == kWideViewId && Within(x, cx - kWideHalfWidth, cx + kWideHalfWidth);
+}
+
+// Animated or translucent pawns are drawn after the opaque still ones. A
+// negative opacity counts as translucent; exactly 0 draws nothing anyway.
+bool DrawnLate(const Pawn& pawn) {
+    float opacity = pawn.Placement.opacity;
+    return pawn.Template->IsAnimated() || (opacity != 0.0f && opacity < 100.0f);
+}
+
+void AddPawn(Pawn* pawn) {
+    if (DrawnLate(*pawn))
+        DrawList.PushBack(pawn);
+    else
+        DrawList.PushFront(pawn);
+}
+
+}  // namespace
+
+void BuildDrawList(float cameraX, float cameraY) {
+    float cx = -cameraX;
+    float cy = -cameraY;
+    DrawList.Clear();
+    for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next) {
+        Pawn& pawn = node->data;
+        if (pawn.Template->ID == kExplosionId)
+            continue;
+        if (pawn.Type == kFixedPawn || InView(pawn, cx, cy))
+            AddPawn(&pawn);
+    }
+    for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next)
+        if (node->data.Template->ID == kExplosionId)
+            DrawList.PushBack(&node->data);
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Document access beneath the store: one XML data file, parsed once and only
+// read. A file that is missing, unreadable or not well-formed is an empty
+// document, on which every lookup finds nothing.
+
+#include <pugixml.hpp>
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "store/xml_child_index.h"
+
+class XmlDocument {
+  public:
+    // Reads and parses the file at a data-spelled path ("./gamedata\levels.xml").
+    void Load(const char* dataPath);
+
+    // The document element when it is <Section label="Root">, else null.
+    pugi::xml_node RootSection() const;
+
+    // Appends to out the <Section> children of parent labelled label, in document order.
+    void AppendSections(pugi::xml_node parent, std::string_view label,
+                        std::vector<pugi::xml_node>* out);
+
+    // The first <KeyVal> child of parent whose Key is key, or null.
+    pugi::xml_node FindValue(pugi::xml_node parent, std::string_view key);
+
+  private:
+    void Parse(const char* bytes, size_t size);
+
+    pugi::xml_document document_;
+    XmlChildIndexCache index_;
+};
+
+// Copies the text content of node (all its text, in document order) into out,
+// cut to capacity - 1 bytes without splitting a UTF-8 character, and terminated.
+void CopyXmlText(pugi::xml_node node, char* out, size_t capacity);

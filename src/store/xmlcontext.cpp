@@ -1,0 +1,68 @@
+#include "store/xmlcontext.h"
+
+#include <cstring>
+#include <exception>
+#include <new>
+
+#include "store/bounded_string.h"
+#include "store/store_query.h"
+#include "store/value_text.h"
+#include "store/xml_io.h"
+#include "store/xml_select.h"
+
+namespace {
+
+constexpr size_t kPathBufferCapacity = 1024;
+constexpr size_t kNumberTextCapacity = 64;
+
+}  // namespace
+
+XmlContext::XmlContext(const char* fileName) : document_(new (std::nothrow) XmlDocument) {
+    char path[kPathBufferCapacity];
+    BoundedCopy(path, sizeof(path), "./gamedata\\");
+    BoundedAppend(path, sizeof(path), fileName ? fileName : "");
+    BoundedCopy(filePath_, sizeof(filePath_), path);
+    if (document_ == nullptr)
+        return;  // without a document every read finds nothing
+    try {
+        document_->Load(filePath_);
+    } catch (const std::bad_alloc&) {
+        document_.reset();  // a file too large to hold reads as empty
+    }
+}
+
+XmlContext::~XmlContext() = default;
+
+bool XmlContext::GetString(const char* section, const char* key, char* out, size_t capacity) {
+    if (document_ == nullptr || section == nullptr || key == nullptr)
+        return false;
+    if (out == nullptr && capacity > 0)
+        return false;
+    StoreQuery query;
+    BuildStoreQuery(section, key, &query);
+    try {
+        pugi::xml_node value = SelectValue(document_.get(), query);
+        if (!value)
+            return false;
+        CopyXmlText(value, out, capacity);
+        return true;
+    } catch (const std::exception&) {  // only allocation failures in the lookup tables
+        return false;
+    }
+}
+
+bool XmlContext::GetInt(const char* section, const char* key, int32_t* out) {
+    char text[kNumberTextCapacity];
+    if (out == nullptr || !GetString(section, key, text, sizeof(text)))
+        return false;
+    *out = ParseWrappedInt(text);
+    return true;
+}
+
+bool XmlContext::GetDouble(const char* section, const char* key, double* out) {
+    char text[kNumberTextCapacity];
+    if (out == nullptr || !GetString(section, key, text, sizeof(text)))
+        return false;
+    *out = ParseLeadingDouble(text);
+    return true;
+}

@@ -1,0 +1,182 @@
+#include "store/xmlcontext.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "store/store_files.h"
+
+namespace {
+
+class XmlContextTest : public testing::Test {
+  protected:
+    std::unique_ptr<XmlContext> Open(const std::string& bytes) {
+        files_.Write("test.xml", bytes);
+        return std::make_unique<XmlContext>("test.xml");
+    }
+    static std::optional<std::string> Read(XmlContext& store, const char* section,
+                                           const char* key) {
+        char text[512];
+        if (!store.GetString(section, key, text, sizeof(text)))
+            return std::nullopt;
+        return std::string(text);
+    }
+
+    StoreFiles files_;
+};
+
+std::string Value(const std::string& key, const std::string& text) {
+    return "<KeyVal Key=\"" + key + "\">" + text + "</KeyVal>";
+}
+
+TEST_F(XmlContextTest, SectionPathsNameSections) {
+    auto store = Open(
+        RootDocument(Value("Count", "2") + "<Section label=\"Level1\">" + Value("Name", "first") +
+                     "<Section label=\"Pawn2\">" + Value("x", "90") + "</Section></Section>" +
+                     "<Section label=\"Level 1\">" + Value("Name", "blank") + "</Section>" +
+                     "<Section label=\"\">" + Value("Name", "empty") + "</Section>"));
+    EXPECT_EQ(Read(*store, "Level*1", "Name"), "first");
+    EXPECT_EQ(Read(*store, "*Lev*el1*\\Pa*wn2", "x"), "90");
+    EXPECT_EQ(Read(*store, "Level 1", "Name"), "blank");
+    EXPECT_EQ(Read(*store, "*", "Count"), "2");
+    EXPECT_EQ(Read(*store, "", "Count"), "2");
+    EXPECT_EQ(Read(*store, "level1", "Name"), std::nullopt);
+    EXPECT_EQ(Read(*store, "Level1", "Count"), std::nullopt);
+    // An empty label names no section, not even one labelled "".
+    for (const char* path : {"Level1\\", "\\Level1", "Level1\\\\Pawn2", "**", "Level1\\*"})
+        EXPECT_EQ(Read(*store, path, "Name"), std::nullopt) << path;
+}
+
+// Large and indexed sections are compared with the XPath engine in xpath_agreement_test.cpp.
+TEST_F(XmlContextTest, FirstMatchInDocumentOrderOverRepeatedLabels) {
+    auto store = Open(RootDocument(
+        "<Section label=\"L\">" + Value("a", "1") + Value("a", "2") + "<Section label=\"P\">" +
+        Value("x", "first P") + "</Section></Section><Section label=\"L\">" + Value("a", "3") +
+        Value("b", "second L") + "<Section label=\"P\">" + Value("x", "second P") +
+        Value("y", "only in second P") + "</Section></Section>"));
+    EXPECT_EQ(Read(*store, "L", "a"), "1");
+    EXPECT_EQ(Read(*store, "L", "b"), "second L");
+    EXPECT_EQ(Read(*store, "L\\P", "x"), "first P");
+    EXPECT_EQ(Read(*store, "L\\P", "y"), "only in second P");
+}
+
+TEST_F(XmlContextTest, EmptyWrongOrBrokenDocumentsFindNothing) {
+    const std::string good = RootDocument(Value("a", "1"));
+    std::string cases[] = {"",
+                           good.substr(0, good.size() - 3),
+                           good + good,
+                           good + "<",
+                           "<Section label=\"root\">" + Value("a", "1") + "</Section>",
+                           "<Section>" + good + "</Section>",
+                           "<Other label=\"Root\"/>"};
+    for (const std::string& bytes : cases)
+        EXPECT_EQ(Read(*Open(bytes), "*", "a"), std::nullopt) << bytes;
+
+    XmlContext missing("absent.xml");
+    char text[8] = "keep";
+    int32_t number = 7;
+    double real = 2.5;
+    EXPECT_FALSE(missing.GetString("*", "a", text, sizeof(text)));
+    EXPECT_FALSE(missing.GetInt("*", "a", &number));
+    EXPECT_FALSE(missing.GetDouble("*", "a", &real));
+    EXPECT_STREQ(text, "keep");
+    EXPECT_EQ(number, 7);
+    EXPECT_EQ(real, 2.5);
+    EXPECT_EQ(Read(*Open(good), "*", "a"), "1");
+}
+
+TEST_F(XmlContextTest, QuotesInLabelsOrKeysFindNothing) {
+    auto store = Open(RootDocument("<Section label=\"A\">" + Value("k", "A") +
+                                   "</Section><Section label=\"B\">" + Value("k", "B") +
+                                   "</Section><Section label='q\"'><KeyVal Key='k\"'>q</KeyVal>"
+                                   "</Section>"));
+    EXPECT_EQ(Read(*store, "A\"]/Section[@label=\"B", "k"), std::nullopt);
+    EXPECT_EQ(Read(*store, "A", "k\"] | //KeyVal[@Key=\"k"), std::nullopt);
+    EXPECT_EQ(Read(*store, "q\"", "k\""), std::nullopt);
+}
+
+TEST_F(XmlContextTest, NumbersNeverFailOnText) {
+    const std::pair<const char*, int32_t> ints[] = {{"4294967295", -1},
+                                                    {"12abc", 12},
+                                                    {"abc", 0},
+                                                    {"  -7", -7},
+                                                    {"2147483648", INT32_MIN},
+                                                    {"99999999999", 1215752191},
+                                                    {"+5", 5},
+                                                    {"-", 0}};
+    const std::pair<const char*, double> doubles[] = {
+        {"0.500000000", 0.5}, {"-20", -20.0}, {" 1e3x", 1000.0}, {"abc", 0.0},
+        {".5", 0.5},          {"1e", 1.0},    {"0x10", 0.0},     {"inf", 0.0}};
+    std::string body;
+    for (const auto& [text, expected] : ints)
+        body += Value(std::string("i") + text, text);
+    for (const auto& [text, expected] : doubles)
+        body += Value(std::string("d") + text, text);
+    auto store = Open(RootDocument(body));
+    for (const auto& [text, expected] : ints) {
+        int32_t value = 12345;
+        EXPECT_TRUE(store->GetInt("*", (std::string("i") + text).c_str(), &value));
+        EXPECT_EQ(value, expected) << text;
+    }
+    for (const auto& [text, expected] : doubles) {
+        double value = 99.0;
+        EXPECT_TRUE(store->GetDouble("*", (std::string("d") + text).c_str(), &value));
+        EXPECT_EQ(value, expected) << text;
+    }
+}
+
+TEST_F(XmlContextTest, TextIsCutToItsBuffer) {
+    auto store = Open(RootDocument(Value("i", std::string(62, ' ') + "12") +
+                                   Value("d", std::string(61, ' ') + "12.5") +
+                                   Value("s", "abcdef") + Value("u", "a\xC3\xA9z") +
+                                   Value("mixed", "a<![CDATA[<b>]]>&amp;<i>c</i>d<!-- x -->")));
+    int32_t number = 0;
+    double real = 0;
+    ASSERT_TRUE(store->GetInt("*", "i", &number));
+    EXPECT_EQ(number, 1);  // numbers are read from the first 63 characters
+    ASSERT_TRUE(store->GetDouble("*", "d", &real));
+    EXPECT_EQ(real, 12.0);
+    char text[8];
+    ASSERT_TRUE(store->GetString("*", "s", text, 4));
+    EXPECT_STREQ(text, "abc");
+    ASSERT_TRUE(store->GetString("*", "u", text, 3));
+    EXPECT_STREQ(text, "a");  // a UTF-8 character is never split
+    EXPECT_EQ(Read(*store, "*", "mixed"), "a<b>&cd");
+}
+
+TEST_F(XmlContextTest, OtherEncodingsReadAsUtf8) {
+    std::string utf16 = "\xFF\xFE";
+    for (char c : RootDocument(Value("k", "\xE9t\xE9")))
+        utf16 += std::string(1, c) + '\0';  // Latin-1 widened to UTF-16 little endian
+    EXPECT_EQ(Read(*Open(utf16), "*", "k"), "\xC3\xA9t\xC3\xA9");
+    std::string latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>";
+    EXPECT_EQ(Read(*Open(latin1 + RootDocument(Value("k", "\xE9"))), "*", "k"), "\xC3\xA9");
+}
+
+TEST_F(XmlContextTest, DeepNestingAndHugeTextAreSafe) {
+    std::string open, close, path = "d";
+    for (int i = 0; i < 200000; ++i) {
+        open += "<Section label=\"d\">";
+        close += "</Section>";
+        path += "\\d";
+    }
+    std::string deep = open + Value("k", "bottom") + close;
+    auto nested = Open(RootDocument("<KeyVal Key=\"all\">" + deep + "</KeyVal>" + deep));
+    EXPECT_EQ(Read(*nested, "*", "all"), "bottom");
+    EXPECT_EQ(Read(*nested, path.c_str(), "k"), std::nullopt);  // far beyond an expression
+
+    auto huge = Open(RootDocument(Value("h", "7" + std::string(20 << 20, '1'))));
+    int32_t number = 0;
+    EXPECT_TRUE(huge->GetInt("*", "h", &number));
+    EXPECT_EQ(Read(*huge, "*", "h")->size(), 511u);
+}
+
+TEST_F(XmlContextTest, PathIsTheDataFolderPlusTheName) {
+    EXPECT_STREQ(XmlContext("levels.xml").FilePath(), "./gamedata\\levels.xml");
+    EXPECT_EQ(std::strlen(XmlContext(std::string(2000, 'n').c_str()).FilePath()), 511u);
+}
+
+}  // namespace
