@@ -81,33 +81,6 @@ TEST_F(SysAudioTest, KeepsWholeFramesOnly) {
     EXPECT_EQ(Sys_BufferBytes(buffer), 43u);
 }
 
-TEST_F(SysAudioTest, PlayingAgainNeitherRestartsNorStops) {
-    Sys_AudioBuffer* buffer = Silence(2 * kRate);
-    ASSERT_NE(buffer, nullptr);
-    Sys_PlayBuffer(buffer, false);
-    int before = PlayedPast(buffer, kRate / 10);
-    ASSERT_GT(before, static_cast<int>(kRate / 10));
-    Sys_PlayBuffer(buffer, false);
-    EXPECT_GE(Sys_BufferPosition(buffer), before);
-    EXPECT_TRUE(Sys_BufferPlaying(buffer));
-}
-
-TEST_F(SysAudioTest, StopHaltsWhereItIsAndPlayResumesThere) {
-    Sys_AudioBuffer* buffer = Silence(2 * kRate);
-    ASSERT_NE(buffer, nullptr);
-    Sys_StopBuffer(buffer);  // stopping what never played does nothing
-    Sys_PlayBuffer(buffer, false);
-    PlayedPast(buffer, kRate / 10);
-    Sys_StopBuffer(buffer);
-    int halted = Sys_BufferPosition(buffer);
-    EXPECT_GT(halted, static_cast<int>(kRate / 10));
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_FALSE(Sys_BufferPlaying(buffer));
-    EXPECT_EQ(Sys_BufferPosition(buffer), halted);
-    Sys_PlayBuffer(buffer, false);
-    EXPECT_GE(Sys_BufferPosition(buffer), halted);
-}
-
 TEST_F(SysAudioTest, FinishedSoundPlaysAgainAndLoopsOnlyWhenAsked) {
     Sys_AudioBuffer* buffer = Silence(kRate / 50);
     ASSERT_NE(buffer, nullptr);

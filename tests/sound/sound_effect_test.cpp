@@ -83,25 +83,6 @@ TEST_F(SoundEffectTest, RefusedFormatLeavesNoSound) {
     EXPECT_TRUE(LoadWave(&sound, good.c_str()));
 }
 
-TEST_F(SoundEffectTest, ReloadReplacesThePlayingSound) {
-    PlayLooping(&sound);
-    StopSound(&sound);
-    ASSERT_TRUE(LoadWave(&sound, other.c_str()));
-    EXPECT_EQ(sound.description.bufferBytes, 2000u);
-    EXPECT_EQ(sound.description.format.sampleRate, 22050u);
-    EXPECT_FALSE(Sys_BufferPlaying(sound.buffer));
-    PlayLooping(&sound);
-    EXPECT_TRUE(Sys_BufferPlaying(sound.buffer));
-}
-
-TEST_F(SoundEffectTest, ReleaseClearsTheRecord) {
-    ReleaseSound(&sound);
-    SoundEffect zero{};
-    EXPECT_EQ(std::memcmp(&sound, &zero, sizeof sound), 0);
-    PlayOnce(&sound);
-    ReleaseSound(&sound);
-}
-
 TEST_F(SoundEffectTest, ObserverSeesEveryCallWithItsSlot) {
     SetSoundObserver(RecordCall);
     SoundEffect& music = SoundEffects[MusicSlot];
