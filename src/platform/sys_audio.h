@@ -35,10 +35,10 @@ Sys_AudioVoice* Sys_CreateVoice();
 // Releases the voice, first releasing the buffer attached to it. Null is ignored.
 void Sys_ReleaseVoice(Sys_AudioVoice* voice);
 
-// A buffer holding a copy of the samples, attached to the voice in place of
-// any earlier one (which must have been released). The samples are cut to
-// whole frames. Null when the voice is null, the format is refused or no
-// whole frame is left.
+// A buffer holding a copy of the samples, attached to the voice. A buffer
+// still attached is released first (callers holding it should release it
+// themselves beforehand). The samples are cut to whole frames. Null when the
+// voice is null, the format is refused or no whole frame is left.
 Sys_AudioBuffer* Sys_CreateBuffer(Sys_AudioVoice* voice, const void* samples, size_t bytes,
                                   const Sys_AudioFormat& format);
 

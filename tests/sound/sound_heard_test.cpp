@@ -24,7 +24,9 @@
 namespace {
 
 constexpr uint32_t kRate = 44100;
-constexpr int kToneFrames = kRate * 4 / 10;  // 0.4 s
+// Long enough that the second call still finds it playing on a busy machine.
+constexpr double kToneSeconds = 0.6;
+constexpr int kToneFrames = static_cast<int>(kRate * kToneSeconds);
 constexpr double kToneLevel = 0.5;
 constexpr double kMiddleGain = 0.6;
 
@@ -137,8 +139,8 @@ TEST_F(SoundHeardTest, SecondPlayOnceNeitherRestartsNorDoubles) {
     }
     Recording r;
     RecordChild(&r);
-    EXPECT_NEAR(SpanSeconds(r), 0.4, 0.005) << "a restart would make it about 0.6 s";
-    EXPECT_NEAR(LoudSeconds(r), 0.4, 0.02);
+    EXPECT_NEAR(SpanSeconds(r), kToneSeconds, 0.005) << "a restart would add 0.2 s";
+    EXPECT_NEAR(LoudSeconds(r), kToneSeconds, 0.02);
     EXPECT_GT(r.frames, r.lastLoud);
     // A mono sound sits in the middle of the stereo mix at about 0.6 of its level;
     // a second voice would add up.
@@ -158,9 +160,9 @@ TEST_F(SoundHeardTest, StopHaltsAndTheNextPlayResumes) {
     }
     Recording r;
     RecordChild(&r);
-    // 0.4 s of tone in all, with a gap: resumed, not replayed from the start (0.55 s)
-    EXPECT_NEAR(LoudSeconds(r), 0.4, 0.03);
-    EXPECT_GT(SpanSeconds(r), 0.6);
+    // The whole tone once, with a gap: resumed, not replayed from the start (0.15 s more)
+    EXPECT_NEAR(LoudSeconds(r), kToneSeconds, 0.03);
+    EXPECT_GT(SpanSeconds(r), kToneSeconds + 0.2);
 }
 
 }  // namespace
