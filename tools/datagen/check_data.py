@@ -11,7 +11,8 @@ import sys
 import wave
 import xml.etree.ElementTree as ET
 
-import ms3d
+sys.dont_write_bytecode = True  # run from the build; leave no caches in the sources
+import ms3d  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))

@@ -49,12 +49,14 @@ def ladder():
 
 
 def bomb():
-    """Centred on its origin so the bomb gauge can spin it in place."""
+    """Centred on its origin so the bomb gauge can spin it in place. The gauge
+    draws it at a quarter size (about 7 units across, bombs 5 units apart);
+    the pick-up draws it at half size."""
     mesh = Mesh()
     shell = mesh.material(Material("shell", tex("bomb")))
     fuse = mesh.material(Material("fuse", tex("fuse"), emissive=(0.6, 0.3, 0.0)))
-    mesh.sphere(shell, 0.0, -1.0, 0.0, 7.0)
-    mesh.box(fuse, -1.0, 1.0, 5.5, 9.0, -1.0, 1.0)
+    mesh.sphere(shell, 0.0, 0.0, 0.0, 14.0)
+    mesh.box(fuse, -2.0, 2.0, 13.0, 19.0, -2.0, 2.0)
     return mesh
 
 

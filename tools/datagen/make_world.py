@@ -87,7 +87,7 @@ TEMPLATES = {
     5: Template("gate, closed: a solid bridge plate", 5, "gate_closed", still(part("gate_closed")),
                 dict(SOLID, SpecialFlag=5)),
     6: Template("ladder cell", 10, "ladder", still(part("ladder")), {"Ladder": 1}),
-    7: Template("bomb to pick up", 7, "bomb_pickup", still(part("bomb", offset=(0, -2, 0))),
+    7: Template("bomb to pick up", 7, "bomb_pickup", still(part("bomb", offset=(0, -3, 0), stretch=(0.5, 0.5, 0.5))),
                 {"Collectable": 1, "SpecialFlag": 2}),
     8: Template("barrel: kicked by the hero, rolls until stopped", 8, "barrel", still(part("barrel")),
                 dict(SOLID, WeightCrate=1, Rolling=1)),
