@@ -291,3 +291,33 @@ def check_solution(level, templates, placed, problem):
     if not game.finished:
         h = game.hero
         problem("Level%d solution: the hero ends at (%g, %g), not in the exit" % (level, h.x, h.y))
+
+
+def schedule(level, templates, placed, hold_ms=40, slack_ms=100):
+    """The solution as timed presses: (ms after play begins, "down"/"up", key),
+    each press held hold_ms, the next one slack_ms after everything rests."""
+    game, now, out = Game(templates, placed), 0, []
+    for key in SOLUTIONS[level].split():
+        out += [(now, "down", KEYS[key]), (now + hold_ms, "up", KEYS[key])]
+        game.frame({KEYS[key]})
+        ticks = 1
+        while not (game.at_rest() or game.finished) and ticks < 400:
+            game.frame(set())
+            ticks += 1
+        now += ticks * TICK_MS + slack_ms
+    return out
+
+
+if __name__ == "__main__":
+    import sys
+
+    sys.dont_write_bytecode = True
+    import check_data
+
+    store = check_data.Store("pawntemp.xml")
+    templates = check_data.check_templates(store, len(store.numbered("ModelList", "Model%d")))
+    levels = check_data.check_levels(check_data.Store("levels.xml"), templates)
+    for n, placed in enumerate(levels, start=1):
+        print("Level%d:" % n)
+        for ms, action, key in schedule(n, templates, placed):
+            print("  %d %s %s" % (ms, action, key))
