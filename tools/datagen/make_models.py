@@ -50,13 +50,13 @@ def ladder():
 
 def bomb():
     """Centred on its origin so the bomb gauge can spin it in place. The gauge
-    draws it at a quarter size (about 7 units across, bombs 5 units apart);
-    the pick-up draws it at half size."""
+    draws it at a quarter size (5 units across, as far apart as the bombs);
+    the pick-up draws it at 0.7."""
     mesh = Mesh()
     shell = mesh.material(Material("shell", tex("bomb")))
     fuse = mesh.material(Material("fuse", tex("fuse"), emissive=(0.6, 0.3, 0.0)))
-    mesh.sphere(shell, 0.0, 0.0, 0.0, 14.0)
-    mesh.box(fuse, -2.0, 2.0, 13.0, 19.0, -2.0, 2.0)
+    mesh.sphere(shell, 0.0, 0.0, 0.0, 10.0)
+    mesh.box(fuse, -1.5, 1.5, 9.0, 13.5, -1.5, 1.5)
     return mesh
 
 

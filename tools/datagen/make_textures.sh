@@ -59,6 +59,10 @@ jpeg -seed 9 -size 128x128 xc:'#7a4a22' -attenuate 0.6 +noise Gaussian -fill non
 jpeg -seed 10 -size 128x128 xc:'#6a4020' -attenuate 0.6 +noise Gaussian -stroke '#3a2010' \
     -strokewidth 3 -draw 'line 32,0 32,128' -draw 'line 64,0 64,128' -draw 'line 96,0 96,128' \
     -fill '#e0c040' -stroke none -draw 'circle 100,70 100,64' "$models/door.jpg"
+jpeg -seed 11 -size 128x128 xc:'#6a7480' -attenuate 0.3 +noise Gaussian -fill none -stroke '#3a4048' \
+    -strokewidth 4 -draw 'rectangle 2,2 125,125' -fill '#c0c8d0' -stroke none -draw 'circle 12,12 12,8' \
+    -draw 'circle 115,12 115,8' -draw 'circle 12,115 12,111' -draw 'circle 115,115 115,111' \
+    "$models/panel.jpg"
 jpeg -size 64x64 xc:'#505a66' -fill '#9aa6b4' -draw 'rectangle 0,0 63,7' -draw 'rectangle 0,28 63,35' \
     -draw 'rectangle 0,56 63,63' -draw 'rectangle 0,0 7,63' -draw 'rectangle 28,0 35,63' \
     -draw 'rectangle 56,0 63,63' "$models/grate.jpg"
