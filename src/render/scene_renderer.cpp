@@ -56,6 +56,10 @@ const Model* SceneRenderer::ModelAt(int slot) const {
     return slot >= 0 && slot < kModelSlots ? &models[slot] : nullptr;
 }
 
+Model* SceneRenderer::ModelAt(int slot) {
+    return slot >= 0 && slot < kModelSlots ? &models[slot] : nullptr;
+}
+
 void SceneRenderer::Init() {
     drawEnabled = true;
     lightingEnabled = true;

@@ -38,7 +38,9 @@ class SceneRenderer : public GLRenderer {
     void DrawModelInstance(int slot, const Transform& transform, Camera camera,
                            const LinkedList<int>& textures, ModelColour colour);
 
+    // The model in a slot, or null for a slot outside the table.
     const Model* ModelAt(int slot) const;
+    Model* ModelAt(int slot);
 
   private:
     void WorldPass();
