@@ -1,6 +1,6 @@
 #pragma once
-// An offscreen GL context with a SceneRenderer initialised for it, and
-// read-back helpers for pixel tests.
+// An 800 x 600 offscreen GL context with a SceneRenderer initialised for it,
+// and read-back helpers for the pixel tests.
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -13,22 +13,20 @@
 #include "render/scene_renderer.h"
 
 struct Rgba {
-    int r = 0, g = 0, b = 0, a = 0;
+    int r, g, b, a;
 };
 
-// Pixels that differ from the clear colour, as a bounding box (GL's
-// bottom-up rows). Empty when nothing was drawn.
+// The bounding box of the pixels that differ from the clear colour (31, 31,
+// 46), rows counted bottom-up as GL does. right < 0 when nothing was drawn.
 struct PixelBox {
     int left = 1 << 30, bottom = 1 << 30, right = -1, top = -1;
     bool Empty() const { return right < 0; }
-    double CentreX() const { return (left + right + 1) / 2.0; }
     double CentreY() const { return (bottom + top + 1) / 2.0; }
 };
 
 class SceneGLTest : public ::testing::Test {
   protected:
-    static constexpr int kWidth = 800;
-    static constexpr int kHeight = 600;
+    static constexpr int kWidth = 800, kHeight = 600;
 
     void SetUp() override { OpenContext(PixelFormat()); }
     void TearDown() override { CloseContext(); }
@@ -36,13 +34,10 @@ class SceneGLTest : public ::testing::Test {
     bool OpenContext(const PixelFormat& format) {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
         surface = Sys_CreateOffscreenSurface(kWidth, kHeight, format);
-        if (!surface)
-            return false;
-        context = Sys_GLCreateContext(surface);
+        context = surface ? Sys_GLCreateContext(surface) : nullptr;
         if (!context || !Sys_GLMakeCurrent(surface, context))
             return false;
         renderer = std::make_unique<SceneRenderer>();
-        renderer->SetContext(surface, context);
         renderer->Init();
         renderer->Resize(kWidth, kHeight);
         return true;
@@ -55,15 +50,11 @@ class SceneGLTest : public ::testing::Test {
             Sys_GLDeleteContext(context);
         if (surface)
             Sys_DestroySurface(surface);
-        context = nullptr;
-        surface = nullptr;
+        context = nullptr, surface = nullptr;
     }
-
-    bool HaveGL() const { return renderer != nullptr; }
 
     std::vector<unsigned char> ReadFrame() const {
         std::vector<unsigned char> pixels(kWidth * kHeight * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
         return pixels;
     }
@@ -73,7 +64,6 @@ class SceneGLTest : public ::testing::Test {
         return Rgba{p[0], p[1], p[2], p[3]};
     }
 
-    // Pixels whose colour is not the clear colour's (31, 31, 46).
     static PixelBox DrawnBox(const std::vector<unsigned char>& frame) {
         PixelBox box;
         for (int y = 0; y < kHeight; ++y)
@@ -81,10 +71,8 @@ class SceneGLTest : public ::testing::Test {
                 Rgba c = At(frame, x, y);
                 if (c.r == 31 && c.g == 31 && c.b == 46)
                     continue;
-                box.left = std::min(box.left, x);
-                box.right = std::max(box.right, x);
-                box.bottom = std::min(box.bottom, y);
-                box.top = std::max(box.top, y);
+                box.left = std::min(box.left, x), box.right = std::max(box.right, x);
+                box.bottom = std::min(box.bottom, y), box.top = std::max(box.top, y);
             }
         return box;
     }
@@ -96,6 +84,6 @@ class SceneGLTest : public ::testing::Test {
 
 #define SKIP_WITHOUT_GL()                                              \
     do {                                                               \
-        if (!HaveGL())                                                 \
+        if (!renderer)                                                 \
             GTEST_SKIP() << "no offscreen GL context on this machine"; \
     } while (0)

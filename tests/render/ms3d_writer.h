@@ -1,77 +1,54 @@
 #pragma once
-// Builds small MS3D files in memory for the loader tests: one triangle over
-// three vertices, one group, and optional materials.
+// Small MS3D files built in memory: three vertices, one triangle, one group
+// and any number of identical materials.
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
-struct Ms3dBytes {
-    std::vector<unsigned char> bytes;
-
-    void Raw(const void* data, size_t size) {
-        const unsigned char* p = static_cast<const unsigned char*>(data);
-        bytes.insert(bytes.end(), p, p + size);
-    }
-    void U8(uint8_t v) { bytes.push_back(v); }
-    void U16(uint16_t v) { Raw(&v, 2); }
-    void I32(int32_t v) { Raw(&v, 4); }
-    void F32(float v) { Raw(&v, 4); }
-    void Fill(uint8_t value, size_t count) { bytes.insert(bytes.end(), count, value); }
-};
-
-struct Ms3dSpec {
+struct Ms3dRecipe {
     int32_t version = 4;
     float t[3] = {0.25f, 0.5f, 1.0f};
     int8_t materialIndex = -1;
-    int materialCount = 0;
-    std::string textureName;  // written without padding when 128 bytes long
+    uint16_t materialCount = 0;
+    std::string textureName;  // a name of 128 bytes is written without terminator
 };
 
-inline std::vector<unsigned char> MakeMs3d(const Ms3dSpec& spec) {
-    Ms3dBytes out;
-    out.Raw("MS3D000000", 10);
-    out.I32(spec.version);
-    out.U16(3);
-    const float corners[3][3] = {{0, 0, 0}, {10, 0, 0}, {0, 10, 0}};
-    for (const auto& corner : corners) {
-        out.U8(0);
-        for (float c : corner)
-            out.F32(c);
-        out.U8(255);
-        out.U8(0);
+inline std::vector<unsigned char> MakeMs3d(const Ms3dRecipe& recipe) {
+    std::vector<unsigned char> out;
+    auto raw = [&out](const void* data, size_t size) {
+        const unsigned char* p = static_cast<const unsigned char*>(data);
+        out.insert(out.end(), p, p + size);
+    };
+    auto u16 = [&raw](uint16_t v) { raw(&v, 2); };
+    auto f32 = [&raw](float v) { raw(&v, 4); };
+    auto fill = [&out](unsigned char value, size_t count) { out.insert(out.end(), count, value); };
+    raw("MS3D000000", 10);
+    raw(&recipe.version, 4);
+    u16(3);
+    for (int v = 0; v < 3; ++v) {
+        fill(0, 1);
+        f32(v == 1 ? 10.0f : 0.0f), f32(v == 2 ? 10.0f : 0.0f), f32(0.0f);
+        fill(255, 1), fill(0, 1);
     }
-    out.U16(1);
-    out.U16(0);
-    for (uint16_t v = 0; v < 3; ++v)
-        out.U16(v);
+    u16(1), u16(0), u16(0), u16(1), u16(2);  // triangle count, flags, corners
     for (int i = 0; i < 9; ++i)
-        out.F32(i % 3 == 2 ? 1.0f : 0.0f);
-    for (int i = 0; i < 3; ++i)
-        out.F32(i * 0.5f);
-    for (float t : spec.t)
-        out.F32(t);
-    out.U8(1);
-    out.U8(0);
-    out.U16(1);
-    out.U8(0);
-    out.Fill('g', 32);
-    out.U16(1);
-    out.U16(0);
-    out.U8(static_cast<uint8_t>(spec.materialIndex));
-    out.U16(static_cast<uint16_t>(spec.materialCount));
-    for (int m = 0; m < spec.materialCount; ++m) {
-        out.Fill('m', 32);
-        for (int i = 0; i < 16; ++i)
-            out.F32(0.5f);
-        out.F32(25.0f);
-        out.F32(1.0f);
-        out.U8(0);
-        std::string name = spec.textureName.substr(0, 128);
-        out.Raw(name.data(), name.size());
-        out.Fill(0, 128 - name.size());
-        out.Fill('X', 128);  // alpha map name, not zero-terminated either
+        f32(i % 3 == 2 ? 1.0f : 0.0f);
+    f32(0.0f), f32(0.5f), f32(1.0f);
+    raw(recipe.t, 12);
+    fill(1, 1), fill(0, 1);
+    u16(1), fill(0, 1), fill('g', 32), u16(1), u16(0);  // one group of triangle 0
+    raw(&recipe.materialIndex, 1);
+    u16(recipe.materialCount);
+    for (int m = 0; m < recipe.materialCount; ++m) {
+        fill('m', 32);
+        for (int i = 0; i < 18; ++i)
+            f32(i == 16 ? 25.0f : 0.5f);  // colours, shininess, transparency
+        fill(0, 1);
+        std::string name = recipe.textureName.substr(0, 128);
+        raw(name.data(), name.size());
+        fill(0, 128 - name.size());
+        fill('X', 128);  // the alpha map name, unterminated as well
     }
-    return out.bytes;
+    return out;
 }

@@ -1,8 +1,8 @@
 #pragma once
-// A scratch directory under /tmp for files a test writes, removed afterwards.
+// A scratch directory under /tmp for the files a test writes, removed after.
 
-#include <cstdio>
-#include <cstdlib>
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -19,20 +19,16 @@ class TempDir {
         if (!path_.empty())
             std::filesystem::remove_all(path_);
     }
-
     const std::string& Path() const { return path_; }
 
     std::string Write(const std::string& name, const std::vector<unsigned char>& bytes) const {
-        std::string full = path_ + "/" + name;
-        std::ofstream(full, std::ios::binary)
+        std::ofstream(path_ + "/" + name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        return full;
+        return path_ + "/" + name;
     }
-
     std::string Copy(const std::string& from, const std::string& name) const {
-        std::string full = path_ + "/" + name;
-        std::filesystem::copy_file(from, full);
-        return full;
+        std::filesystem::copy_file(from, path_ + "/" + name);
+        return path_ + "/" + name;
     }
 
   private:
