@@ -27,6 +27,8 @@ unsigned UploadMipmapped(const JpegImage& image) {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
+    // Rows are width * 3 bytes with no padding; GL would otherwise expect
+    // each to start on four bytes and read a sheared picture past the buffer.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
                       image.pixels.data());

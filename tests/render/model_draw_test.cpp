@@ -1,8 +1,13 @@
 #include <GL/gl.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
+#include "corpus.h"
 #include "gl_fixture.h"
 #include "ms3d_writer.h"
+#include "render/jpeg_image.h"
+#include "render/texture.h"
 #include "temp_dir.h"
 #include "test_models.h"
 
@@ -82,3 +87,31 @@ TEST(ModelTable, LoadModelRetriesInTheWorkingDirectory) {
 }
 
 }  // namespace
+
+// A picture whose rows are not a multiple of four bytes long (227 pixels)
+// is uploaded row for row, not sheared: the texture matches the decoded
+// picture sampled at the same places.
+TEST_F(ModelDrawTest, OddWidthPictureIsUploadedUnsheared) {
+    SKIP_WITHOUT_GL();
+    SKIP_WITHOUT_CORPUS();
+    std::string path = CorpusPath("jpeg/testorig.jpg");
+    JpegImage image;
+    std::string why;
+    ASSERT_TRUE(DecodeJpeg(path.c_str(), &image, &why));
+    int texture = 0;
+    LoadJpegTexture(&texture, path.c_str(), 0);
+    GLint width = 0, height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    std::vector<unsigned char> texels(width * height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    double difference = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            int source =
+                (y * image.height / height) * image.rowSpan + (x * image.width / width) * 3;
+            difference += std::abs(texels[(y * width + x) * 3] - image.pixels[source]);
+        }
+    EXPECT_LT(difference / (width * height), 12.0);
+}
