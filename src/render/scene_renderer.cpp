@@ -1,0 +1,172 @@
+#include "render/scene_renderer.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstring>
+
+#include "render/bomb_gauge.h"
+#include "render/list_lookup.h"
+#include "world/pawn.h"
+
+namespace {
+
+// Paths are handed on at most this long, terminator included.
+constexpr size_t kMaxModelPath = 1024;
+
+void SetUpLight() {
+    const float brightness = 1.0f;
+    const float position[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    const float ambient[4] = {0.8f * brightness, 0.8f * brightness, 0.8f * brightness, 1.0f};
+    const float diffuse[4] = {brightness, brightness, brightness, 1.0f};
+    const float specular[4] = {brightness, brightness, brightness, 1.0f};
+    glLightfv(GL_LIGHT0, GL_POSITION, position);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+}
+
+PixelFormat WithSamples(PixelFormat format, int samples) {
+    format.sampleBuffers = 1;
+    format.samples = samples;
+    return format;
+}
+
+}  // namespace
+
+std::string ModelRetryPath(const std::string& path) {
+    size_t slash = path.size() > 1 ? path.find_last_of('\\') : std::string::npos;
+    if (slash == 0 || slash == std::string::npos)
+        return "." + path;
+    return "." + path.substr(slash);
+}
+
+bool SceneRenderer::LoadModel(const char* path, int slot) {
+    if (slot < 0 || slot >= kModelSlots || !path)
+        return false;
+    std::string first(path, strnlen(path, kMaxModelPath - 1));
+    if (models[slot].Load(first.c_str()))
+        return true;
+    return models[slot].Load(ModelRetryPath(first).c_str());
+}
+
+const Model* SceneRenderer::ModelAt(int slot) const {
+    return slot >= 0 && slot < kModelSlots ? &models[slot] : nullptr;
+}
+
+Model* SceneRenderer::ModelAt(int slot) {
+    return slot >= 0 && slot < kModelSlots ? &models[slot] : nullptr;
+}
+
+void SceneRenderer::Init() {
+    drawEnabled = true;
+    lightingEnabled = true;
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_POLYGON_SMOOTH);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glCullFace(GL_BACK);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_TEXTURE_2D);
+    if (lightingEnabled)
+        SetUpLight();
+}
+
+// A zero height (a minimised window) is taken as 1, which keeps the
+// projection finite until the next resize.
+void SceneRenderer::Resize(int width, int height) {
+    if (height <= 0)
+        height = 1;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), 0.9, 5000.0);
+    glViewport(0, 0, width, height);
+}
+
+// Four samples if the driver offers them, then two, else the platform's choice.
+PixelFormat SceneRenderer::PickPixelFormat(HDC /*dc*/, const PixelFormat& defaultFormat) {
+    for (int samples : {4, 2}) {
+        PixelFormat format = WithSamples(defaultFormat, samples);
+        if (Sys_GLFormatAvailable(format))
+            return format;
+    }
+    return defaultFormat;
+}
+
+void SceneRenderer::Draw() {
+    if (!drawEnabled)
+        return;
+    glClearColor(0.12f, 0.12f, 0.18f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    WorldPass();
+    if (view_.gaugeVisible && view_.gaugeVisible() && view_.bombCount)
+        DrawBombGauge(*view_.bombCount);
+}
+
+void SceneRenderer::WorldPass() {
+    if (!view_.drawList)
+        return;
+    for (const LLNode<Pawn*>* node = view_.drawList->head; node; node = node->next)
+        if (node->data && node->data->Visible)
+            DrawPawn(*node->data);
+}
+
+void SceneRenderer::DrawPawn(const Pawn& pawn) {
+    const PawnTemplate* kind = pawn.Template;
+    const LinkedList<FramePart>* frame = kind ? ElementAt(kind->Frames, pawn.Frame) : nullptr;
+    if (!frame || pawn.Placement.opacity <= 0.0f)
+        return;
+    Camera camera = Camera(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 300.0f);
+    if (pawn.Type == 0 && view_.worldCamera)
+        camera = *view_.worldCamera;
+    else if (pawn.Type != 1)
+        return;
+    Transform base = pawn.Placement;
+    if (kind->SpecialFlag == 10)
+        base.yoffset += 10.0f;
+    for (const LLNode<FramePart>* part = frame->head; part; part = part->next) {
+        const int* slot = ElementAt(kind->ModelRefList, part->data.ModelRef);
+        if (slot)
+            DrawModelInstance(*slot, CombineTransforms(part->data.Transform, base), camera,
+                              kind->TextureList, ModelColour());
+    }
+}
+
+void SceneRenderer::DrawModelInstance(int slot, const Transform& transform, Camera camera,
+                                      const LinkedList<int>& textures, ModelColour colour) {
+    const Model* model = ModelAt(slot);
+    if (!model || model->Empty())
+        return;
+    glPushMatrix();
+    gluLookAt(0.0, 0.0, camera.GetDistance(), 0.0, 0.0, 1.0, 0.0, 1.0, 0.0);
+    glRotatef(camera.GetXAngle(), 1.0f, 0.0f, 0.0f);
+    glRotatef(camera.GetYAngle(), 0.0f, 1.0f, 0.0f);
+    glRotatef(camera.GetZAngle(), 0.0f, 0.0f, 1.0f);
+    glTranslatef(transform.xoffset, transform.yoffset, transform.zoffset);
+    glTranslatef(camera.GetX(), camera.GetY(), camera.GetZ());
+    glRotatef(transform.xangle, 1.0f, 0.0f, 0.0f);
+    glRotatef(transform.yangle, 0.0f, 1.0f, 0.0f);
+    glRotatef(transform.zangle, 0.0f, 0.0f, 1.0f);
+    model->Draw(transform.xstretch, transform.ystretch, transform.zstretch, transform.opacity,
+                textures, colour);
+    glPopMatrix();
+}
+
+void SceneRenderer::DrawBombGauge(int bombCount) {
+    StepBombGauge(bombCount);
+    const Camera hud(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 150.0f);
+    const LinkedList<int> noTextures;
+    const Transform bar(0.0f, 0.0f, 0.0f, -123.0f + BombGaugePosition, 53.0f, -10.0f, 1.0f, 1.2f,
+                        1.0f, 80.0f);
+    DrawModelInstance(34, bar, hud, noTextures, ModelColour());
+    for (int i = 0; i < bombCount; ++i) {
+        const Transform bomb(0.0f, BombGaugeSpin, 0.0f, 5.0f * i - 83.0f, 50.0f, 0.0f, 0.25f, 0.25f,
+                             0.25f, 100.0f);
+        DrawModelInstance(1, bomb, hud, noTextures, ModelColour());
+    }
+}

@@ -1,0 +1,115 @@
+#include "platform/sys_audio.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t kRate = 44100;
+const Sys_AudioFormat kMono16 = {Sys_SampleEncoding::Pcm, 1, 16, kRate};
+
+// Plays through OpenAL Soft's null output, which mixes in real time without a sound card.
+class SysAudioTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("ALSOFT_DRIVERS", "null", 0);
+        voice = Sys_CreateVoice();
+        if (!voice)
+            GTEST_SKIP() << "no audio device, even the null one";
+    }
+    void TearDown() override {
+        Sys_ReleaseVoice(voice);
+        EXPECT_TRUE(Sys_CloseAudioDevice());
+    }
+
+    Sys_AudioBuffer* Silence(int frames) {
+        samples.assign(static_cast<size_t>(frames) * 2, 0);
+        return Sys_CreateBuffer(voice, samples.data(), samples.size(), kMono16);
+    }
+
+    // Waits, at most two seconds, until the buffer has played past the frame.
+    int PlayedPast(Sys_AudioBuffer* buffer, int frame) {
+        for (int i = 0; i < 200 && Sys_BufferPosition(buffer) <= frame; i++)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return Sys_BufferPosition(buffer);
+    }
+
+    // Waits, at most two seconds, for the buffer to stop playing.
+    bool Finishes(Sys_AudioBuffer* buffer) {
+        for (int i = 0; i < 200 && Sys_BufferPlaying(buffer); i++)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return !Sys_BufferPlaying(buffer);
+    }
+
+    Sys_AudioVoice* voice = nullptr;
+    std::vector<uint8_t> samples;
+};
+
+TEST_F(SysAudioTest, RefusesFormatsItCannotPlay) {
+    uint8_t bytes[64] = {};
+    const Sys_AudioFormat refused[] = {
+        {Sys_SampleEncoding::Pcm, 1, 24, kRate},
+        {Sys_SampleEncoding::Pcm, 1, 32, kRate},
+        {Sys_SampleEncoding::Unsupported, 1, 4, kRate},
+        {Sys_SampleEncoding::Unsupported, 1, 8, kRate},
+        {Sys_SampleEncoding::Pcm, 3, 16, kRate},
+        {Sys_SampleEncoding::Pcm, 0, 16, kRate},
+        {Sys_SampleEncoding::Pcm, 1, 16, 0},
+        {Sys_SampleEncoding::Float, 1, 64, kRate},
+    };
+    for (const Sys_AudioFormat& format : refused)
+        EXPECT_EQ(Sys_CreateBuffer(voice, bytes, sizeof bytes, format), nullptr)
+            << format.bitsPerSample << " bits, " << format.channels << " channels";
+    EXPECT_EQ(Sys_CreateBuffer(voice, bytes, 1, kMono16), nullptr) << "less than one frame";
+    EXPECT_EQ(Sys_CreateBuffer(nullptr, bytes, sizeof bytes, kMono16), nullptr);
+    EXPECT_NE(
+        Sys_CreateBuffer(voice, bytes, sizeof bytes, {Sys_SampleEncoding::Float, 2, 32, 8000}),
+        nullptr);
+}
+
+TEST_F(SysAudioTest, KeepsWholeFramesOnly) {
+    uint8_t bytes[43] = {};
+    Sys_AudioBuffer* buffer =
+        Sys_CreateBuffer(voice, bytes, sizeof bytes, {Sys_SampleEncoding::Pcm, 2, 16, 22050});
+    ASSERT_NE(buffer, nullptr);
+    EXPECT_EQ(Sys_BufferBytes(buffer), 40u);
+    buffer = Sys_CreateBuffer(voice, bytes, sizeof bytes, {Sys_SampleEncoding::Pcm, 1, 8, 11025});
+    EXPECT_EQ(Sys_BufferBytes(buffer), 43u);
+}
+
+TEST_F(SysAudioTest, FinishedSoundPlaysAgainAndLoopsOnlyWhenAsked) {
+    Sys_AudioBuffer* buffer = Silence(kRate / 50);
+    ASSERT_NE(buffer, nullptr);
+    Sys_PlayBuffer(buffer, false);
+    ASSERT_TRUE(Finishes(buffer));
+    Sys_PlayBuffer(buffer, false);
+    EXPECT_TRUE(Sys_BufferPlaying(buffer)) << "a finished sound starts again";
+    Sys_PlayBuffer(buffer, true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(Sys_BufferPlaying(buffer)) << "five times its length later, still looping";
+    Sys_PlayBuffer(buffer, false);
+    EXPECT_TRUE(Finishes(buffer)) << "playing once ends the loop";
+}
+
+TEST_F(SysAudioTest, ReplacesAHaltedBufferAndClosesOnlyWhenNoVoiceIsLeft) {
+    Sys_AudioBuffer* first = Silence(kRate);
+    ASSERT_NE(first, nullptr);
+    Sys_PlayBuffer(first, true);
+    PlayedPast(first, kRate / 5);
+    Sys_StopBuffer(first);
+    Sys_ReleaseBuffer(first);
+    Sys_AudioBuffer* second = Silence(kRate / 2);
+    ASSERT_NE(second, nullptr);
+    Sys_PlayBuffer(second, false);
+    EXPECT_TRUE(Sys_BufferPlaying(second));
+    EXPECT_LT(Sys_BufferPosition(second), static_cast<int>(kRate / 5))
+        << "the new sound starts at its beginning";
+    EXPECT_FALSE(Sys_CloseAudioDevice()) << "a voice is still alive";
+    EXPECT_TRUE(Sys_AudioDeviceOpen());
+}
+
+}  // namespace

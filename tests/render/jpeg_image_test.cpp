@@ -1,0 +1,86 @@
+#include "render/jpeg_image.h"
+
+#include <gtest/gtest.h>
+
+#include "corpus.h"
+#include "render/texture.h"
+
+namespace {
+
+// 12-bit, CMYK and YCCK pictures are refused; the rest decode to RGB, the
+// truncated one with its missing rows filled in as libjpeg does.
+TEST(JpegDecode, CorpusLoadsOrIsRefused) {
+    SKIP_WITHOUT_CORPUS();
+    const struct {
+        const char* file;
+        int width, height;  // 0: refused
+    } corpus[] = {{"testorig.jpg", 227, 149},
+                  {"testimgint.jpg", 227, 149},
+                  {"testimgari.jpg", 227, 149},
+                  {"testimgp.jpg", 227, 149},
+                  {"testimggray.jpg", 227, 149},
+                  {"derived_testorig_gray.jpg", 227, 149},
+                  {"derived_testorig_progressive.jpg", 227, 149},
+                  {"derived_testorig_truncated_3000.jpg", 227, 149},
+                  {"jeep1.jpg", 512, 512},
+                  {"jeep1_head_lfdamaged.jpg", 512, 512},
+                  {"derived_3x2_colours.jpg", 3, 2},
+                  {"testorig12.jpg", 0, 0},
+                  {"monkey12.jpg", 0, 0},
+                  {"derived_testorig_cmyk.jpg", 0, 0},
+                  {"derived_testorig_cmyk_adobe0.jpg", 0, 0}};
+    for (const auto& fact : corpus) {
+        JpegImage image;
+        std::string why;
+        bool ok = DecodeJpeg(CorpusPath(std::string("jpeg/") + fact.file).c_str(), &image, &why);
+        EXPECT_EQ(ok, fact.width > 0) << fact.file << ": " << why;
+        EXPECT_EQ(image.width, fact.width) << fact.file;
+        EXPECT_EQ(image.height, fact.height) << fact.file;
+        EXPECT_EQ(image.pixels.size(), static_cast<size_t>(fact.width * 3 * fact.height));
+    }
+}
+
+TEST(JpegDecode, RowsBottomUpAndGreyAsRgb) {
+    SKIP_WITHOUT_CORPUS();
+    JpegImage image, grey;
+    std::string why;
+    ASSERT_TRUE(DecodeJpeg(CorpusPath("jpeg/derived_3x2_colours.jpg").c_str(), &image, &why));
+    // Buffer row 0 is the picture's bottom row (yellow, cyan, white), row 1
+    // its top row (red, green, blue).
+    const int rows[18] = {255, 255, 0, 0, 255, 255, 255, 255, 255, 254, 0, 0, 0, 255, 1, 0, 1, 254};
+    for (int i = 0; i < 18; ++i)
+        EXPECT_NEAR(image.pixels[i], rows[i], 2) << i;
+    ASSERT_TRUE(DecodeJpeg(CorpusPath("jpeg/testimggray.jpg").c_str(), &grey, &why));
+    for (size_t i = 0; i < grey.pixels.size(); i += 3)
+        ASSERT_TRUE(grey.pixels[i] == grey.pixels[i + 1] && grey.pixels[i] == grey.pixels[i + 2]);
+}
+
+TEST(JpegDecode, MissingEmptyAndOversizeFilesAreRefused) {
+    JpegImage image;
+    std::string why;
+    EXPECT_FALSE(DecodeJpeg("/nonexistent\\picture.jpg", &image, &why));
+    EXPECT_FALSE(DecodeJpeg("/dev/null", &image, &why));
+    SKIP_WITHOUT_CORPUS();
+    EXPECT_FALSE(DecodeJpeg(CorpusPath("jpeg/testorig.jpg").c_str(), &image, &why, 200));
+    EXPECT_TRUE(image.pixels.empty());
+}
+
+// A picture that cannot be read ends the program with a failure status after
+// its box, also when textures are not uploaded; readable ones then get
+// distinct made-up names.
+TEST(JpegTextureDeathTest, BadPictureEndsTheProgramEvenWithoutUploads) {
+    SKIP_WITHOUT_CORPUS();
+    SetTextureUploadEnabled(false);
+    int textures[2] = {0, 0};
+    EXPECT_EXIT(LoadJpegTexture(textures, CorpusPath("jpeg/monkey12.jpg").c_str(), 0),
+                ::testing::ExitedWithCode(kJpegExitStatus), "ERROR: Error loading jpg file.");
+    EXPECT_EXIT(LoadJpegTexture(textures, "missing.jpg", 0),
+                ::testing::ExitedWithCode(kJpegExitStatus), "Error loading jpg file.");
+    LoadJpegTexture(textures, CorpusPath("jpeg/derived_3x2_colours.jpg").c_str(), 0);
+    LoadJpegTexture(textures, CorpusPath("jpeg/derived_3x2_colours.jpg").c_str(), 1);
+    SetTextureUploadEnabled(true);
+    EXPECT_NE(textures[0], 0);
+    EXPECT_NE(textures[0], textures[1]);
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+#include "render/scene_renderer.h"
+
+#include <cmath>
+
+#include "gl_fixture.h"
+#include "render/bomb_gauge.h"
+#include "test_models.h"
+
+namespace {
+
+const double kTanHalfField = std::tan(22.5 * M_PI / 180.0);
+
+bool gaugeShown = false;
+bool GaugeShown() {
+    return gaugeShown;
+}
+
+class SceneRendererTest : public SceneGLTest {
+  protected:
+    void Show(Pawn* pawn) {
+        drawList.Clear();
+        if (pawn)
+            drawList.PushBack(pawn);
+        renderer->SetSceneView(SceneView{&drawList, &worldCamera, &bombCount, GaugeShown});
+    }
+    std::vector<unsigned char> DrawFrame() {
+        renderer->Draw();
+        return ReadFrame();
+    }
+
+    LinkedList<Pawn*> drawList;
+    Camera worldCamera;
+    int bombCount = 0;
+};
+
+TEST_F(SceneRendererTest, EmptyFrameIsExactlyTheClearColour) {
+    SKIP_WITHOUT_GL();
+    Show(nullptr);
+    std::vector<unsigned char> frame = DrawFrame();
+    EXPECT_TRUE(DrawnBox(frame).Empty());
+    EXPECT_EQ(At(frame, 0, 0).r, 31);  // 0.12 and 0.18 of 255, rounded
+    EXPECT_EQ(At(frame, 0, 0).b, 46);
+}
+
+// The box's corners, put through the camera's tilt, the eye 250 back and the
+// 45 degree projection by hand, bound the pixels it covers.
+TEST_F(SceneRendererTest, TexturedBoxLandsWhereTheWorldCameraSays) {
+    SKIP_WITHOUT_GL();
+    *renderer->ModelAt(0) = MakeBox(8.0f, true);
+    auto kind = MakeTemplate();
+    Pawn pawn(kind.get(), 140.0f, 70.0f);
+    worldCamera = Camera(20.0f, 0, 0, -100.0f, -60.0f, 0, 250.0f);  // centred on (100, 60)
+    Show(&pawn);
+    std::vector<unsigned char> frame = DrawFrame();
+    PixelBox box = DrawnBox(frame);
+    double left = 1e9, right = -1e9, bottom = 1e9, top = -1e9, a = 20.0 * M_PI / 180.0;
+    for (int corner = 0; corner < 8; ++corner) {
+        double x = 40 + (corner & 1 ? 8 : -8), y = 10 + (corner & 2 ? 8 : -8);
+        double z = corner & 4 ? 8 : -8;
+        double depth = 250.0 - (y * std::sin(a) + z * std::cos(a));
+        double wx = (x / (depth * kTanHalfField * 4 / 3) + 1) * 400;
+        double wy = ((y * std::cos(a) - z * std::sin(a)) / (depth * kTanHalfField) + 1) * 300;
+        left = std::min(left, wx), right = std::max(right, wx);
+        bottom = std::min(bottom, wy), top = std::max(top, wy);
+    }
+    EXPECT_NEAR(box.left, left, 1.5);
+    EXPECT_NEAR(box.right + 1, right, 1.5);
+    EXPECT_NEAR(box.bottom, bottom, 1.5);
+    EXPECT_NEAR(box.top + 1, top, 1.5);
+    int checkerRed = 0;  // the texture's red squares show through the lighting
+    for (int y = box.bottom; y <= box.top; ++y)
+        for (int x = box.left; x <= box.right; ++x)
+            checkerRed += At(frame, x, y).r > At(frame, x, y).g + 80;
+    EXPECT_GT(checkerRed, 100);
+}
+
+TEST_F(SceneRendererTest, HalfOpaquePartInHalfOpaquePawnBlendsAtAQuarter) {
+    SKIP_WITHOUT_GL();
+    *renderer->ModelAt(0) = MakeBox(20.0f, false);
+    auto kind = MakeTemplate(Transform(0, 0, 0, 0, 0, 0, 1, 1, 1, 50.0f));
+    Pawn pawn(kind.get());
+    pawn.Type = 1;  // the fixed camera
+    Show(&pawn);
+    pawn.Placement.opacity = 200.0f;  // 200 % of the part's 50: full
+    Rgba opaque = At(DrawFrame(), 400, 300);
+    pawn.Placement.opacity = 50.0f;
+    Rgba blended = At(DrawFrame(), 400, 300);
+    EXPECT_NEAR(blended.r, 0.25 * opaque.r + 0.75 * 31, 2.0);
+    EXPECT_NEAR(blended.b, 0.25 * opaque.b + 0.75 * 46, 2.0);
+    pawn.Placement.opacity = 0.0f;
+    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
+}
+
+TEST_F(SceneRendererTest, SpecialFlagTenDrawsTenUnitsHigher) {
+    SKIP_WITHOUT_GL();
+    *renderer->ModelAt(0) = MakeBox(10.0f, false);
+    auto kind = MakeTemplate();
+    Pawn pawn(kind.get());
+    pawn.Type = 1;
+    Show(&pawn);
+    PixelBox plain = DrawnBox(DrawFrame());
+    kind->SpecialFlag = 10;
+    PixelBox raised = DrawnBox(DrawFrame());
+    // Ten units at the front face, 290 units from the eye of the fixed camera.
+    EXPECT_NEAR(raised.CentreY() - plain.CentreY(), 10.0 / (290.0 * kTanHalfField) * 300, 1.0);
+    EXPECT_EQ(raised.left, plain.left);
+    EXPECT_EQ(pawn.Placement.yoffset, 0.0f);
+}
+
+// Invisible pawns, other types, missing frames and slots outside the table
+// draw nothing, and nothing throws.
+TEST_F(SceneRendererTest, PawnsThatDrawNothing) {
+    SKIP_WITHOUT_GL();
+    *renderer->ModelAt(0) = MakeBox(10.0f, false);
+    auto kind = MakeTemplate();
+    Pawn pawn(kind.get());
+    Show(&pawn);
+    pawn.Type = 2;
+    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
+    pawn.Type = 1, pawn.Visible = false;
+    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
+    pawn.Visible = true, pawn.Frame = 1;
+    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
+    pawn.Frame = 0, kind->ModelRefList[0] = 500;
+    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
+    kind->ModelRefList[0] = -1;
+    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
+    kind->ModelRefList[0] = 0;
+    EXPECT_FALSE(DrawnBox(DrawFrame()).Empty());
+}
+
+TEST_F(SceneRendererTest, GaugeSettlesAtRestAndSlidesOneUnitPerFrame) {
+    SKIP_WITHOUT_GL();
+    ResetBombGauge();
+    gaugeShown = true;
+    Show(nullptr);
+    for (int frame = 0; frame < 3; ++frame)
+        renderer->Draw();
+    EXPECT_EQ(BombGaugePosition, -9.0f);
+    bombCount = 2;
+    for (int frame = 1; frame <= 20; ++frame) {
+        renderer->Draw();
+        ASSERT_EQ(BombGaugePosition, std::min(-9.0f + frame, 10.0f));
+    }
+    gaugeShown = false;
+    renderer->Draw();
+    EXPECT_EQ(BombGaugeSpin, 23.0f);  // turned only while shown
+}
+
+TEST_F(SceneRendererTest, MultisamplingWhenTheDriverOffersIt) {
+    SKIP_WITHOUT_GL();
+    PixelFormat chosen = renderer->PickPixelFormat(surface, PixelFormat());
+    if (chosen == PixelFormat())
+        GTEST_SKIP() << "the driver offers no multisampling";
+    PixelFormat four = chosen;
+    four.samples = 4;
+    EXPECT_EQ(chosen.samples, Sys_GLFormatAvailable(four) ? 4 : 2);
+    CloseContext();
+    ASSERT_TRUE(OpenContext(chosen));
+    GLint buffers = 0;
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &buffers);
+    EXPECT_EQ(buffers, 1);
+    renderer->Resize(800, 0);  // a minimised window keeps a finite projection
+    float projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    EXPECT_TRUE(std::isfinite(projection[0]));
+}
+
+}  // namespace

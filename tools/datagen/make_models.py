@@ -1,0 +1,231 @@
+#!/usr/bin/env python3
+"""Writes the game's MS3D models into gamedata/models/.
+
+Every model sits centred in one 20-unit cell (x and y from -10 to 10, the
+floor of the cell at y = -10) unless it says otherwise. Textures are named
+".\\name.jpg" so the game looks for them beside the model file; make_textures.sh
+draws them.
+"""
+
+import os
+import sys
+
+from ms3d import Material, Mesh, write
+
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "gamedata", "models")
+
+
+def tex(name):
+    return ".\\" + name + ".jpg"
+
+
+def single_box(name, texture, half=10.0, y0=-10.0, y1=10.0, ambient=(0.6, 0.6, 0.6)):
+    mesh = Mesh()
+    g = mesh.material(Material(name, tex(texture), ambient))
+    mesh.box(g, -half, half, y0, y1, -half, half)
+    return mesh
+
+
+def crate():
+    return single_box("crate", "crate", half=9.0, y0=-10.0, y1=8.0)
+
+
+def barrel():
+    mesh = Mesh()
+    side = mesh.material(Material("stave", tex("barrel")))
+    cap = mesh.material(Material("lid", tex("barrel_lid")))
+    mesh.cylinder_z(side, cap, 0.0, -1.0, 9.0, -8.0, 8.0)
+    return mesh
+
+
+def ladder():
+    mesh = Mesh()
+    g = mesh.material(Material("wood", tex("wood")))
+    for x in (-7.0, 5.0):
+        mesh.box(g, x, x + 2.0, -10.0, 10.0, -6.0, -4.0)
+    for y in (-7.5, -1.0, 5.5):
+        mesh.box(g, -5.0, 5.0, y, y + 1.5, -5.5, -4.5)
+    return mesh
+
+
+def bomb():
+    """Centred on its origin so the bomb gauge can spin it in place. The gauge
+    draws it at a quarter size (5 units across, as far apart as the bombs);
+    the pick-up draws it at 0.7."""
+    mesh = Mesh()
+    shell = mesh.material(Material("shell", tex("bomb")))
+    fuse = mesh.material(Material("fuse", tex("fuse"), emissive=(0.6, 0.3, 0.0)))
+    mesh.sphere(shell, 0.0, 0.0, 0.0, 10.0)
+    mesh.box(fuse, -1.5, 1.5, 9.0, 13.5, -1.5, 1.5)
+    return mesh
+
+
+def spikes():
+    mesh = Mesh()
+    plate = mesh.material(Material("plate", tex("metal")))
+    point = mesh.material(Material("spike", tex("spike")))
+    mesh.box(plate, -10.0, 10.0, -10.0, -8.0, -8.0, 8.0)
+    for x in (-6.0, 0.0, 6.0):
+        for z in (-4.0, 4.0):
+            mesh.pyramid(point, x, z, 2.8, -8.0, 4.0)
+    return mesh
+
+
+def door():
+    """The exit: a lit doorway at the back of its cell."""
+    mesh = Mesh()
+    frame = mesh.material(Material("frame", tex("exit_glow"), emissive=(0.2, 0.5, 0.2)))
+    panel = mesh.material(Material("door", tex("door")))
+    mesh.box(frame, -9.0, -7.0, -10.0, 10.0, -10.0, -6.0)
+    mesh.box(frame, 7.0, 9.0, -10.0, 10.0, -10.0, -6.0)
+    mesh.box(frame, -9.0, 9.0, 8.0, 10.0, -10.0, -6.0)
+    mesh.box(panel, -7.0, 7.0, -10.0, 8.0, -10.0, -8.0)
+    return mesh
+
+
+def switch_base():
+    mesh = Mesh()
+    g = mesh.material(Material("base", tex("metal")))
+    mesh.box(g, -5.0, 5.0, -10.0, -7.0, -4.0, 0.0)
+    return mesh
+
+
+def switch_lever():
+    """Pivots at its origin: frames turn it about z to show the position."""
+    mesh = Mesh()
+    stick = mesh.material(Material("stick", tex("metal")))
+    knob = mesh.material(Material("knob", tex("knob"), emissive=(0.3, 0.05, 0.05)))
+    mesh.box(stick, -0.8, 0.8, 0.0, 10.0, -2.8, -1.2)
+    mesh.box(knob, -1.8, 1.8, 10.0, 13.0, -3.8, -0.2)
+    return mesh
+
+
+def gate_closed():
+    """A bridge plate that fills its cell of the floor row."""
+    mesh = Mesh()
+    g = mesh.material(Material("grate", tex("grate")))
+    mesh.box(g, -10.0, 10.0, 4.0, 10.0, -10.0, 10.0)
+    mesh.box(g, -10.0, -7.0, -10.0, 4.0, -10.0, 10.0)
+    mesh.box(g, 7.0, 10.0, -10.0, 4.0, -10.0, 10.0)
+    return mesh
+
+
+def gate_open():
+    """Only the brackets of the withdrawn bridge plate stay."""
+    mesh = Mesh()
+    g = mesh.material(Material("bracket", tex("grate")))
+    mesh.box(g, -10.0, -7.0, -10.0, 10.0, -10.0, 10.0)
+    mesh.box(g, 7.0, 10.0, -10.0, 10.0, -10.0, 10.0)
+    return mesh
+
+
+def holder():
+    mesh = Mesh()
+    g = mesh.material(Material("cradle", tex("metal")))
+    mesh.box(g, -10.0, -9.2, -10.0, 10.0, -10.0, 10.0)
+    mesh.box(g, 9.2, 10.0, -10.0, 10.0, -10.0, 10.0)
+    mesh.box(g, -10.0, 10.0, -10.0, -9.2, -10.0, 10.0)
+    return mesh
+
+
+def flag(texture):
+    mesh = Mesh()
+    pole = mesh.material(Material("pole", tex("metal")))
+    cloth = mesh.material(Material("cloth", tex(texture), emissive=(0.15, 0.15, 0.15)))
+    mesh.box(pole, -6.0, -4.5, -10.0, 10.0, -4.0, -2.5)
+    mesh.box(pole, -8.0, -2.5, -10.0, -8.5, -5.5, -1.0)
+    mesh.box(cloth, -4.5, 5.0, 3.0, 10.0, -3.6, -2.9)
+    return mesh
+
+
+def rubble():
+    mesh = Mesh()
+    g = mesh.material(Material("rubble", tex("cracked")))
+    for x0, x1, y1 in ((-9.0, -3.0, -6.0), (-4.0, 3.0, -7.5), (2.0, 9.0, -5.0)):
+        mesh.box(g, x0, x1, -10.0, y1, -6.0, 6.0)
+    return mesh
+
+
+def hero():
+    """Legs, body, arms and head of boxes; the face looks towards +z."""
+    mesh = Mesh()
+    skin = mesh.material(Material("skin", tex("skin")))
+    face = mesh.material(Material("face", tex("face")))
+    shirt = mesh.material(Material("shirt", tex("shirt")))
+    pants = mesh.material(Material("pants", tex("pants")))
+    mesh.box(pants, -4.0, -0.5, -10.0, -3.0, -2.0, 2.0)
+    mesh.box(pants, 0.5, 4.0, -10.0, -3.0, -2.0, 2.0)
+    mesh.box(shirt, -4.5, 4.5, -3.0, 4.5, -2.5, 2.5)
+    mesh.box(shirt, -6.5, -4.5, -2.0, 4.5, -1.5, 1.5)
+    mesh.box(shirt, 4.5, 6.5, -2.0, 4.5, -1.5, 1.5)
+    mesh.box(skin, -3.5, 3.5, 4.5, 10.0, -3.0, 3.0, front_group=face)
+    return mesh
+
+
+def explosion():
+    """A spiky ball of fire centred on its origin; frames grow and fade it."""
+    mesh = Mesh()
+    fire = mesh.material(Material("fire", tex("fire"), (1.0, 0.7, 0.3), emissive=(1.0, 0.6, 0.2)))
+    mesh.sphere(fire, 0.0, 0.0, 0.0, 6.0, 10, 6)
+    for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
+        mesh.box(fire, -2 + dx * 6, 2 + dx * 6, -2 + dy * 6, 2 + dy * 6, -2, 2)
+    return mesh
+
+
+def gauge_bar():
+    """The bomb gauge's bar; only its right end slides into view."""
+    mesh = Mesh()
+    g = mesh.material(Material("bar", tex("gold"), emissive=(0.4, 0.3, 0.0)))
+    mesh.box(g, -60.0, 43.0, -5.0, 5.0, -1.0, 1.0)
+    return mesh
+
+
+def picture():
+    """A flat quad facing the viewer that the game puts a loading picture on.
+
+    The picture pawn is drawn with stretch 7 at y -220, z -160 under a camera
+    300 units away with a 45 degree vertical field at 4:3: the view there is
+    about 381 by 508 units around y = 0, that is model x within +-36.3 and
+    model y from 4.2 to 58.6. The quad is a little larger so no edge shows.
+    """
+    mesh = Mesh()
+    g = mesh.material(Material("picture", tex("picture_blank"), (1, 1, 1), emissive=(1, 1, 1)))
+    x, y0, y1 = 37.5, 3.4, 59.4
+    mesh.quad(g, ((-x, y0, 0.0), (x, y0, 0.0), (x, y1, 0.0), (-x, y1, 0.0)))
+    return mesh
+
+
+MODELS = {
+    "block": lambda: single_box("stone", "stone"),
+    "brick": lambda: single_box("brick", "brick"),
+    "cracked": lambda: single_box("cracked", "cracked"),
+    "crate": crate,
+    "barrel": barrel,
+    "ladder": ladder,
+    "bomb": bomb,
+    "spikes": spikes,
+    "door": door,
+    "switch_base": switch_base,
+    "switch_lever": switch_lever,
+    "gate_closed": gate_closed,
+    "gate_open": gate_open,
+    "holder": holder,
+    "flag_red": lambda: flag("flag_red"),
+    "flag_green": lambda: flag("flag_green"),
+    "rubble": rubble,
+    "hero": hero,
+    "explosion": explosion,
+    "gauge_bar": gauge_bar,
+    "picture": picture,
+}
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    for name, build in MODELS.items():
+        write(os.path.join(OUT, name + ".ms3d"), build())
+    print("wrote %d models to %s" % (len(MODELS), os.path.normpath(OUT)), file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()

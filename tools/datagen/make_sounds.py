@@ -1,0 +1,132 @@
+#!/usr/bin/env python3
+"""Synthesises the game's sounds into gamedata/sound/ as 16-bit mono PCM WAV
+files at 22050 Hz: short effects and two looping stage tunes. The noise is
+seeded, so every run writes the same files."""
+
+import math
+import os
+import random
+import struct
+import wave
+
+RATE = 22050
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "gamedata", "sound")
+noise = random.Random(1234)
+
+
+def seconds(t):
+    return int(t * RATE)
+
+
+def tone(freq, length, shape="sine", volume=0.5, attack=0.005, release=0.05, slide=0.0):
+    """One note; slide is the frequency change per second."""
+    out, phase = [], 0.0
+    n = seconds(length)
+    for i in range(n):
+        t = i / RATE
+        phase += 2 * math.pi * (freq + slide * t) / RATE
+        if shape == "sine":
+            v = math.sin(phase)
+        elif shape == "square":
+            v = 1.0 if math.sin(phase) >= 0 else -1.0
+        elif shape == "triangle":
+            v = 2 / math.pi * math.asin(math.sin(phase))
+        else:  # noise
+            v = noise.uniform(-1, 1)
+        env = min(1.0, t / attack if attack else 1.0, (length - t) / release if release else 1.0)
+        out.append(v * volume * max(env, 0.0))
+    return out
+
+
+def decay(samples, rate):
+    return [s * math.exp(-rate * i / RATE) for i, s in enumerate(samples)]
+
+
+def lowpass(samples, amount):
+    out, last = [], 0.0
+    for s in samples:
+        last += amount * (s - last)
+        out.append(last)
+    return out
+
+
+def mix(*tracks):
+    length = max(len(t) for t in tracks)
+    return [sum(t[i] for t in tracks if i < len(t)) for i in range(length)]
+
+
+def sequence(*parts):
+    out = []
+    for p in parts:
+        out.extend(p)
+    return out
+
+
+def write(name, samples):
+    peak = max(1e-9, max(abs(s) for s in samples))
+    scale = min(1.0, 0.9 / peak) * 32767
+    with wave.open(os.path.join(OUT, name), "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(b"".join(struct.pack("<h", int(s * scale)) for s in samples))
+
+
+NOTE = {n: 440.0 * 2 ** ((i - 9) / 12) for i, n in enumerate(
+    ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"])}
+
+
+def pitch(name):
+    """"A4", "C#5" and the like."""
+    return NOTE[name[:-1]] * 2 ** (int(name[-1]) - 4)
+
+
+def tune(melody, bass, beat, repeats):
+    """A square-wave melody over a triangle bass; '-' is a rest. The loop is
+    cut on a whole bar so it joins itself without a click."""
+    def line(notes, shape, volume):
+        return sequence(*(tone(pitch(n), beat, shape, volume, 0.01, 0.06) if n != "-"
+                          else [0.0] * seconds(beat) for n in notes))
+    bar = mix(line(melody, "square", 0.18), line(bass, "triangle", 0.45))
+    drum = decay(tone(0, 0.08, "noise", 0.25, 0.001, 0.02), 60)
+    for i in range(0, len(bar), seconds(beat * 2)):
+        for j, s in enumerate(drum):
+            if i + j < len(bar):
+                bar[i + j] += s
+    return bar * repeats
+
+
+def effects():
+    write("bomb_collect.wav", sequence(tone(660, 0.07, "square", 0.3), tone(990, 0.12, "square", 0.3)))
+    write("checkpoint.wav", sequence(*(tone(pitch(n), 0.1, "triangle", 0.6)
+                                       for n in ("C5", "E5", "G5", "C6"))))
+    write("dead.wav", tone(440, 0.7, "square", 0.35, 0.01, 0.2, slide=-500))
+    write("explode.wav", lowpass(decay(tone(0, 1.0, "noise", 1.0, 0.002, 0.1), 5), 0.25))
+    write("pop_holder.wav", decay(tone(180, 0.15, "sine", 0.9, 0.001, 0.03, slide=900), 25))
+    write("switch.wav", sequence(decay(tone(0, 0.03, "noise", 0.8, 0.001, 0.01), 80),
+                                 [0.0] * seconds(0.04),
+                                 decay(tone(1200, 0.05, "square", 0.4, 0.001, 0.02), 60)))
+    write("barrel_hit.wav", decay(mix(tone(90, 0.3, "sine", 0.9, 0.001, 0.05),
+                                      lowpass(tone(0, 0.3, "noise", 0.6, 0.001, 0.05), 0.2)), 14))
+    write("barrel_roll.wav", mix(lowpass(tone(0, 0.8, "noise", 0.7, 0.05, 0.2), 0.05),
+                                 tone(55, 0.8, "triangle", 0.5, 0.05, 0.2)))
+    write("sliding.wav", lowpass(tone(0, 0.35, "noise", 0.6, 0.03, 0.1), 0.15))
+    write("finish.wav", sequence(*(tone(pitch(n), d, "square", 0.3, 0.01, 0.08) for n, d in
+                                   (("C5", 0.15), ("E5", 0.15), ("G5", 0.15), ("C6", 0.3),
+                                    ("G5", 0.15), ("C6", 0.6)))))
+
+
+def music():
+    # Eight-beat bars; stage 1 in C major, stage 2 in A minor.
+    m1 = "C5 E5 G5 E5 F5 A5 G5 E5 D5 F5 E5 C5 D5 B4 C5 -".split()
+    b1 = "C3 - G2 - F2 - C3 - G2 - C3 - G2 - C3 -".split()
+    write("stage1.wav", tune(m1, b1, 0.2, 7))  # 16 beats of 0.2 s, 22.4 s
+    m2 = "A4 C5 E5 C5 D5 F5 E5 C5 B4 D5 C5 A4 G#4 B4 A4 -".split()
+    b2 = "A2 - E2 - D2 - A2 - E2 - A2 - E2 - A2 -".split()
+    write("stage2.wav", tune(m2, b2, 0.22, 7))  # 16 beats of 0.22 s, 24.6 s
+
+
+if __name__ == "__main__":
+    os.makedirs(OUT, exist_ok=True)
+    effects()
+    music()

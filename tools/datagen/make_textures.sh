@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Draws the model textures (gamedata/models/*.jpg) and the loading and end
+# pictures (gamedata/*.jpg) with ImageMagick. Every output is a baseline
+# three-component JPEG with power-of-two sides. Noise is seeded, so the
+# output is the same on every run.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+data="$here/../../gamedata"
+models="$data/models"
+mkdir -p "$models"
+
+jpeg() { # options..., output: writes an RGB baseline JPEG
+    local out=${!#}
+    convert "${@:1:$#-1}" -strip -colorspace sRGB -type TrueColor -interlace none -quality 85 \
+        -sampling-factor 2x2 "$out"
+}
+
+# A flat colour with a little seeded grain.
+grain() { # size colour amount output
+    jpeg -seed 7 -size "$1x$1" "xc:$2" -attenuate "$3" +noise Gaussian "$4"
+}
+
+grain 64 '#8a8f96' 0.6 "$models/metal.jpg"
+grain 64 '#d8dde3' 0.3 "$models/spike.jpg"
+grain 64 '#8b5a2b' 0.8 "$models/wood.jpg"
+grain 64 '#222226' 0.4 "$models/bomb.jpg"
+grain 64 '#ff9a1a' 0.3 "$models/fuse.jpg"
+grain 64 '#d02020' 0.2 "$models/knob.jpg"
+grain 64 '#c8202a' 0.2 "$models/flag_red.jpg"
+grain 64 '#20b040' 0.2 "$models/flag_green.jpg"
+grain 64 '#e8b890' 0.2 "$models/skin.jpg"
+grain 64 '#2a5cc8' 0.5 "$models/shirt.jpg"
+grain 64 '#2c2c3c' 0.5 "$models/pants.jpg"
+grain 64 '#000000' 0.0 "$models/picture_blank.jpg"
+grain 64 '#60f070' 0.2 "$models/exit_glow.jpg"
+
+jpeg -size 64x64 xc:'#e8b890' -fill '#202020' -draw 'rectangle 14,22 24,32' \
+    -draw 'rectangle 40,22 50,32' -fill '#a04040' -draw 'rectangle 20,46 44,50' "$models/face.jpg"
+jpeg -size 64x64 radial-gradient:'#fff6a0-#ff3000' "$models/fire.jpg"
+jpeg -size 64x64 gradient:'#fff080-#b07000' "$models/gold.jpg"
+jpeg -seed 3 -size 128x128 xc:'#7a7a80' -attenuate 1.2 +noise Gaussian \
+    -fill none -stroke '#4a4a50' -strokewidth 3 -draw 'rectangle 1,1 126,126' "$models/stone.jpg"
+jpeg -seed 4 -size 128x128 xc:'#a04a30' -attenuate 0.8 +noise Gaussian -stroke '#d8c8b0' \
+    -strokewidth 3 -draw 'line 0,32 128,32' -draw 'line 0,64 128,64' -draw 'line 0,96 128,96' \
+    -draw 'line 0,1 128,1' -draw 'line 64,0 64,32' -draw 'line 32,32 32,64' \
+    -draw 'line 96,32 96,64' -draw 'line 64,64 64,96' -draw 'line 32,96 32,128' \
+    -draw 'line 96,96 96,128' "$models/brick.jpg"
+jpeg -seed 5 -size 128x128 xc:'#8a6a4a' -attenuate 1.0 +noise Gaussian -stroke '#2a1a10' \
+    -strokewidth 3 -draw 'polyline 10,0 30,40 20,70 45,128' -draw 'polyline 128,20 80,50 90,90 60,128' \
+    -draw 'line 30,40 80,50' "$models/cracked.jpg"
+jpeg -seed 6 -size 128x128 xc:'#b8843c' -attenuate 0.7 +noise Gaussian -fill none -stroke '#5a3a18' \
+    -strokewidth 8 -draw 'rectangle 4,4 123,123' -strokewidth 6 -draw 'line 8,8 120,120' \
+    -draw 'line 120,8 8,120' "$models/crate.jpg"
+jpeg -seed 8 -size 128x128 xc:'#7a4a22' -attenuate 0.8 +noise Gaussian -stroke '#303038' \
+    -strokewidth 10 -draw 'line 20,0 20,128' -draw 'line 108,0 108,128' "$models/barrel.jpg"
+jpeg -seed 9 -size 128x128 xc:'#7a4a22' -attenuate 0.6 +noise Gaussian -fill none -stroke '#303038' \
+    -strokewidth 8 -draw 'circle 64,64 64,6' -strokewidth 3 -draw 'circle 64,64 64,40' \
+    "$models/barrel_lid.jpg"
+jpeg -seed 10 -size 128x128 xc:'#6a4020' -attenuate 0.6 +noise Gaussian -stroke '#3a2010' \
+    -strokewidth 3 -draw 'line 32,0 32,128' -draw 'line 64,0 64,128' -draw 'line 96,0 96,128' \
+    -fill '#e0c040' -stroke none -draw 'circle 100,70 100,64' "$models/door.jpg"
+jpeg -seed 11 -size 128x128 xc:'#6a7480' -attenuate 0.3 +noise Gaussian -fill none -stroke '#3a4048' \
+    -strokewidth 4 -draw 'rectangle 2,2 125,125' -fill '#c0c8d0' -stroke none -draw 'circle 12,12 12,8' \
+    -draw 'circle 115,12 115,8' -draw 'circle 12,115 12,111' -draw 'circle 115,115 115,111' \
+    "$models/panel.jpg"
+jpeg -size 64x64 xc:'#505a66' -fill '#9aa6b4' -draw 'rectangle 0,0 63,7' -draw 'rectangle 0,28 63,35' \
+    -draw 'rectangle 0,56 63,63' -draw 'rectangle 0,0 7,63' -draw 'rectangle 28,0 35,63' \
+    -draw 'rectangle 56,0 63,63' "$models/grate.jpg"
+
+# The pictures are laid out at the 800x600 of the game window and squeezed to
+# 512x512; drawn on the 4:3 view they come back to their proportions.
+picture() { # background title subtitle output
+    jpeg -size 800x600 "$1" -font DejaVu-Sans-Bold -fill '#f0e0a0' -stroke '#302010' -strokewidth 2 \
+        -pointsize 120 -gravity center -annotate +0-90 "$2" -stroke none -fill white -pointsize 44 \
+        -annotate +0+80 "$3" -resize '512x512!' "$4"
+}
+picture 'gradient:#203050-#080810' 'KORVATH' 'Level 1 - First Steps' "$data/loading1.jpg"
+picture 'gradient:#304020-#080810' 'KORVATH' 'Level 2 - The Rolling Bridge' "$data/loading2.jpg"
+picture 'gradient:#402030-#080810' 'The End' 'Thank you for playing Korvath' "$data/demo_end.jpg"

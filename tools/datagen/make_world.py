@@ -1,0 +1,256 @@
+#!/usr/bin/env python3
+"""Writes gamedata/pawntemp.xml, the animation files in gamedata/anim/ and
+gamedata/levels.xml from the tables below.
+
+Levels are drawn as text maps: one character per 20-unit cell, the top line
+highest; the hero's cell ('@') is x = 0, y = 0. LEGEND says which template
+slots a character places (a character may place several pawns in one cell).
+"""
+
+import math
+import os
+from xml.sax.saxutils import escape
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DATA = os.path.join(HERE, "..", "..", "gamedata")
+CELL = 20
+
+# Model slots, in ModelList order. The bomb gauge draws slot 1 (a small bomb)
+# and slot 34 (its bar); the slots between are spare copies of the block.
+MODELS = ["block", "bomb", "brick", "cracked", "crate", "barrel", "ladder", "spikes", "door",
+          "switch_base", "switch_lever", "gate_closed", "gate_open", "holder", "flag_red",
+          "flag_green", "rubble", "hero", "explosion", "picture"]
+MODELS += ["block"] * (34 - len(MODELS)) + ["gauge_bar"]
+
+FLAGS = ["BlocksCrate", "BlocksHero", "BlocksRock", "WeightCrate", "WeightRock", "WeightHero",
+         "Weightless", "Sliding", "Rolling", "Collectable", "Bombable", "Ladder", "SpecialFlag"]
+SOLID = {"BlocksCrate": 1, "BlocksHero": 1, "BlocksRock": 1}
+
+
+def part(model, label="body", angles=(0, 0, 0), offset=(0, 0, 0), stretch=(1, 1, 1), opacity=100):
+    return (model, label, angles, offset, stretch, opacity)
+
+
+def still(*parts):
+    return [("still", list(parts))]
+
+
+def hero_frames():
+    """A slow breathing bob: 16 animation steps of 24 ms."""
+    return [("breathe%d" % i, [part("hero", offset=(0, round(0.5 * math.sin(i * math.pi / 8), 3), 0))])
+            for i in range(16)]
+
+
+def explosion_frames():
+    """Eight steps that grow the fireball and fade it; the pawn then goes."""
+    frames = []
+    for i in range(8):
+        size = round(0.6 + 0.25 * i, 3)
+        frames.append(("blast%d" % i, [part("explosion", "fire", (0, 45 * i, 20 * i), (0, -5, 0),
+                                            (size, size, size), 100 - 10 * i)]))
+    return frames
+
+
+def switch(angle):
+    return still(part("switch_base", "base"), part("switch_lever", "lever", (0, 0, angle), (0, -8, 0)))
+
+
+class Template:
+    def __init__(self, role, id_, anim, frames, flags=None, textures=()):
+        self.role, self.id, self.anim, self.frames = role, id_, anim, frames
+        self.flags = dict(flags or {})
+        self.textures = list(textures)
+
+    def models(self):
+        used = []
+        for _, parts in self.frames:
+            for p in parts:
+                if p[0] not in used:
+                    used.append(p[0])
+        return used
+
+
+def spare(slot):
+    return Template("spare slot, draws nothing", 0, "empty", [])
+
+
+# Template slots. Slots 4, 5, 15, 16, 21, 31, 32, 33, 36 and 39 are the ones the
+# game itself turns pawns into; the others are free for levels to use.
+TEMPLATES = {
+    0: Template("stone floor and walls", 1, "block", still(part("block")), SOLID),
+    1: Template("brick wall", 2, "brick", still(part("brick")), SOLID),
+    2: Template("crate: pushed by the hero, slides one cell, falls", 6, "crate", still(part("crate")),
+                dict(SOLID, WeightCrate=1, Sliding=1)),
+    3: Template("cracked block: a bomb next to the hero turns it into slot 4", 3, "cracked",
+                still(part("cracked")), dict(SOLID, Bombable=1)),
+    4: Template("rubble left by a blast: nothing blocks", 4, "rubble", still(part("rubble"))),
+    5: Template("gate, closed: a solid bridge plate", 5, "gate_closed", still(part("gate_closed")),
+                dict(SOLID, SpecialFlag=5)),
+    6: Template("ladder cell", 10, "ladder", still(part("ladder")), {"Ladder": 1}),
+    7: Template("bomb to pick up", 7, "bomb_pickup", still(part("bomb", offset=(0, -3, 0), stretch=(0.7, 0.7, 0.7))),
+                {"Collectable": 1, "SpecialFlag": 2}),
+    8: Template("barrel: kicked by the hero, rolls until stopped", 8, "barrel", still(part("barrel")),
+                dict(SOLID, WeightCrate=1, Rolling=1)),
+    9: Template("holder: catches a crate in its own cell", 9, "holder", still(part("holder")),
+                {"BlocksCrate": 1, "BlocksRock": 1, "SpecialFlag": 1}),
+    10: Template("spikes (looks only)", 11, "spikes", still(part("spikes"))),
+    11: Template("deadly cell: touching it kills the hero; always invisible", 34, "deadly",
+                 still(part("spikes"))),
+    12: Template("checkpoint", 29, "checkpoint", still(part("flag_red"))),
+    13: Template("exit: Up on this cell finishes the level", 35, "exit", still(part("door"))),
+    14: Template("hero (player start)", 14, "hero", hero_frames(), {"WeightHero": 1, "SpecialFlag": 11}),
+    15: Template("switch, lever right: thrown, it becomes slot 16 and opens the gates below",
+                 15, "switch_on", switch(325), {"SpecialFlag": 15}),
+    16: Template("switch, lever left: thrown, it becomes slot 15 and closes the gates below",
+                 16, "switch_off", switch(35), {"SpecialFlag": 16}),
+    17: Template("metal wall: the block model with its texture replaced", 17, "block",
+                 still(part("block")), SOLID, ["./gamedata\\models\\panel.jpg"]),
+    21: Template("explosion: plays once, then disappears", 21, "explosion", explosion_frames(),
+                 {"SpecialFlag": 4}),
+    31: Template("loading picture: a moving pawn (flag 30) so that it can fade", 31, "picture",
+                 still(part("picture")), {"SpecialFlag": 30}),
+    32: Template("barrel rolling left", 32, "barrel", still(part("barrel")),
+                 dict(SOLID, WeightCrate=1, Rolling=1)),
+    33: Template("barrel rolling right", 33, "barrel", still(part("barrel")),
+                 dict(SOLID, WeightCrate=1, Rolling=1)),
+    36: Template("checkpoint already reached", 36, "checkpoint_reached", still(part("flag_green"))),
+    39: Template("gate, open: the bridge plate withdrawn, nothing blocks", 39, "gate_open",
+                 still(part("gate_open")), {"SpecialFlag": 5}),
+}
+for slot in range(40):
+    TEMPLATES.setdefault(slot, spare(slot))
+
+LEGEND = {
+    "#": [0], "B": [1], "M": [17], "C": [2], "%": [3], "=": [5], "_": [39], "H": [6], "o": [7],
+    "O": [8], "U": [9], "^": [10], "x": [11], "u": [9, 11], "~": [39, 11], "P": [12], "E": [13],
+    "@": [14], "/": [15], "\\": [16],
+}
+
+# Level 1: walking, a bomb and a cracked wall, a crate to push into the holder
+# over the spike pit, a checkpoint, a ladder up and a ladder down, the exit.
+LEVEL1 = r"""
+B......B..............#...B
+B......B.........H###H#...B
+B......%.........H#..H#...B
+B..@.o.%.C....P..H#..H..E.B
+############u##############
+...........#^#
+............#
+"""
+
+# Level 2: a barrel kicked into a pit becomes a step, a checkpoint, a switch
+# that closes the bridge over a spike pit, a bomb for a cracked wall, a ladder
+# up to the exit.
+LEVEL2 = r"""
+M.......................M
+M......................EM
+M....................H##M
+M..................%.H#.M
+M.@..O......P.\...o%.H#.M
+#########.######~~#######
+.........#.....#^^#
+................##
+"""
+
+
+def parse_level(text):
+    rows = [r for r in text.strip("\n").split("\n")]
+    hero = [(c, r) for r, line in enumerate(rows) for c, ch in enumerate(line) if ch == "@"]
+    assert len(hero) == 1, "a level map needs exactly one '@'"
+    hc, hr = hero[0]
+    pawns = []
+    for r, line in enumerate(rows):
+        for c, ch in enumerate(line):
+            for slot in LEGEND.get(ch, []):
+                pawns.append((slot, (c - hc) * CELL, (hr - r) * CELL))
+    # Scenery first and the hero last, so pushed and falling things settle
+    # before the hero looks at them on the same tick.
+    order = {14: 2, 2: 1, 8: 1}
+    return sorted(pawns, key=lambda p: order.get(p[0], 0))
+
+
+def number(v):
+    return ("%g" % v) if v != int(v) else str(int(v))
+
+
+def write_animation(path, template, model_names):
+    refs = template.models()
+    lines = ["!"] + refs + ["!"]
+    for name, parts in template.frames:
+        lines += ["#", name]
+        for model, label, angles, offset, stretch, opacity in parts:
+            lines += ["$", str(refs.index(model)), label]
+            lines += [number(v) for v in (*angles, *offset, *stretch, opacity)]
+            lines.append("$")
+        lines.append("#")
+    with open(path, "w", newline="\n") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def keyval(indent, key, value):
+    return '%s<KeyVal Key="%s">%s</KeyVal>' % (indent, key, escape(str(value)))
+
+
+def pawntemp_xml():
+    out = ['<?xml version="1.0" encoding="UTF-8"?>', '<Section label="Root">',
+           '  <Section label="ModelList">']
+    for n, name in enumerate(MODELS):
+        out.append(keyval("    ", "Model%d" % n, "./gamedata\\models\\%s.ms3d" % name))
+    out += ["  </Section>", '  <Section label="PawnTempList">']
+    for slot in range(40):
+        t = TEMPLATES[slot]
+        out.append("    <!-- %d: %s -->" % (slot, t.role))
+        out.append('    <Section label="pawn%d">' % slot)
+        out.append(keyval("      ", "ID", t.id))
+        out.append(keyval("      ", "Animation", "./gamedata\\anim\\%s.txt" % t.anim))
+        refs = t.models()
+        if refs:
+            out.append('      <Section label="ModelRefList">')
+            for k, model in enumerate(refs):
+                out.append(keyval("        ", "ModelRef%d" % k, MODELS.index(model)))
+            out.append("      </Section>")
+        if t.textures:
+            out.append('      <Section label="TextureList">')
+            for k, path in enumerate(t.textures):
+                out.append(keyval("        ", "Texture%d" % k, path))
+            out.append("      </Section>")
+        for flag in FLAGS:
+            out.append(keyval("      ", flag, t.flags.get(flag, 0)))
+        out.append("    </Section>")
+    out += ["  </Section>", "</Section>"]
+    return "\n".join(out) + "\n"
+
+
+def levels_xml(levels):
+    out = ['<?xml version="1.0" encoding="UTF-8"?>', '<Section label="Root">']
+    for n, pawns in enumerate(levels, start=1):
+        out.append('  <Section label="Level%d">' % n)
+        for i, (slot, x, y) in enumerate(pawns, start=1):
+            out.append('    <Section label="Pawn%d">' % i)
+            values = [("PawnTemplate", slot), ("Type", 0), ("Visible", 1), ("xangle", 0), ("yangle", 0),
+                      ("zangle", 0), ("xoffset", x), ("yoffset", y), ("zoffset", 0), ("xstretch", 1),
+                      ("ystretch", 1), ("zstretch", 1), ("opacity", 100)]
+            out += [keyval("      ", k, v) for k, v in values]
+            out.append("    </Section>")
+        out.append("  </Section>")
+    out.append("</Section>")
+    return "\n".join(out) + "\n"
+
+
+def main():
+    anim_dir = os.path.join(DATA, "anim")
+    os.makedirs(anim_dir, exist_ok=True)
+    written = set()
+    for slot in range(40):
+        t = TEMPLATES[slot]
+        if t.anim not in written:
+            write_animation(os.path.join(anim_dir, t.anim + ".txt"), t, MODELS)
+            written.add(t.anim)
+    with open(os.path.join(DATA, "pawntemp.xml"), "w", newline="\n") as f:
+        f.write(pawntemp_xml())
+    with open(os.path.join(DATA, "levels.xml"), "w", newline="\n") as f:
+        f.write(levels_xml([parse_level(LEVEL1), parse_level(LEVEL2)]))
+
+
+if __name__ == "__main__":
+    main()
