@@ -30,6 +30,8 @@ namespace {
 constexpr int kLoadingScreenSlot = 31;
 constexpr int kLastLevel = 2;
 constexpr int kOneShotFlag = 4;
+// Nothing is scheduled (the end picture): only a message can change anything.
+constexpr uint32_t kIdleWaitMs = 60 * 60 * 1000;
 
 bool g_timersCreated = false;
 
@@ -92,7 +94,8 @@ void LoadLevel() {
     LevelPhase = kPhasePlaying;
     TimerResetRequested = true;
     WaitOutPhaseTimer();
-    if (!PlayerPawn) return;  // reported; the program is closing
+    if (!PlayerPawn)
+        return;  // reported; the program is closing
     CenterCameraOn(*PlayerPawn);
     SavedPawns = LevelPawns;
     StartStageMusic();
@@ -103,7 +106,8 @@ void OnPhaseTimer() {
         RestoreSavedLevel();
         HeroDead = false;
         InputCooldown = 10;
-        if (PlayerPawn) CenterCameraOn(*PlayerPawn);
+        if (PlayerPawn)
+            CenterCameraOn(*PlayerPawn);
     } else if (LevelFinished) {
         CurrentLevel += 1;
         LevelPhase = kPhaseStartLevel;
@@ -118,7 +122,8 @@ void AnimationStep() {
     for (auto* node = AnimatedPawns.head; node; node = node->next) {
         Pawn* pawn = node->data;
         pawn->Frame += 1;
-        if (pawn->Frame <= pawn->Template->Frames.LastIndex()) continue;
+        if (pawn->Frame <= pawn->Template->Frames.LastIndex())
+            continue;
         if (pawn->Template->SpecialFlag == kOneShotFlag) {
             RemoveLevelPawn(pawn);
             return;  // pawns behind it advance on the next step
@@ -128,7 +133,8 @@ void AnimationStep() {
 }
 
 void Play(HWND glWindow) {
-    if (PhaseTimer.Tick(FrameStartTick) > 0) OnPhaseTimer();
+    if (PhaseTimer.Tick(FrameStartTick) > 0)
+        OnPhaseTimer();
     bool endedEarly = false;
     if (GameTickTimer.Tick(FrameStartTick) > 0) {
         endedEarly = GameplayTick();
@@ -137,16 +143,22 @@ void Play(HWND glWindow) {
             DrawFrame(glWindow);
         }
     }
-    if (!endedEarly && AnimationTimer.Tick(FrameStartTick) > 0) AnimationStep();
+    if (!endedEarly && AnimationTimer.Tick(FrameStartTick) > 0)
+        AnimationStep();
 }
 
 void RunPhase(HWND glWindow) {
     switch (LevelPhase) {
-        case kPhaseStartLevel: return StartLevel();
-        case kPhaseLoadingScreen: return ShowLoadingScreen(glWindow);
-        case kPhaseLoadLevel: return LoadLevel();
-        case kPhasePlaying: return Play(glWindow);
-        default: return;  // Ended: the end picture stays until the window closes
+        case kPhaseStartLevel:
+            return StartLevel();
+        case kPhaseLoadingScreen:
+            return ShowLoadingScreen(glWindow);
+        case kPhaseLoadLevel:
+            return LoadLevel();
+        case kPhasePlaying:
+            return Play(glWindow);
+        default:
+            return;  // Ended: the end picture stays until the window closes
     }
 }
 
@@ -169,14 +181,20 @@ void GameFrame(HWND glWindow) {
         AnimationTimer.Reset(FrameStartTick);
         TimerResetRequested = false;
     }
-    if (GameState == 1) StartGame();
-    else if (GameState == 2) RunPhase(glWindow);
+    if (GameState == 1)
+        StartGame();
+    else if (GameState == 2)
+        RunPhase(glWindow);
 }
 
-GameFrameWait GameFrameNextDue() {
-    if (!g_timersCreated || TimerResetRequested || GameState == 1) return {true, 0};
-    if (GameState != 2 || LevelPhase == kPhaseEnded) return {false, 0};
-    if (LevelPhase != kPhasePlaying) return {true, 0};
+uint32_t GameFrameNextDue() {
+    // A pending phase step, or timers not yet created or reset: call again at once.
+    if (!g_timersCreated || TimerResetRequested || GameState == 1)
+        return FrameStartTick;
+    if (GameState == 2 && LevelPhase != kPhasePlaying && LevelPhase != kPhaseEnded)
+        return FrameStartTick;
+    if (GameState != 2 || LevelPhase != kPhasePlaying)
+        return FrameStartTick + kIdleWaitMs;
     uint32_t due = Earliest(PhaseTimer.NextDue(), GameTickTimer.NextDue());
-    return {false, Earliest(due, AnimationTimer.NextDue()), true};
+    return Earliest(due, AnimationTimer.NextDue());
 }

@@ -8,12 +8,7 @@
 
 void GameFrame(HWND glWindow);
 
-// When the main loop must call GameFrame again: at once (a phase step is
-// pending or timers are behind), at `due` (the earliest time a timer can
-// fire), or only after the next message (nothing is scheduled).
-struct GameFrameWait {
-    bool now;
-    uint32_t due;
-    bool hasDue;
-};
-GameFrameWait GameFrameNextDue();
+// The earliest tick at which GameFrame may have something to do (a tick at
+// or before now: call again at once); the main loop waits for input no
+// longer than until then.
+uint32_t GameFrameNextDue();

@@ -2,4 +2,6 @@
 
 #include "sound/sound_slots.h"
 
-void PlaySlotOnce(int slot) { PlayOnce(&SoundEffects[slot]); }
+void PlaySlotOnce(int slot) {
+    PlayOnce(&SoundEffects[slot]);
+}

@@ -35,7 +35,9 @@ constexpr int kExplosionSlot = 21;
 constexpr int kCheckpointTakenSlot = 36;
 constexpr int kGateSlotForSwitchUp = 39;
 
-bool Held(int key) { return KeyDown[key] != 0; }
+bool Held(int key) {
+    return KeyDown[key] != 0;
+}
 
 bool SameCell(const Pawn& a, const Pawn& b) {
     return a.Placement.xoffset == b.Placement.xoffset && a.Placement.yoffset == b.Placement.yoffset;
@@ -58,11 +60,15 @@ void TakeCheckpoint(Pawn* checkpoint) {
 void TouchCheck() {
     for (auto* node = PickupPawns.head; node; node = node->next) {
         Pawn* pawn = node->data;
-        if (!SameCell(*pawn, *PlayerPawn)) continue;
+        if (!SameCell(*pawn, *PlayerPawn))
+            continue;
         const PawnTemplate& t = *pawn->Template;
-        if (t.SpecialFlag == kBombPickupFlag) return TakeBomb(pawn);
-        if (t.ID == kDeadlyId) return HeroDies();
-        if (t.ID == kCheckpointId) return TakeCheckpoint(pawn);
+        if (t.SpecialFlag == kBombPickupFlag)
+            return TakeBomb(pawn);
+        if (t.ID == kDeadlyId)
+            return HeroDies();
+        if (t.ID == kCheckpointId)
+            return TakeCheckpoint(pawn);
     }
 }
 
@@ -71,7 +77,8 @@ void WakeNearbyPawns() {
     const float x = PlayerPawn->Placement.xoffset;
     for (auto* node = MovingPawns.head; node; node = node->next) {
         const float px = node->data->Placement.xoffset;
-        if (x - 40.0f <= px && px <= x + 40.0f) node->data->Settled = 0;
+        if (x - 40.0f <= px && px <= x + 40.0f)
+            node->data->Settled = 0;
     }
 }
 
@@ -98,7 +105,8 @@ void SetOffBomb() {
     const float y = PlayerPawn->Placement.yoffset;
     LevelPawns.PushBack(Pawn(&PawnTemplates[kExplosionSlot], x, y + 10.0f));
     for (auto* node = Id3Pawns.head; node; node = node->next) {
-        if (!InBlast(*node->data, x, y)) continue;
+        if (!InBlast(*node->data, x, y))
+            continue;
         SetPawnTemplate(node->data, kBlastedSlot);
         node->data->Frame = 0;
     }
@@ -125,9 +133,12 @@ void ThrowSwitch(Pawn* lever, int newLeverSlot, int gateSlot, bool wakeMovers) {
     SetPawnTemplate(lever, newLeverSlot);
     const float row = lever->Placement.yoffset - kCellSize;
     for (auto* node = GatePawns.head; node; node = node->next)
-        if (node->data->Placement.yoffset == row) SetPawnTemplate(node->data, gateSlot);
-    if (!wakeMovers) return;
-    for (auto* node = MovingPawns.head; node; node = node->next) node->data->Settled = 0;
+        if (node->data->Placement.yoffset == row)
+            SetPawnTemplate(node->data, gateSlot);
+    if (!wakeMovers)
+        return;
+    for (auto* node = MovingPawns.head; node; node = node->next)
+        node->data->Settled = 0;
 }
 
 void ClimbUp() {
@@ -138,17 +149,21 @@ void ClimbUp() {
 void UseCell() {
     for (auto* node = CellActionPawns.head; node; node = node->next) {
         Pawn* cell = node->data;
-        if (!SameCell(*cell, *PlayerPawn)) continue;
+        if (!SameCell(*cell, *PlayerPawn))
+            continue;
         const PawnTemplate& t = *cell->Template;
-        if (t.Ladder) return ClimbUp();
-        if (t.ID == kSwitchUpId) return ThrowSwitch(cell, kSwitchDownSlot, kGateSlotForSwitchUp, true);
+        if (t.Ladder)
+            return ClimbUp();
+        if (t.ID == kSwitchUpId)
+            return ThrowSwitch(cell, kSwitchDownSlot, kGateSlotForSwitchUp, true);
         if (t.ID == kSwitchDownId)
             return ThrowSwitch(cell, kSwitchUpSlot, kGateSlotForSwitchDown, false);
     }
 }
 
 void PressUp() {
-    if (FinishPawn && SameCell(*FinishPawn, *PlayerPawn)) return EnterExit();
+    if (FinishPawn && SameCell(*FinishPawn, *PlayerPawn))
+        return EnterExit();
     UseCell();
 }
 
@@ -156,7 +171,8 @@ void PressDown() {
     const Pawn& hero = *PlayerPawn;
     for (auto* node = CellActionPawns.head; node; node = node->next) {
         const Pawn& cell = *node->data;
-        if (cell.Placement.xoffset != hero.Placement.xoffset) continue;
+        if (cell.Placement.xoffset != hero.Placement.xoffset)
+            continue;
         const bool below = cell.Placement.yoffset == hero.Placement.yoffset - kCellSize;
         const bool here = cell.Placement.yoffset == hero.Placement.yoffset;
         if (below || (here && !IsSupported(PlayerPawn))) {
@@ -169,15 +185,20 @@ void PressDown() {
 
 void Walk(float yangle, int direction, float distance) {
     PlayerPawn->Motion.yangle = yangle;
-    if (!IsBlocked(PlayerPawn, direction)) PlayerPawn->Motion.xoffset = distance;
+    if (!IsBlocked(PlayerPawn, direction))
+        PlayerPawn->Motion.xoffset = distance;
 }
 
 // One movement key at most: a key counts only while its opposite is not held.
 void MovementKeys() {
-    if (Held(kKeyUp) && !Held(kKeyDown)) return PressUp();
-    if (Held(kKeyDown) && !Held(kKeyUp)) return PressDown();
-    if (Held(kKeyRight) && !Held(kKeyLeft)) return Walk(90.0f, kDirectionRight, kCellSize);
-    if (Held(kKeyLeft) && !Held(kKeyRight)) return Walk(270.0f, kDirectionLeft, -kCellSize);
+    if (Held(kKeyUp) && !Held(kKeyDown))
+        return PressUp();
+    if (Held(kKeyDown) && !Held(kKeyUp))
+        return PressDown();
+    if (Held(kKeyRight) && !Held(kKeyLeft))
+        return Walk(90.0f, kDirectionRight, kCellSize);
+    if (Held(kKeyLeft) && !Held(kKeyRight))
+        return Walk(270.0f, kDirectionLeft, -kCellSize);
 }
 
 // The hero's own step, between moves. Returns true when a bomb went off.
@@ -188,8 +209,10 @@ bool HeroStep() {
     TouchCheck();
     WakeNearbyPawns();
     // Once the exit is entered the hero's keys are not read again.
-    if (InputCooldown != 0 || LevelFinished) return false;
-    if (Held(kKeyX)) ResetToCheckpoint();
+    if (InputCooldown != 0 || LevelFinished)
+        return false;
+    if (Held(kKeyX))
+        ResetToCheckpoint();
     if (Held(kKeySpace) && BombCount > 0) {
         SetOffBomb();
         return true;
@@ -201,7 +224,8 @@ bool HeroStep() {
 }  // namespace
 
 void HeroDies() {
-    if (HeroDead) return;
+    if (HeroDead)
+        return;
     PlaySlotOnce(kSoundDead);
     HeroDead = true;
     PhaseTimer.Reset(FrameStartTick);
@@ -212,23 +236,29 @@ void HeroDies() {
 void HeroFallCheck() {
     for (auto* node = PickupPawns.head; node; node = node->next) {
         Pawn* pawn = node->data;
-        if (!SameCell(*pawn, *PlayerPawn)) continue;
+        if (!SameCell(*pawn, *PlayerPawn))
+            continue;
         if (pawn->Template->SpecialFlag == kBombPickupFlag) {
             DetachPawnDuringStep(pawn);
             BombCount += 1;
             PlaySlotOnce(kSoundBombCollect);
             return;
         }
-        if (pawn->Template->ID == kDeadlyId) return HeroDies();
+        if (pawn->Template->ID == kDeadlyId)
+            return HeroDies();
     }
 }
 
 bool GameplayTick() {
-    if (!PlayerPawn) return false;
-    if (InputCooldown > 0) InputCooldown -= 1;
-    if (MoveFinished(*PlayerPawn) && HeroStep()) return true;
+    if (!PlayerPawn)
+        return false;
+    if (InputCooldown > 0)
+        InputCooldown -= 1;
+    if (MoveFinished(*PlayerPawn) && HeroStep())
+        return true;
     MovePawns();
     FlushDetachedPawns();
-    if (!HeroDead) CenterCameraOn(*PlayerPawn);
+    if (!HeroDead)
+        CenterCameraOn(*PlayerPawn);
     return false;
 }

@@ -60,8 +60,10 @@ void DetachPawnDuringStep(Pawn* pawn) {
 }
 
 bool FlushDetachedPawns() {
-    if (g_detached.empty()) return false;
-    for (Pawn* pawn : g_detached) LevelPawns.Remove(pawn);
+    if (g_detached.empty())
+        return false;
+    for (Pawn* pawn : g_detached)
+        LevelPawns.Remove(pawn);
     g_detached.clear();
     RefreshLevelPointers();
     return true;

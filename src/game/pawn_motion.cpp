@@ -47,7 +47,8 @@ void Travel(float* position, float* remaining, float step) {
 }
 
 void Turn(float* angle, float target) {
-    if (*angle == target) return;
+    if (*angle == target)
+        return;
     ApproachAngle(angle, target, kTurnStep);
     WrapAngle(angle);
 }
@@ -118,13 +119,13 @@ bool PushedAside(Pawn* pushed, int direction, float d) {
     ++g_pushTestDepth;
     const bool blocked = IsBlocked(pushed, direction);
     --g_pushTestDepth;
-    if (blocked) return false;
+    if (blocked)
+        return false;
     if (pushed->Template->Sliding) {
         PlaySlotOnce(kSoundSliding);
         pushed->Motion.xoffset = d;
     } else {
-        SetPawnTemplate(pushed,
-                        direction == kDirectionLeft ? kRollingLeftSlot : kRollingRightSlot);
+        SetPawnTemplate(pushed, direction == kDirectionLeft ? kRollingLeftSlot : kRollingRightSlot);
         PlaySlotOnce(kSoundBarrelRoll);
         InputCooldown = 10;
     }
@@ -152,14 +153,16 @@ Verdict MeetBlocker(Pawn* pawn, Pawn* blocker, int direction, float d) {
     const PawnTemplate& p = *pawn->Template;
     const PawnTemplate& b = *blocker->Template;
     if (p.WeightHero && b.BlocksHero) {
-        if (!b.Sliding && !b.Rolling) return Verdict::kBlocked;
+        if (!b.Sliding && !b.Rolling)
+            return Verdict::kBlocked;
         return PushedAside(blocker, direction, d) ? Verdict::kFree : Verdict::kBlocked;
     }
     if (SwapsWith(*pawn, *blocker)) {
         SwapBarrels(pawn, blocker);
         return Verdict::kSwapped;
     }
-    if ((p.WeightCrate && b.BlocksCrate) || (p.WeightRock && b.BlocksRock)) return Verdict::kBlocked;
+    if ((p.WeightCrate && b.BlocksCrate) || (p.WeightRock && b.BlocksRock))
+        return Verdict::kBlocked;
     return Verdict::kPassOver;
 }
 
@@ -170,12 +173,16 @@ bool ScanBlockers(Pawn* pawn, int direction) {
     for (int restarts = 0; restarts <= BlockingPawns.LastIndex() + 1; ++restarts) {
         Verdict verdict = Verdict::kPassOver;
         for (auto* node = BlockingPawns.head; node; node = node->next) {
-            if (!InTheWay(*pawn, *node->data, d)) continue;
+            if (!InTheWay(*pawn, *node->data, d))
+                continue;
             verdict = MeetBlocker(pawn, node->data, direction, d);
-            if (verdict != Verdict::kPassOver) break;
+            if (verdict != Verdict::kPassOver)
+                break;
         }
-        if (verdict == Verdict::kBlocked) return true;
-        if (verdict != Verdict::kSwapped) return false;
+        if (verdict == Verdict::kBlocked)
+            return true;
+        if (verdict != Verdict::kSwapped)
+            return false;
     }
     return true;
 }
@@ -207,8 +214,10 @@ void RollOn(Pawn* pawn) {
 // it falls, rolls on, or comes to rest.
 void Reexamine(Pawn* pawn) {
     pawn->Falling = false;
-    if (!IsSupported(pawn) && !OnLadder(*pawn)) StartFall(pawn);
-    if (!pawn->Falling) RollOn(pawn);
+    if (!IsSupported(pawn) && !OnLadder(*pawn))
+        StartFall(pawn);
+    if (!pawn->Falling)
+        RollOn(pawn);
 }
 
 }  // namespace
@@ -219,30 +228,38 @@ bool MoveFinished(const Pawn& pawn) {
 }
 
 bool IsSupported(Pawn* pawn) {
-    if (OnHeroHead(*pawn)) return true;
+    if (OnHeroHead(*pawn))
+        return true;
     for (auto* node = BlockingPawns.head; node; node = node->next) {
         const Pawn& blocker = *node->data;
-        if (blocker.Placement.xoffset != pawn->Placement.xoffset) continue;
-        if (pawn->Template->SpecialFlag == kCarriedInColumn) return true;
-        if (CarriedBy(*pawn, blocker) && RestsOn(pawn, blocker)) return true;
+        if (blocker.Placement.xoffset != pawn->Placement.xoffset)
+            continue;
+        if (pawn->Template->SpecialFlag == kCarriedInColumn)
+            return true;
+        if (CarriedBy(*pawn, blocker) && RestsOn(pawn, blocker))
+            return true;
     }
     return false;
 }
 
 bool OnLadder(const Pawn& pawn) {
-    if (!pawn.Template->WeightHero) return false;
+    if (!pawn.Template->WeightHero)
+        return false;
     const float x = pawn.Placement.xoffset;
     const float y = pawn.Placement.yoffset;
     for (auto* node = CellActionPawns.head; node; node = node->next) {
         const Pawn& cell = *node->data;
-        if (cell.Placement.xoffset != x || cell.Template->ID != kLadderId) continue;
-        if (cell.Placement.yoffset == y - kCellSize || cell.Placement.yoffset == y) return true;
+        if (cell.Placement.xoffset != x || cell.Template->ID != kLadderId)
+            continue;
+        if (cell.Placement.yoffset == y - kCellSize || cell.Placement.yoffset == y)
+            return true;
     }
     return false;
 }
 
 bool IsBlocked(Pawn* pawn, int direction) {
-    if (std::find(g_pushChain.begin(), g_pushChain.end(), pawn) != g_pushChain.end()) return true;
+    if (std::find(g_pushChain.begin(), g_pushChain.end(), pawn) != g_pushChain.end())
+        return true;
     g_pushChain.push_back(pawn);
     const bool blocked = ScanBlockers(pawn, direction);
     g_pushChain.pop_back();
@@ -255,6 +272,7 @@ void MovePawns() {
     for (auto* node = MovingPawns.head; node; node = node->next) {
         Pawn* pawn = node->data;
         StepMotion(pawn);
-        if (MoveFinished(*pawn) && pawn->Settled == 0) Reexamine(pawn);
+        if (MoveFinished(*pawn) && pawn->Settled == 0)
+            Reexamine(pawn);
     }
 }

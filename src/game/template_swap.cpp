@@ -2,5 +2,6 @@
 
 void SetPawnTemplate(Pawn* pawn, int slot) {
     pawn->Template = &PawnTemplates[slot];
-    if (pawn->Frame > pawn->Template->Frames.LastIndex()) pawn->Frame = 0;
+    if (pawn->Frame > pawn->Template->Frames.LastIndex())
+        pawn->Frame = 0;
 }

@@ -9,4 +9,6 @@ void CenterCameraOn(const Pawn& pawn) {
     WorldCamera.SetY(-pawn.Placement.yoffset, true);
 }
 
-void RebuildDrawList() { BuildDrawList(WorldCamera.GetX(), WorldCamera.GetY()); }
+void RebuildDrawList() {
+    BuildDrawList(WorldCamera.GetX(), WorldCamera.GetY());
+}

@@ -5,3 +5,6 @@
 #include <cstdint>
 
 uint32_t GetTickCount();
+
+// Waits until GetTickCount() has reached `tick` (returns at once if it has).
+void Sys_WaitUntil(uint32_t tick);

@@ -11,10 +11,16 @@ std::vector<std::string> GameTest::fatalErrors;
 
 namespace {
 
-void RecordSound(int slot, SoundOp op, const char*, bool) { GameTest::played.push_back({slot, op}); }
-void RecordFatal(const char* text) { GameTest::fatalErrors.push_back(text); }
+void RecordSound(int slot, SoundOp op, const char*, bool) {
+    GameTest::played.push_back({slot, op});
+}
+void RecordFatal(const char* text) {
+    GameTest::fatalErrors.push_back(text);
+}
 
-void Blocks(PawnTemplate& t) { t.BlocksCrate = t.BlocksHero = t.BlocksRock = 1; }
+void Blocks(PawnTemplate& t) {
+    t.BlocksCrate = t.BlocksHero = t.BlocksRock = 1;
+}
 
 void MakeBarrel(PawnTemplate& t, int id) {
     t.ID = id;
@@ -24,7 +30,8 @@ void MakeBarrel(PawnTemplate& t, int id) {
 }
 
 void MakeTemplates() {
-    for (PawnTemplate& t : PawnTemplates) t = PawnTemplate();
+    for (PawnTemplate& t : PawnTemplates)
+        t = PawnTemplate();
     PawnTemplates[kHero].SpecialFlag = 11;
     PawnTemplates[kHero].WeightHero = 1;
     Blocks(PawnTemplates[kWall]);
@@ -88,11 +95,13 @@ Pawn* GameTest::Place(int slot, float x, float y) {
 }
 
 void GameTest::Floor(float x0, float x1, float y) {
-    for (float x = x0; x <= x1; x += 20.0f) Place(kWall, x, y);
+    for (float x = x0; x <= x1; x += 20.0f)
+        Place(kWall, x, y);
 }
 
 void GameTest::Tick(int count) {
-    for (int i = 0; i < count; ++i) GameplayTick();
+    for (int i = 0; i < count; ++i)
+        GameplayTick();
 }
 
 void GameTest::Tap(int key) {
@@ -103,13 +112,15 @@ void GameTest::Tap(int key) {
 
 void GameTest::Walk(int key) {
     Tap(key);
-    for (int i = 0; i < 40 && !MoveFinished(*PlayerPawn); ++i) Tick();
+    for (int i = 0; i < 40 && !MoveFinished(*PlayerPawn); ++i)
+        Tick();
 }
 
 int GameTest::CountPlayed(int slot) const {
     int count = 0;
     for (const PlayedSound& s : played)
-        if (s.slot == slot && s.op == SoundOp::PlayOnce) ++count;
+        if (s.slot == slot && s.op == SoundOp::PlayOnce)
+            ++count;
     return count;
 }
 

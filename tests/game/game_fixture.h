@@ -8,10 +8,12 @@
 
 #include "core/fatal_error.h"
 #include "game/flow_state.h"
+#include "game/game_sounds.h"
 #include "game/game_state.h"
 #include "game/hero_actions.h"
 #include "game/level_changes.h"
 #include "sound/sound_observer.h"
+#include "sound/sound_slots.h"
 #include "world/level.h"
 
 namespace game_test {
@@ -51,7 +53,7 @@ struct PlayedSound {
 };
 
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -69,6 +71,7 @@ protected:
     void Walk(int key);
     int CountPlayed(int slot) const;
 
+  public:
     static std::vector<PlayedSound> played;
     static std::vector<std::string> fatalErrors;
 };

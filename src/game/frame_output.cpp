@@ -1,0 +1,3 @@
+#include "game/frame_output.h"
+
+void DrawFrame(HWND /*glWindow*/) {}
