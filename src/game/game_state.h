@@ -1,0 +1,16 @@
+#pragma once
+// The state of the game that the shell and the game flow share.
+
+#include <cstdint>
+
+// 0 until GameInit has run; 1 templates to load on the next frame; 2 running
+// the levels.
+extern int32_t GameState;
+// Within GameState 2: the step of the current level (set to 0 by GameInit).
+extern int32_t LevelPhase;
+// GetTickCount at the top of the current main-loop pass; every timer
+// decision of one pass uses this instant.
+extern uint32_t FrameStartTick;
+// 1 while the key with that virtual-key code is held, else 0. Written by the
+// main window's procedure, read by the gameplay tick.
+extern uint8_t KeyDown[256];
