@@ -19,6 +19,8 @@ public:
     virtual void DialogIdle(HWND dialog) = 0;
     // Whether windows get native surfaces that can carry GL.
     virtual bool HasGL() const = 0;
+    // Whether window surfaces can get a GL context at all.
+    virtual bool GLContextsAvailable() const { return true; }
     // Whether the menu and dialog pointer comes from the script, not the device.
     virtual bool ScriptedPointer() const = 0;
 };

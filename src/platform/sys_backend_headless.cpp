@@ -29,9 +29,10 @@ public:
             step();
             return;
         }
-        if (options_.closeWhenScriptEnds && !Sys_ActiveDialog() && !closed_) {
+        HWND main = Sys_MainWindow();
+        if (options_.closeWhenScriptEnds && main && !Sys_ActiveDialog() && !closed_) {
             closed_ = true;
-            Sys_DeliverClose(Sys_MainWindow());
+            Sys_DeliverClose(main);
             return;
         }
         clock_ += timeoutMs;
@@ -52,6 +53,7 @@ public:
     }
 
     bool HasGL() const override { return options_.gl; }
+    bool GLContextsAvailable() const override { return !options_.glUnavailable; }
     bool ScriptedPointer() const override { return true; }
 
     HeadlessOptions options_;

@@ -72,6 +72,8 @@ bool Sys_GLFormatAvailable(const PixelFormat& format) {
 HGLRC Sys_GLCreateContext(HDC surface) {
     if (!surface)
         return nullptr;
+    if (surface->owner && Sys_Backend() && !Sys_Backend()->GLContextsAvailable())
+        return nullptr;
     if (!surface->window) {
         bool standIn = surface->owner && surface->formatSet && Sys_Backend() &&
                        !Sys_Backend()->HasGL();

@@ -16,6 +16,8 @@ struct HeadlessOptions {
     // When the script has run out: a waiting dialog is answered OK, and the
     // main window is asked to close (so a test always ends).
     bool closeWhenScriptEnds = true;
+    // No GL context can be had for a window, as on a machine without GL.
+    bool glUnavailable = false;
 };
 void Sys_StartHeadless(const HeadlessOptions& options);
 

@@ -73,14 +73,23 @@ SDL_Surface* PictureSurface(const PictureResource& picture) {
     return surface;
 }
 
+void Register(std::vector<PictureResource>& pictures, const PictureResource& picture) {
+    for (PictureResource& known : pictures)
+        if (known.id == picture.id) {
+            known = picture;
+            return;
+        }
+    pictures.push_back(picture);
+}
+
 }  // namespace
 
 void Sys_RegisterCursorResource(const PictureResource& picture) {
-    g_cursorPictures.push_back(picture);
+    Register(g_cursorPictures, picture);
 }
 
 void Sys_RegisterIconResource(const PictureResource& picture) {
-    g_iconPictures.push_back(picture);
+    Register(g_iconPictures, picture);
 }
 
 HCURSOR LoadCursor(HINSTANCE /*instance*/, int resourceId) {

@@ -226,6 +226,8 @@ int ReleaseDC(HWND window, HDC dc);
 // Fixes the surface's format. A native window is created with its format,
 // so a top-level window whose format is set this way is made at this moment.
 bool SetPixelFormat(HDC dc, const PixelFormat& format);
+// The format a surface was given by SetPixelFormat (the default format before).
+PixelFormat GetPixelFormat(HDC dc);
 // The format the platform offers for a request (here: the request itself).
 PixelFormat ChoosePixelFormat(HDC dc, const PixelFormat& request);
 

@@ -19,6 +19,10 @@ int ReleaseDC(HWND /*window*/, HDC /*dc*/) {
     return 1;  // surfaces live as long as their window
 }
 
+PixelFormat GetPixelFormat(HDC dc) {
+    return dc ? dc->format : PixelFormat();
+}
+
 PixelFormat ChoosePixelFormat(HDC /*dc*/, const PixelFormat& request) {
     return request;
 }
