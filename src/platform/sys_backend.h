@@ -6,7 +6,7 @@
 #include "platform/sys_window_internal.h"
 
 class SysBackend {
-public:
+  public:
     virtual ~SysBackend() = default;
     virtual uint32_t Ticks() = 0;
     // Turns waiting native input into posted messages.

@@ -61,9 +61,10 @@ void TranslateMouseEvent(const SDL_Event& event) {
         Sys_DeliverMouse(top, WM_MOUSEMOVE, event.motion.x, event.motion.y - menuBar,
                          MouseButtonFlags(buttons));
     } else if (event.type != SDL_MOUSEMOTION && event.button.y >= menuBar &&
-               (event.button.button == SDL_BUTTON_LEFT || event.button.button == SDL_BUTTON_RIGHT)) {
-        Sys_DeliverMouse(top, ButtonMessage(event.button), event.button.x,
-                         event.button.y - menuBar, MouseButtonFlags(buttons));
+               (event.button.button == SDL_BUTTON_LEFT ||
+                event.button.button == SDL_BUTTON_RIGHT)) {
+        Sys_DeliverMouse(top, ButtonMessage(event.button), event.button.x, event.button.y - menuBar,
+                         MouseButtonFlags(buttons));
     }
 }
 
@@ -113,7 +114,7 @@ void Translate(const SDL_Event& event) {
 }
 
 class DesktopBackend : public SysBackend {
-public:
+  public:
     uint32_t Ticks() override { return SDL_GetTicks(); }
 
     void PumpEvents() override {

@@ -13,7 +13,7 @@
 namespace {
 
 class HeadlessBackend : public SysBackend {
-public:
+  public:
     explicit HeadlessBackend(const HeadlessOptions& options)
         : options_(options), clock_(options.startTick) {}
 

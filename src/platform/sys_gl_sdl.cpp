@@ -4,8 +4,8 @@
 
 #include <SDL.h>
 
-#include "platform/sys_gl.h"
 #include "platform/sys_backend.h"
+#include "platform/sys_gl.h"
 #include "platform/sys_gl_surface.h"
 #include "platform/sys_native.h"
 
@@ -75,8 +75,8 @@ HGLRC Sys_GLCreateContext(HDC surface) {
     if (surface->owner && Sys_Backend() && !Sys_Backend()->GLContextsAvailable())
         return nullptr;
     if (!surface->window) {
-        bool standIn = surface->owner && surface->formatSet && Sys_Backend() &&
-                       !Sys_Backend()->HasGL();
+        bool standIn =
+            surface->owner && surface->formatSet && Sys_Backend() && !Sys_Backend()->HasGL();
         return standIn ? new GLContextRec{nullptr} : nullptr;
     }
     SDL_GLContext context = SDL_GL_CreateContext(surface->window);

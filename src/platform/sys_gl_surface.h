@@ -11,8 +11,8 @@ struct GLSurface {
         : window(native), owned(ownsNative), owner(topLevel) {}
 
     SDL_Window* window;
-    bool owned;              // offscreen surfaces own their window; a game window's surface does not
-    HWND owner = nullptr;    // the top-level window it belongs to (null when offscreen)
+    bool owned;            // offscreen surfaces own their window; a game window's surface does not
+    HWND owner = nullptr;  // the top-level window it belongs to (null when offscreen)
     bool formatSet = false;  // a window's native surface is made with its format
     PixelFormat format;
 };

@@ -56,13 +56,13 @@ Uint32 PixelColour(char c) {
 // A 32-bit ARGB surface of the picture; rows shorter than the width are
 // padded with transparent pixels.
 SDL_Surface* PictureSurface(const PictureResource& picture) {
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, picture.width, picture.height, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, picture.width, picture.height, 32,
+                                                          SDL_PIXELFORMAT_ARGB8888);
     if (!surface)
         return nullptr;
     for (int y = 0; y < picture.height; ++y) {
-        Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) +
-                                                y * surface->pitch);
+        Uint32* row =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
         const char* text = picture.rows[y];
         bool ended = false;
         for (int x = 0; x < picture.width; ++x) {

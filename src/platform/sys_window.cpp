@@ -89,8 +89,8 @@ HWND CreateWindowEx(uint32_t /*exStyle*/, const char* className, const char* win
     int index = className ? FindClass(className) : -1;
     if (index < 0 || (parent && !IsWindow(parent)))
         return nullptr;
-    CREATESTRUCT cs{param, instance, menuOrId, parent, height, width, y, x,
-                    style,  windowName, className};
+    CREATESTRUCT cs{param, instance, menuOrId, parent,     height,   width,
+                    y,     x,        style,    windowName, className};
     HWND window = NewWindow(g_classes[index], className, cs);
     if (SendMessage(window, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow(window);
@@ -169,8 +169,7 @@ void Sys_ResetWindows() {
     g_classNames.clear();
 }
 
-bool SetWindowPos(HWND window, HWND /*insertAfter*/, int x, int y, int cx, int cy,
-                  UINT /*flags*/) {
+bool SetWindowPos(HWND window, HWND /*insertAfter*/, int x, int y, int cx, int cy, UINT /*flags*/) {
     if (!IsWindow(window))
         return false;
     bool resized = window->width != cx || window->height != cy;

@@ -182,9 +182,9 @@ bool GetClassInfoEx(HINSTANCE instance, const char* className, WNDCLASSEX* out);
 
 // Sends WM_CREATE (a -1 result refuses the window: null is returned) and then
 // WM_SIZE with the client size.
-HWND CreateWindowEx(uint32_t exStyle, const char* className, const char* windowName,
-                    uint32_t style, int x, int y, int width, int height, HWND parent,
-                    intptr_t menuOrId, HINSTANCE instance, void* param);
+HWND CreateWindowEx(uint32_t exStyle, const char* className, const char* windowName, uint32_t style,
+                    int x, int y, int width, int height, HWND parent, intptr_t menuOrId,
+                    HINSTANCE instance, void* param);
 // Destroys the window's children first, then sends it WM_DESTROY and frees it.
 bool DestroyWindow(HWND window);
 bool IsWindow(HWND window);

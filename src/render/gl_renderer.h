@@ -6,7 +6,7 @@
 #include "platform/sys_gl.h"
 
 class GLRenderer {
-public:
+  public:
     // Draws one frame into the current context.
     virtual void Draw() = 0;
     virtual ~GLRenderer() = default;
@@ -24,7 +24,7 @@ public:
     // Makes the stored context current, Draw, glFlush, swap.
     void Render();
 
-protected:
+  protected:
     HDC hdc = nullptr;
     HGLRC hglrc = nullptr;
 };

@@ -33,8 +33,9 @@ bool RegisterClass(HINSTANCE instance, const char* name, UINT style, WNDPROC pro
 // window; returns false when not even the platform's own format gives one.
 bool PickFormat(HINSTANCE instance, HWND parent, GLRenderer* renderer, PixelFormat* pfd,
                 PixelFormat* platformFormat, PixelFormat* chosen) {
-    HWND dummy = CreateWindowEx(0, kGLDummyWindowClass, "", WS_POPUP | WS_CLIPCHILDREN |
-                                WS_CLIPSIBLINGS, 0, 0, 1, 1, parent, 0, instance, nullptr);
+    HWND dummy =
+        CreateWindowEx(0, kGLDummyWindowClass, "", WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
+                       0, 1, 1, parent, 0, instance, nullptr);
     if (!dummy)
         return false;
     HDC dc = GetDC(dummy);
@@ -72,8 +73,8 @@ bool RegisterGLWindowClasses(HINSTANCE instance) {
     return RegisterClass(instance, kGLDummyWindowClass, CS_OWNDC, DummyWindowProc, 0);
 }
 
-HWND CreateGLWindow(HINSTANCE instance, HWND parent, uint32_t style, intptr_t id,
-                    const RECT& rect, GLRenderer* renderer, PixelFormat* pfd) {
+HWND CreateGLWindow(HINSTANCE instance, HWND parent, uint32_t style, intptr_t id, const RECT& rect,
+                    GLRenderer* renderer, PixelFormat* pfd) {
     if (!renderer || !pfd)
         return nullptr;
     PixelFormat platformFormat, chosen;

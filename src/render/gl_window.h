@@ -37,7 +37,7 @@ bool RegisterGLWindowClasses(HINSTANCE instance);
 // the pixel format in a throw-away context first; if no window can be made
 // with its choice, the platform's own choice is tried. Null on failure
 // (no renderer or format given, or no GL context to be had).
-HWND CreateGLWindow(HINSTANCE instance, HWND parent, uint32_t style, intptr_t id,
-                    const RECT& rect, GLRenderer* renderer, PixelFormat* pfd);
+HWND CreateGLWindow(HINSTANCE instance, HWND parent, uint32_t style, intptr_t id, const RECT& rect,
+                    GLRenderer* renderer, PixelFormat* pfd);
 
 LRESULT GLWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,7 +5,7 @@
 #include "render/gl_renderer.h"
 
 class ClearRenderer : public GLRenderer {
-public:
+  public:
     void Draw() override;
     void Resize(int width, int height) override;
     void Init() override {}

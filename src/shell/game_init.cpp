@@ -6,7 +6,8 @@
 
 void GameInit() {
     // LEAD: DrawList.Clear();   (game/draw_list.h, from the game-flow branch)
-    // LEAD: LevelPawns.Clear(); (world/level.h declares it; level.cpp defines it on the world branch)
+    // LEAD: LevelPawns.Clear(); (world/level.h declares it; level.cpp defines it on the world
+    // branch)
     GameState = 1;
     LevelPhase = 0;
     ClientWidth = 800;

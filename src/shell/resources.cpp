@@ -7,8 +7,7 @@
 namespace {
 
 const MenuItemResource kFileItems[] = {{"&Exit", ID_FILE_EXIT}};
-const MenuItemResource kInfoItems[] = {{"&About", ID_INFO_ABOUT},
-                                       {"&Controls", ID_INFO_CONTROLS}};
+const MenuItemResource kInfoItems[] = {{"&About", ID_INFO_ABOUT}, {"&Controls", ID_INFO_CONTROLS}};
 const MenuPopupResource kMenuPopups[] = {{"&File", kFileItems, 1}, {"&Info", kInfoItems, 2}};
 
 const char kAboutText[] =

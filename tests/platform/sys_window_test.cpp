@@ -24,7 +24,7 @@ LRESULT RefusingProc(HWND, UINT message, WPARAM, LPARAM) {
 }
 
 class SysWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         g_seen.clear();
         Sys_StartHeadless(HeadlessOptions());

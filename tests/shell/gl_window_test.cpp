@@ -15,7 +15,7 @@ struct RendererLog {
 };
 
 class RecordingRenderer : public GLRenderer {
-public:
+  public:
     RecordingRenderer(RendererLog* log, const PixelFormat* choice = nullptr)
         : log_(log), choice_(choice) {}
     ~RecordingRenderer() override { ++log_->destroyed; }
@@ -31,7 +31,7 @@ public:
     void Init() override { ++log_->inits; }
     void Shutdown() override { ++log_->shutdowns; }
 
-private:
+  private:
     RendererLog* log_;
     const PixelFormat* choice_;
 };
@@ -41,7 +41,7 @@ LRESULT ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 class GLWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Start(HeadlessOptions()); }
     void TearDown() override { Sys_Stop(); }
 
@@ -54,8 +54,7 @@ protected:
         cls.menuId = 1;
         cls.lpszClassName = "Parent";
         RegisterClassEx(&cls);
-        parent_ = CreateWindowEx(0, "Parent", "", 0, 0, 0, 320, 240, nullptr, 0, nullptr,
-                                 nullptr);
+        parent_ = CreateWindowEx(0, "Parent", "", 0, 0, 0, 320, 240, nullptr, 0, nullptr, nullptr);
     }
     HWND Create(GLRenderer* renderer, PixelFormat* pfd) {
         RECT rect{0, 40, 600, 640};
@@ -123,12 +122,12 @@ TEST_F(GLWindowTest, CreationIsRefusedWithoutWhatItNeeds) {
     RecordingRenderer renderer(&log);
     EXPECT_EQ(Create(&renderer, nullptr), nullptr);
     GLCreateParams noClip{&renderer, &format, &format};
-    EXPECT_EQ(CreateWindowEx(0, "OpenGL1.0", "", WS_CHILD, 0, 0, 10, 10, parent_, 0, nullptr,
-                             &noClip),
-              nullptr);
+    EXPECT_EQ(
+        CreateWindowEx(0, "OpenGL1.0", "", WS_CHILD, 0, 0, 10, 10, parent_, 0, nullptr, &noClip),
+        nullptr);
     GLCreateParams noFormat{&renderer, &format, nullptr};
-    EXPECT_EQ(CreateWindowEx(0, "OpenGL1.0", "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
-                             0, 10, 10, parent_, 0, nullptr, &noFormat),
+    EXPECT_EQ(CreateWindowEx(0, "OpenGL1.0", "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
+                             10, 10, parent_, 0, nullptr, &noFormat),
               nullptr);
     EXPECT_EQ(log.inits, 0);  // a refused window never takes the renderer
     EXPECT_EQ(log.destroyed, 0);

@@ -14,7 +14,7 @@
 namespace {
 
 class MenuTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
         HeadlessOptions options;

@@ -28,7 +28,7 @@ void CountingFrame(HWND) {
 }
 
 class ShellTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         g_frames = 0;
         g_framesBeforeInit = 0;
