@@ -1,3 +1,8 @@
 #include "game/frame_output.h"
 
-void DrawFrame(HWND /*glWindow*/) {}
+#include "render/gl_window.h"
+
+void DrawFrame(HWND glWindow) {
+    if (GLRenderer* renderer = GLWindowRenderer(glWindow)) renderer->Render();
+    UpdateWindow(glWindow);
+}

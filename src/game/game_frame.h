@@ -1,6 +1,6 @@
 #pragma once
-// The per-frame function the main loop calls after every drain of the
-// message queue, once the shell is initialised.
+// The per-frame step of the game, called by the main loop after every drain
+// of the message queue once GameInit has run.
 
 #include <cstdint>
 
@@ -8,7 +8,6 @@
 
 void GameFrame(HWND glWindow);
 
-// The earliest tick at which GameFrame may have something to do (a tick at
-// or before now: call again at once); the main loop waits for input no
-// longer than until then.
+// The earliest tick at which GameFrame may have something to do; the main
+// loop waits for input no longer than until then.
 uint32_t GameFrameNextDue();

@@ -1,15 +1,16 @@
 #pragma once
-// The shell's view of the game: whether it has started, the phase of the
-// level, the time taken at the top of the main-loop pass, and the keys held.
+// The state of the game that the shell and the game flow share.
 
 #include <cstdint>
 
-// 0 until the main window has run GameInit; 1: load the templates on the next
-// frame; 2: running the levels.
+// 0 until GameInit has run; 1 templates to load on the next frame; 2 running
+// the levels.
 extern int32_t GameState;
-// Within GameState 2: 1 StartLevel, 6 LoadingScreen, 5 LoadLevel, 2 Playing, 7 Ended.
+// Within GameState 2: the step of the current level (set to 0 by GameInit).
 extern int32_t LevelPhase;
-// GetTickCount() taken at the top of every main-loop pass.
+// GetTickCount at the top of the current main-loop pass; every timer
+// decision of one pass uses this instant.
 extern uint32_t FrameStartTick;
-// 1 while the key with that virtual-key code is held.
+// 1 while the key with that virtual-key code is held, else 0. Written by the
+// main window's procedure, read by the gameplay tick.
 extern uint8_t KeyDown[256];

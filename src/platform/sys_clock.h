@@ -6,5 +6,5 @@
 
 uint32_t GetTickCount();
 
-// Waits until GetTickCount() has reached `tick` (returns at once if it has).
+// Waits, without handling any input, until GetTickCount() has reached `tick`.
 void Sys_WaitUntil(uint32_t tick);

@@ -4,8 +4,10 @@
 
 #include <SDL.h>
 
+#include "platform/sys_backend.h"
 #include "platform/sys_gl.h"
 #include "platform/sys_gl_surface.h"
+#include "platform/sys_native.h"
 
 namespace {
 
@@ -65,9 +67,18 @@ bool Sys_GLFormatAvailable(const PixelFormat& format) {
     return ok;
 }
 
+// A window's surface has no native window until its format is set; without
+// GL in the back end it never gets one, and its context is a stand-in.
 HGLRC Sys_GLCreateContext(HDC surface) {
     if (!surface)
         return nullptr;
+    if (surface->owner && Sys_Backend() && !Sys_Backend()->GLContextsAvailable())
+        return nullptr;
+    if (!surface->window) {
+        bool standIn =
+            surface->owner && surface->formatSet && Sys_Backend() && !Sys_Backend()->HasGL();
+        return standIn ? new GLContextRec{nullptr} : nullptr;
+    }
     SDL_GLContext context = SDL_GL_CreateContext(surface->window);
     return context ? new GLContextRec{context} : nullptr;
 }
@@ -75,19 +86,25 @@ HGLRC Sys_GLCreateContext(HDC surface) {
 void Sys_GLDeleteContext(HGLRC context) {
     if (!context)
         return;
-    SDL_GL_DeleteContext(context->context);
+    if (context->context)
+        SDL_GL_DeleteContext(context->context);
     delete context;
 }
 
 bool Sys_GLMakeCurrent(HDC surface, HGLRC context) {
     if (!surface || !context)
         return SDL_GL_MakeCurrent(nullptr, nullptr) == 0;
+    if (!context->context || !surface->window)
+        return context->context == nullptr;
     return SDL_GL_MakeCurrent(surface->window, context->context) == 0;
 }
 
+// The menu bar and dialogs are drawn over every frame of the main window.
 void Sys_GLSwapBuffers(HDC surface) {
-    if (surface)
-        SDL_GL_SwapWindow(surface->window);
+    if (!surface || !surface->window)
+        return;
+    UI_BeforeSwap(surface);
+    SDL_GL_SwapWindow(surface->window);
 }
 
 PixelFormat Sys_GLCurrentFormat() {

@@ -1,0 +1,17 @@
+// The korvath program: the game on the desktop back end.
+
+#include <cstdio>
+
+#include "platform/sys_main.h"
+#include "shell/exit_status.h"
+#include "shell/win_main.h"
+
+int main() {
+    if (!Sys_StartDesktop()) {
+        std::fprintf(stderr, "Korvath: no display to open a window on.\n");
+        return kExitNoGLContext;
+    }
+    int status = WinMain(Sys_ProcessInstance(), SW_SHOW);
+    Sys_Stop();
+    return status;
+}
