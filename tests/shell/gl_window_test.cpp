@@ -62,6 +62,7 @@ class GLWindowTest : public ::testing::Test {
     }
 
     HWND parent_ = nullptr;
+    RendererLog log;  // outlives the windows, which Sys_Stop destroys
 };
 
 TEST_F(GLWindowTest, SecondRegistrationSucceedsWithoutRegisteringAgain) {
@@ -74,7 +75,6 @@ TEST_F(GLWindowTest, SecondRegistrationSucceedsWithoutRegisteringAgain) {
 }
 
 TEST_F(GLWindowTest, RendererKeepingTheDefaultGetsExactlyIt) {
-    RendererLog log;
     PixelFormat pfd;
     pfd.doubleBuffer = false;  // the window asks for double buffering itself
     HWND window = Create(new RecordingRenderer(&log), &pfd);
@@ -89,7 +89,6 @@ TEST_F(GLWindowTest, RendererKeepingTheDefaultGetsExactlyIt) {
 }
 
 TEST_F(GLWindowTest, SizingAndPaintingReachTheRendererAndDestructionEndsIt) {
-    RendererLog log;
     PixelFormat pfd;
     HWND window = Create(new RecordingRenderer(&log), &pfd);
     ASSERT_NE(window, nullptr);
@@ -116,7 +115,6 @@ TEST_F(GLWindowTest, WindowWithoutRendererIgnoresPaintAndSize) {
 }
 
 TEST_F(GLWindowTest, CreationIsRefusedWithoutWhatItNeeds) {
-    RendererLog log;
     PixelFormat format;
     EXPECT_EQ(Create(nullptr, &format), nullptr);
     RecordingRenderer renderer(&log);
@@ -143,7 +141,6 @@ TEST_F(GLWindowTest, UnobtainableChoiceFallsBackToThePlatformFormat) {
     PixelFormat impossible;
     impossible.sampleBuffers = 1;
     impossible.samples = 64;
-    RendererLog log;
     PixelFormat pfd;
     HWND window = Create(new RecordingRenderer(&log, &impossible), &pfd);
     if (!window)
