@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include "platform/sys_headless.h"
 #include "platform/sys_main.h"
 
 namespace {
@@ -101,6 +102,31 @@ TEST_F(GLWindowTest, SizingAndPaintingReachTheRendererAndDestructionEndsIt) {
     DestroyWindow(window);
     EXPECT_EQ(log.shutdowns, 1);
     EXPECT_EQ(log.destroyed, 1);
+}
+
+int DrainMessages() {
+    int count = 0;
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessage(&msg);
+        ++count;
+    }
+    return count;
+}
+
+// The menu draws over the frames of the GL view, so whatever it needs, the
+// view gets a paint: when the window is shown and when the pointer moves.
+TEST_F(GLWindowTest, ShowingAndPointerInputPaintTheView) {
+    PixelFormat pfd;
+    ASSERT_NE(Create(new RecordingRenderer(&log), &pfd), nullptr);
+    ShowWindow(parent_, SW_SHOW);
+    DrainMessages();
+    EXPECT_EQ(log.draws, 1);
+    DrainMessages();
+    EXPECT_EQ(log.draws, 1);
+    Headless_Mouse(10, 5, false);  // over the menu bar
+    DrainMessages();
+    EXPECT_EQ(log.draws, 2);
 }
 
 TEST_F(GLWindowTest, WindowWithoutRendererIgnoresPaintAndSize) {
