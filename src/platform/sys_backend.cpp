@@ -1,7 +1,5 @@
 #include "platform/sys_backend.h"
 
-#include <SDL.h>
-
 #include "platform/sys_main.h"
 #include "platform/sys_native.h"
 
@@ -24,6 +22,4 @@ void Sys_Stop() {
     UI_Shutdown();
     Native_ReleasePictures();
     Sys_SetBackend(nullptr);
-    if (SDL_WasInit(0))
-        SDL_Quit();
 }

@@ -87,11 +87,10 @@ intptr_t DialogBoxParam(HINSTANCE /*instance*/, int templateId, HWND parent, DLG
                         LPARAM param) {
     const DialogResource* resource = Sys_FindDialogResource(templateId);
     if (!resource || !proc || g_activeDialog)
-        return -1;
+        return -1;  // one modal dialog at a time
     HWND dialog = NewDialogWindow(*resource, parent, proc);
     if (!dialog)
         return -1;
-    HWND outer = g_activeDialog;
     g_activeDialog = dialog;
     if (Sys_Backend())
         Sys_Backend()->DialogShown(*resource);
@@ -100,7 +99,7 @@ intptr_t DialogBoxParam(HINSTANCE /*instance*/, int templateId, HWND parent, DLG
     Sys_InvalidateAll();
     RunModalLoop(dialog);
     intptr_t result = IsWindow(dialog) ? dialog->dialogResult : 0;
-    g_activeDialog = outer;
+    g_activeDialog = nullptr;
     DestroyWindow(dialog);
     UI_WantFrames();
     Sys_InvalidateAll();

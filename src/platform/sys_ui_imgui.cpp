@@ -32,7 +32,7 @@ struct UiState {
 };
 UiState g_ui;
 
-// Dialog units in pixels, for the menu font (wider than the original dialog font).
+// Dialog units in pixels, sized for the menu font (wider than a classic dialog font).
 constexpr float kUnitX = 2.0f;
 constexpr float kUnitY = 1.625f;
 

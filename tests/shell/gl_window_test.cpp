@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include "platform/sys_headless.h"
 #include "platform/sys_main.h"
 
 namespace {
@@ -62,6 +63,7 @@ class GLWindowTest : public ::testing::Test {
     }
 
     HWND parent_ = nullptr;
+    RendererLog log;  // outlives the windows, which Sys_Stop destroys
 };
 
 TEST_F(GLWindowTest, SecondRegistrationSucceedsWithoutRegisteringAgain) {
@@ -74,7 +76,6 @@ TEST_F(GLWindowTest, SecondRegistrationSucceedsWithoutRegisteringAgain) {
 }
 
 TEST_F(GLWindowTest, RendererKeepingTheDefaultGetsExactlyIt) {
-    RendererLog log;
     PixelFormat pfd;
     pfd.doubleBuffer = false;  // the window asks for double buffering itself
     HWND window = Create(new RecordingRenderer(&log), &pfd);
@@ -89,7 +90,6 @@ TEST_F(GLWindowTest, RendererKeepingTheDefaultGetsExactlyIt) {
 }
 
 TEST_F(GLWindowTest, SizingAndPaintingReachTheRendererAndDestructionEndsIt) {
-    RendererLog log;
     PixelFormat pfd;
     HWND window = Create(new RecordingRenderer(&log), &pfd);
     ASSERT_NE(window, nullptr);
@@ -104,6 +104,31 @@ TEST_F(GLWindowTest, SizingAndPaintingReachTheRendererAndDestructionEndsIt) {
     EXPECT_EQ(log.destroyed, 1);
 }
 
+int DrainMessages() {
+    int count = 0;
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessage(&msg);
+        ++count;
+    }
+    return count;
+}
+
+// The menu draws over the frames of the GL view, so whatever it needs, the
+// view gets a paint: when the window is shown and when the pointer moves.
+TEST_F(GLWindowTest, ShowingAndPointerInputPaintTheView) {
+    PixelFormat pfd;
+    ASSERT_NE(Create(new RecordingRenderer(&log), &pfd), nullptr);
+    ShowWindow(parent_, SW_SHOW);
+    DrainMessages();
+    EXPECT_EQ(log.draws, 1);
+    DrainMessages();
+    EXPECT_EQ(log.draws, 1);
+    Headless_Mouse(10, 5, false);  // over the menu bar
+    DrainMessages();
+    EXPECT_EQ(log.draws, 2);
+}
+
 TEST_F(GLWindowTest, WindowWithoutRendererIgnoresPaintAndSize) {
     PixelFormat format;
     GLCreateParams params{nullptr, &format, &format};
@@ -116,7 +141,6 @@ TEST_F(GLWindowTest, WindowWithoutRendererIgnoresPaintAndSize) {
 }
 
 TEST_F(GLWindowTest, CreationIsRefusedWithoutWhatItNeeds) {
-    RendererLog log;
     PixelFormat format;
     EXPECT_EQ(Create(nullptr, &format), nullptr);
     RecordingRenderer renderer(&log);
@@ -143,7 +167,6 @@ TEST_F(GLWindowTest, UnobtainableChoiceFallsBackToThePlatformFormat) {
     PixelFormat impossible;
     impossible.sampleBuffers = 1;
     impossible.samples = 64;
-    RendererLog log;
     PixelFormat pfd;
     HWND window = Create(new RecordingRenderer(&log, &impossible), &pfd);
     if (!window)
