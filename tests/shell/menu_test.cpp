@@ -9,9 +9,15 @@
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
 #include "shell/exit_status.h"
+#include "game/game_frame.h"
+#include "game/game_state.h"
 #include "shell/win_main.h"
 
 namespace {
+
+// The menu is tested on its own: the game's frames do nothing here.
+void IdleFrame(HWND) {}
+uint32_t NextFrameSoon() { return FrameStartTick + 1; }
 
 class MenuTest : public ::testing::Test {
   protected:
@@ -20,10 +26,16 @@ class MenuTest : public ::testing::Test {
         HeadlessOptions options;
         options.gl = true;
         Sys_StartHeadless(options);
+        MainLoopFrame = IdleFrame;
+        MainLoopNextDue = NextFrameSoon;
         if (!Sys_GLFormatAvailable(PixelFormat()))
             GTEST_SKIP() << "no GL on this machine";
     }
-    void TearDown() override { Sys_Stop(); }
+    void TearDown() override {
+        MainLoopFrame = GameFrame;
+        MainLoopNextDue = GameFrameNextDue;
+        Sys_Stop();
+    }
 };
 
 // A click on what the menu drew under this label: press in one frame,

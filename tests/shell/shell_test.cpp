@@ -27,6 +27,8 @@ void CountingFrame(HWND) {
         ++g_framesBeforeInit;
 }
 
+uint32_t NextFrameSoon() { return FrameStartTick + 1; }
+
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -34,10 +36,12 @@ class ShellTest : public ::testing::Test {
         g_framesBeforeInit = 0;
         std::memset(KeyDown, 0, sizeof(KeyDown));
         MainLoopFrame = CountingFrame;
+        MainLoopNextDue = NextFrameSoon;
         Sys_StartHeadless(HeadlessOptions());
     }
     void TearDown() override {
         MainLoopFrame = GameFrame;
+        MainLoopNextDue = GameFrameNextDue;
         Sys_Stop();
     }
     // Runs the program until it ends; every step of the script must have run.
