@@ -3,6 +3,7 @@
 #include "render/gl_window.h"
 
 void DrawFrame(HWND glWindow) {
-    if (GLRenderer* renderer = GLWindowRenderer(glWindow)) renderer->Render();
+    if (GLRenderer* renderer = GLWindowRenderer(glWindow))
+        renderer->Render();
     UpdateWindow(glWindow);
 }

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool LevelBeingPlayed() { return GameState == 2 && LevelPhase == kPhasePlaying; }
+bool LevelBeingPlayed() {
+    return GameState == 2 && LevelPhase == kPhasePlaying;
+}
 
 }  // namespace
 

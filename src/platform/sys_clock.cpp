@@ -19,7 +19,8 @@ uint32_t GetTickCount() {
 void Sys_WaitUntil(uint32_t tick) {
     for (;;) {
         int32_t remaining = static_cast<int32_t>(tick - GetTickCount());
-        if (remaining <= 0) return;
+        if (remaining <= 0)
+            return;
         if (Sys_Backend())
             Sys_Backend()->Sleep(static_cast<uint32_t>(remaining));
         else

@@ -6,11 +6,11 @@
 #include "world/template_assets.h"
 
 class RendererAssets : public TemplateAssets {
-public:
+  public:
     explicit RendererAssets(SceneRenderer* renderer) : renderer_(renderer) {}
     bool LoadModel(const char* path, int slot) override;
     void LoadJpegTexture(int* textures, const char* path, int index) override;
 
-private:
+  private:
     SceneRenderer* renderer_;
 };

@@ -4,20 +4,20 @@
 
 #include "core/fatal_error.h"
 #include "game/game_frame.h"
-#include "game/scene_source.h"
 #include "game/game_state.h"
+#include "game/scene_source.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
 #include "render/gl_window.h"
 #include "render/renderer_assets.h"
 #include "render/scene_renderer.h"
-#include "sound/sound_slots.h"
-#include "world/template_assets.h"
 #include "shell/exit_status.h"
 #include "shell/fatal_error_box.h"
 #include "shell/main_window.h"
 #include "shell/resources.h"
 #include "shell/shell_state.h"
+#include "sound/sound_slots.h"
+#include "world/template_assets.h"
 
 void (*MainLoopFrame)(HWND glWindow) = GameFrame;
 uint32_t (*MainLoopNextDue)() = GameFrameNextDue;

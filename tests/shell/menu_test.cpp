@@ -4,20 +4,22 @@
 
 #include <cstdlib>
 
+#include "game/game_frame.h"
+#include "game/game_state.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_gl.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
 #include "shell/exit_status.h"
-#include "game/game_frame.h"
-#include "game/game_state.h"
 #include "shell/win_main.h"
 
 namespace {
 
 // The menu is tested on its own: the game's frames do nothing here.
 void IdleFrame(HWND) {}
-uint32_t NextFrameSoon() { return FrameStartTick + 1; }
+uint32_t NextFrameSoon() {
+    return FrameStartTick + 1;
+}
 
 class MenuTest : public ::testing::Test {
   protected:

@@ -27,7 +27,9 @@ void CountingFrame(HWND) {
         ++g_framesBeforeInit;
 }
 
-uint32_t NextFrameSoon() { return FrameStartTick + 1; }
+uint32_t NextFrameSoon() {
+    return FrameStartTick + 1;
+}
 
 class ShellTest : public ::testing::Test {
   protected:
