@@ -29,6 +29,10 @@ class HeadlessBackend : public SysBackend {
             step();
             return;
         }
+        if (idle_) {
+            idle_(timeoutMs);
+            return;
+        }
         HWND main = Sys_MainWindow();
         if (options_.closeWhenScriptEnds && main && !Sys_ActiveDialog() && !closed_) {
             closed_ = true;
@@ -50,7 +54,7 @@ class HeadlessBackend : public SysBackend {
     }
 
     void DialogIdle(HWND dialog) override {
-        if (steps_.empty())
+        if (steps_.empty() && !idle_)
             PostMessage(dialog, WM_COMMAND, IDOK, 0);
     }
 
@@ -63,6 +67,7 @@ class HeadlessBackend : public SysBackend {
     uint32_t waits_ = 0;
     bool closed_ = false;
     std::deque<std::function<void()>> steps_;
+    std::function<void(uint32_t)> idle_;
     std::vector<ShownBox> shown_;
 };
 
@@ -97,6 +102,11 @@ uint32_t Headless_WaitCount() {
 void Headless_AddStep(std::function<void()> step) {
     if (HeadlessBackend* backend = Headless())
         backend->steps_.push_back(std::move(step));
+}
+
+void Headless_SetIdleHandler(std::function<void(uint32_t timeoutMs)> handler) {
+    if (HeadlessBackend* backend = Headless())
+        backend->idle_ = std::move(handler);
 }
 
 size_t Headless_StepsLeft() {

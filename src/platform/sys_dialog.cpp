@@ -12,6 +12,7 @@
 namespace {
 
 std::vector<void (*)()> g_exitHooks;
+int g_exitCode = 0;
 HWND g_activeDialog = nullptr;
 
 LRESULT DialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -130,7 +131,12 @@ void Sys_RunExitHooks() {
     }
 }
 
+int Sys_ExitCode() {
+    return g_exitCode;
+}
+
 void Sys_ExitProcess(int code) {
+    g_exitCode = code;
     Sys_RunExitHooks();
     std::fflush(nullptr);
     std::exit(code);

@@ -29,5 +29,8 @@ HWND Sys_ActiveDialog();
 // Runs hook when the program ends through Sys_ExitProcess (newest first).
 void Sys_AtExit(void (*hook)());
 
+// The status Sys_ExitProcess is ending with, for its hooks; 0 before.
+int Sys_ExitCode();
+
 // Ends the program at once with this status (after a box that announced it).
 [[noreturn]] void Sys_ExitProcess(int code);

@@ -37,6 +37,9 @@ HGLRC Sys_GLCreateContext(HDC surface);
 void Sys_GLDeleteContext(HGLRC context);
 bool Sys_GLMakeCurrent(HDC surface, HGLRC context);  // both null: no context current
 void Sys_GLSwapBuffers(HDC surface);
+// Called with the finished frame (menu bar included) still in the back
+// buffer, just before it is shown; lets a tool read the frame's pixels.
+extern void (*Sys_GLBeforeSwap)(HDC surface);
 
 // The attributes the current context really has (after a surface was made).
 PixelFormat Sys_GLCurrentFormat();

@@ -99,11 +99,15 @@ bool Sys_GLMakeCurrent(HDC surface, HGLRC context) {
     return SDL_GL_MakeCurrent(surface->window, context->context) == 0;
 }
 
+void (*Sys_GLBeforeSwap)(HDC surface) = nullptr;
+
 // The menu bar and dialogs are drawn over every frame of the main window.
 void Sys_GLSwapBuffers(HDC surface) {
     if (!surface || !surface->window)
         return;
     UI_BeforeSwap(surface);
+    if (Sys_GLBeforeSwap)
+        Sys_GLBeforeSwap(surface);
     SDL_GL_SwapWindow(surface->window);
 }
 

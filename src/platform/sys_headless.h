@@ -18,6 +18,13 @@ uint32_t Headless_WaitCount();  // how often the program waited
 void Headless_AddStep(std::function<void()> step);
 size_t Headless_StepsLeft();
 
+// Once the script has run out, the handler decides what happens whenever the
+// program waits: it may deliver input and move the clock (by at most
+// timeoutMs to honour the wait exactly). While one is installed, an open
+// dialog is not answered by itself and the window is never closed for the
+// script's end. Null restores the default.
+void Headless_SetIdleHandler(std::function<void(uint32_t timeoutMs)> handler);
+
 // Input as the desktop would deliver it.
 void Headless_Key(int virtualKey, bool down, bool repeat = false, bool alt = false);
 void Headless_Close();                          // the window's close button

@@ -157,10 +157,14 @@ HWND Sys_FocusWindow() {
     return dialog ? dialog : Sys_MainWindow();
 }
 
+void (*Sys_KeyObserver)(int virtualKey, bool down, bool repeat) = nullptr;
+
 void Sys_DeliverKey(int virtualKey, bool down, bool repeat, bool alt) {
     HWND target = Sys_FocusWindow();
     if (!target || virtualKey <= 0 || virtualKey > 0xFF)
         return;
+    if (Sys_KeyObserver)
+        Sys_KeyObserver(virtualKey, down, repeat);
     UINT message = alt ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
     LPARAM flags = 1;  // repeat count
     if (repeat || !down)

@@ -201,6 +201,9 @@ bool TranslateMessage(const MSG* msg);
 LRESULT DispatchMessage(const MSG* msg);
 // Blocks until input arrives or timeoutMs passes, whichever is first.
 void Sys_WaitMessage(uint32_t timeoutMs);
+// Sees every key the back end delivers (before it is queued), so a key
+// recorder can note what a person pressed. Null when nobody listens.
+extern void (*Sys_KeyObserver)(int virtualKey, bool down, bool repeat);
 
 bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 bool GetClientRect(HWND window, RECT* rect);

@@ -1,0 +1,58 @@
+// korvath-replay: plays the real game headless from an input file, with a
+// trace, pawn lists and screenshots; or records a person's play.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "key_recorder.h"
+#include "replay_input.h"
+#include "replay_options.h"
+#include "replay_run.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+// Paths given on the command line are the caller's, not the game root's.
+std::string FromCaller(const std::string& path, const std::string& callerDir) {
+    if (path.empty() || path == "-" || path[0] == '/')
+        return path;
+    return callerDir + "/" + path;
+}
+
+std::string CurrentDirectory() {
+    char buffer[4096];
+    return getcwd(buffer, sizeof buffer) ? buffer : ".";
+}
+
+void AnchorPaths(ReplayOptions* options) {
+    std::string here = CurrentDirectory();
+    options->trace = FromCaller(options->trace, here);
+    options->record = FromCaller(options->record, here);
+    for (ShotRequest& shot : options->shots)
+        shot.file = FromCaller(shot.file, here);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ReplayOptions options;
+    std::string error;
+    std::vector<InputEvent> events;
+    if (!ParseReplayOptions(argc, argv, &options, &error) ||
+        (!options.input.empty() && !ReadInputFile(options.input, &events, &error))) {
+        std::fprintf(stderr, "korvath-replay: %s\n%s", error.c_str(),
+                     error.find(": ") == std::string::npos ? kReplayUsage : "");
+        return kUsageError;
+    }
+    AnchorPaths(&options);
+    if (chdir(options.root.c_str()) != 0) {
+        std::fprintf(stderr, "korvath-replay: cannot enter %s\n", options.root.c_str());
+        return kUsageError;
+    }
+    if (!options.record.empty())
+        return RecordGame(options.record);
+    return RunReplay(options, events);
+}

@@ -1,0 +1,139 @@
+#include "replay_input.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "platform/sys_path.h"
+#include "platform/sys_window.h"
+#include "shell/resources.h"
+
+namespace {
+
+struct NamedKey {
+    const char* name;
+    int code;
+};
+
+const NamedKey kKeys[] = {{"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Up", VK_UP},
+                          {"Down", VK_DOWN}, {"Space", VK_SPACE}, {"X", 'X'}};
+
+const NamedKey kMenuCommands[] = {
+    {"exit", ID_FILE_EXIT}, {"about", ID_INFO_ABOUT}, {"controls", ID_INFO_CONTROLS}};
+
+// A decimal number that fits in 32 bits, digits only.
+bool ParseNumber(const std::string& word, uint32_t* value) {
+    if (word.empty() || word.size() > 10)
+        return false;
+    uint64_t number = 0;
+    for (char c : word) {
+        if (c < '0' || c > '9')
+            return false;
+        number = number * 10 + static_cast<uint64_t>(c - '0');
+    }
+    if (number > UINT32_MAX)
+        return false;
+    *value = static_cast<uint32_t>(number);
+    return true;
+}
+
+bool ParseKey(const std::string& word, int* code) {
+    for (const NamedKey& key : kKeys)
+        if (word == key.name) {
+            *code = key.code;
+            return true;
+        }
+    uint32_t number = 0;
+    if (!ParseNumber(word, &number) || number < 1 || number > 255)
+        return false;
+    *code = static_cast<int>(number);
+    return true;
+}
+
+bool ParseMenu(const std::string& word, int* code) {
+    for (const NamedKey& command : kMenuCommands)
+        if (word == command.name) {
+            *code = command.code;
+            return true;
+        }
+    return false;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+    std::string text = line.substr(0, line.find('#'));
+    std::istringstream stream(text);
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;)
+        words.push_back(word);
+    return words;
+}
+
+// The event of one line's words; an empty string on success, else the reason.
+std::string ParseWords(const std::vector<std::string>& words, InputEvent* event) {
+    if (!ParseNumber(words[0], &event->time))
+        return "time '" + words[0] + "' is not a number of milliseconds";
+    const std::string& verb = words.size() > 1 ? words[1] : std::string();
+    if (verb == "ok")
+        event->kind = InputKind::Ok;
+    else if (verb == "down" || verb == "up")
+        event->kind = verb == "down" ? InputKind::KeyDown : InputKind::KeyUp;
+    else if (verb == "menu")
+        event->kind = InputKind::Menu;
+    else
+        return "expected 'down', 'up', 'menu' or 'ok' after the time";
+    size_t wanted = event->kind == InputKind::Ok ? 2 : 3;
+    if (words.size() != wanted)
+        return wanted == 2 ? "'ok' takes nothing after it"
+                           : "'" + verb + "' takes one word after it";
+    event->code = 0;
+    if (event->kind == InputKind::Menu && !ParseMenu(words[2], &event->code))
+        return "unknown menu command '" + words[2] + "' (exit, about or controls)";
+    if (event->kind != InputKind::Menu && wanted == 3 && !ParseKey(words[2], &event->code))
+        return "unknown key '" + words[2] + "'";
+    return std::string();
+}
+
+}  // namespace
+
+bool ParseInput(const std::string& text, const std::string& name, std::vector<InputEvent>* events,
+                std::string* error) {
+    std::istringstream stream(text);
+    int lineNumber = 0;
+    for (std::string line; std::getline(stream, line);) {
+        ++lineNumber;
+        std::vector<std::string> words = Words(line);
+        if (words.empty())
+            continue;
+        InputEvent event{};
+        std::string reason = ParseWords(words, &event);
+        if (reason.empty() && !events->empty() && event.time < events->back().time)
+            reason = "time goes backwards (" + std::to_string(event.time) + " after " +
+                     std::to_string(events->back().time) + ")";
+        if (!reason.empty()) {
+            *error = name + ":" + std::to_string(lineNumber) + ": " + reason;
+            return false;
+        }
+        events->push_back(event);
+    }
+    return true;
+}
+
+bool ReadInputFile(const std::string& path, std::vector<InputEvent>* events, std::string* error) {
+    FILE* file = Sys_OpenFile(path, "rb");
+    if (!file) {
+        *error = path + ": cannot be opened";
+        return false;
+    }
+    std::string text;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, n);
+    std::fclose(file);
+    return ParseInput(text, path, events, error);
+}
+
+std::string KeyName(int virtualKey) {
+    for (const NamedKey& key : kKeys)
+        if (key.code == virtualKey)
+            return key.name;
+    return std::to_string(virtualKey);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The replay's input: timed key presses, menu commands and dialog answers,
+// one a line ("MS down KEY", "MS up KEY", "MS menu exit", "MS ok").
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class InputKind { KeyDown, KeyUp, Menu, Ok };
+
+struct InputEvent {
+    uint32_t time;
+    InputKind kind;
+    int code;  // the virtual-key code, or the menu command's id
+};
+
+// Parses text; on a bad line returns false with "NAME:LINE: reason" in error.
+bool ParseInput(const std::string& text, const std::string& name, std::vector<InputEvent>* events,
+                std::string* error);
+
+// Reads and parses the file at path.
+bool ReadInputFile(const std::string& path, std::vector<InputEvent>* events, std::string* error);
+
+// The name a key is written with: "Left" ... "X", or its decimal code.
+std::string KeyName(int virtualKey);

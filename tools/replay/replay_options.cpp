@@ -1,0 +1,107 @@
+#include "replay_options.h"
+
+#include <algorithm>
+
+const char* const kReplayUsage =
+    "usage: korvath-replay [--root DIR] [--input FILE] [--trace FILE] [--until MS|ended]\n"
+    "                      [--shot MS:FILE.png]... [--pawns MS]... [--no-render] [--record FILE]\n";
+
+namespace {
+
+bool ParseMs(const std::string& text, uint32_t* value) {
+    if (text.empty() || text.size() > 10 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    uint64_t number = std::stoull(text);
+    if (number > UINT32_MAX)
+        return false;
+    *value = static_cast<uint32_t>(number);
+    return true;
+}
+
+bool ParseUntil(const std::string& value, ReplayOptions* options) {
+    options->hasUntil = true;
+    options->untilEnded = value == "ended";
+    return options->untilEnded || ParseMs(value, &options->untilMs);
+}
+
+bool ParseShot(const std::string& value, ReplayOptions* options) {
+    size_t colon = value.find(':');
+    ShotRequest shot;
+    if (colon == std::string::npos || !ParseMs(value.substr(0, colon), &shot.time))
+        return false;
+    shot.file = value.substr(colon + 1);
+    if (shot.file.empty())
+        return false;
+    options->shots.push_back(shot);
+    return true;
+}
+
+bool ParsePawns(const std::string& value, ReplayOptions* options) {
+    uint32_t time = 0;
+    if (!ParseMs(value, &time))
+        return false;
+    options->pawns.push_back(time);
+    return true;
+}
+
+// Applies one option that takes a value; false when the value is bad.
+bool ApplyValue(const std::string& name, const std::string& value, ReplayOptions* options) {
+    if (name == "--root")
+        options->root = value;
+    else if (name == "--input")
+        options->input = value;
+    else if (name == "--trace")
+        options->trace = value;
+    else if (name == "--record")
+        options->record = value;
+    else if (name == "--until")
+        return ParseUntil(value, options);
+    else if (name == "--shot")
+        return ParseShot(value, options);
+    else if (name == "--pawns")
+        return ParsePawns(value, options);
+    return !value.empty();
+}
+
+bool TakesValue(const std::string& name) {
+    static const char* const kNames[] = {"--root",  "--input", "--trace", "--record",
+                                         "--until", "--shot",  "--pawns"};
+    return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
+}
+
+bool CheckCombination(const ReplayOptions& options, std::string* error) {
+    if (options.noRender && !options.shots.empty())
+        *error = "--shot needs drawing and cannot be used with --no-render";
+    else if (!options.record.empty() && !options.input.empty())
+        *error = "--record plays live and cannot be used with --input";
+    else
+        return true;
+    return false;
+}
+
+}  // namespace
+
+bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions* options,
+                        std::string* error) {
+    for (int i = 1; i < argc; ++i) {
+        std::string name = argv[i];
+        if (name == "--no-render") {
+            options->noRender = true;
+            continue;
+        }
+        if (!TakesValue(name)) {
+            *error = "unknown option '" + name + "'";
+            return false;
+        }
+        if (i + 1 >= argc || !ApplyValue(name, argv[i + 1], options)) {
+            *error = "bad or missing value for " + name;
+            return false;
+        }
+        ++i;
+    }
+    auto byTime = [](const ShotRequest& a, const ShotRequest& b) { return a.time < b.time; };
+    std::stable_sort(options->shots.begin(), options->shots.end(), byTime);
+    std::sort(options->pawns.begin(), options->pawns.end());
+    return CheckCombination(*options, error);
+}

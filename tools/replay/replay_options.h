@@ -1,0 +1,30 @@
+#pragma once
+// The replay tool's command line.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct ShotRequest {
+    uint32_t time;
+    std::string file;
+};
+
+struct ReplayOptions {
+    std::string root = ".";
+    std::string input;
+    std::string trace;
+    std::string record;
+    bool hasUntil = false;
+    bool untilEnded = false;
+    uint32_t untilMs = 0;
+    std::vector<ShotRequest> shots;  // in time order
+    std::vector<uint32_t> pawns;     // in time order
+    bool noRender = false;
+};
+
+// False with a reason in error for an unknown or malformed argument.
+bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions* options,
+                        std::string* error);
+
+extern const char* const kReplayUsage;

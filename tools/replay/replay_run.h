@@ -1,0 +1,19 @@
+#pragma once
+// Runs the game on the headless back end from an input list: the same
+// start-up, main loop and GameFrame as the real game, on a virtual clock that
+// jumps straight to the next moment anything is due.
+
+#include <vector>
+
+#include "replay_input.h"
+#include "replay_options.h"
+
+// Exit status when --until ended did not see the end within the time limit.
+constexpr int kReplayNotEnded = 3;
+// The virtual time after which --until ended gives up.
+constexpr uint32_t kReplayTimeLimitMs = 60u * 60u * 1000u;
+
+// Runs one replay in the current directory (the game's root); returns the
+// tool's exit status. The trace, when asked for, is already open in options'
+// file. May be called more than once in one process.
+int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& events);

@@ -1,0 +1,31 @@
+#pragma once
+// The replay's trace: one JSON object a line, in time order. Numbers are
+// written so that they read back as the same 32-bit floats.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+class TraceWriter {
+  public:
+    // path "-" writes to standard output; false when the file cannot be made.
+    bool Open(const std::string& path);
+    void Close();
+    bool IsOpen() const { return out_ != nullptr; }
+
+    void Tick(uint32_t t);
+    void Phase(uint32_t t, int level, int phase);
+    void Sound(uint32_t t, int slot, const char* op, const char* file, bool withFile, bool ok);
+    void Message(uint32_t t, const std::string& caption, const std::string& text);
+    void Quit(uint32_t t, int code);
+    void Pawns(uint32_t t);
+
+  private:
+    FILE* out_ = nullptr;
+    bool ownsFile_ = false;
+};
+
+// Helpers, shared with the tests.
+std::string JsonNumber(float value);
+std::string JsonString(const std::string& text);
+const char* PhaseName(int phase);
