@@ -1,0 +1,225 @@
+// Runs the korvath-replay program on the game data, as a person or a check
+// would, and reads what it wrote.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kSource = KORVATH_SOURCE_DIR;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The number after "key": in a trace line, or -1.
+long NumberAfter(const std::string& line, const std::string& key) {
+    size_t at = line.find("\"" + key + "\":");
+    return at == std::string::npos ? -1 : std::atol(line.c_str() + at + key.size() + 3);
+}
+
+class ReplayProgram : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        char pattern[] = "/tmp/korvath_replay_XXXXXX";
+        dir_ = mkdtemp(pattern) ? pattern : "/tmp";
+    }
+    static void TearDownTestSuite() { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+    static std::string Path(const std::string& name) { return dir_ + "/" + name; }
+
+    // Runs the program in root with these arguments; returns its exit status.
+    static int Run(const std::string& args, const std::string& root = kSource) {
+        std::string command = std::string("'") + KORVATH_REPLAY_EXE + "' --root '" + root + "' " +
+                              args + " >'" + Path("stdout") + "' 2>'" + Path("stderr") + "'";
+        int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    static std::string dir_;
+};
+
+std::string ReplayProgram::dir_;
+
+// Virtual time at which the given level's phase is first entered, from a trace.
+long PhaseTime(const std::string& trace, int level, const std::string& phase) {
+    for (const std::string& line : Lines(trace))
+        if (line.find("\"event\":\"phase\",\"level\":" + std::to_string(level) + ",\"phase\":\"" +
+                      phase + "\"") != std::string::npos)
+            return NumberAfter(line, "t");
+    return -1;
+}
+
+// Both levels' solutions as timed presses, relative to the start of play.
+bool ReadSolutions(std::vector<std::string> solutions[2]) {
+    FILE* pipe =
+        popen(("python3 '" + kSource + "/tools/datagen/play_levels.py' 2>/dev/null").c_str(), "r");
+    if (!pipe)
+        return false;
+    char line[256];
+    int level = 0;
+    while (std::fgets(line, sizeof line, pipe)) {
+        if (std::string(line).rfind("Level", 0) == 0)
+            level = std::atoi(line + 5);
+        else if (level == 1 || level == 2)
+            solutions[level - 1].push_back(line);
+    }
+    return pclose(pipe) == 0 && !solutions[0].empty() && !solutions[1].empty();
+}
+
+std::string Shifted(const std::vector<std::string>& presses, long start) {
+    std::string text;
+    for (const std::string& press : presses) {
+        std::istringstream words(press);
+        long ms = 0;
+        std::string action, key;
+        words >> ms >> action >> key;
+        text += std::to_string(ms + start) + " " + action + " " + key + "\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+// The proof that both levels can be finished in the real game: the presses
+// of gamedata/README.md, each level's from the moment its play begins.
+TEST_F(ReplayProgram, BothSolutionsReachTheEndAndReplayIdentically) {
+    std::vector<std::string> solutions[2];
+    if (!ReadSolutions(solutions))
+        GTEST_SKIP() << "python3 cannot print the solutions";
+    ASSERT_EQ(Run("--no-render --until 5000 --trace " + Path("start.jsonl")), 0);
+    long play1 = PhaseTime(ReadFile(Path("start.jsonl")), 1, "Playing");
+    ASSERT_GT(play1, 0);
+    WriteFile(Path("level1.txt"), Shifted(solutions[0], play1));
+    ASSERT_EQ(Run("--no-render --until 60000 --input " + Path("level1.txt") + " --trace " +
+                  Path("level1.jsonl")),
+              0);
+    long play2 = PhaseTime(ReadFile(Path("level1.jsonl")), 2, "Playing");
+    ASSERT_GT(play2, play1) << "level 1 was not finished";
+
+    WriteFile(Path("both.txt"), Shifted(solutions[0], play1) + Shifted(solutions[1], play2));
+    std::string args = "--no-render --until ended --input " + Path("both.txt") + " --trace ";
+    ASSERT_EQ(Run(args + Path("a.jsonl")), 0) << ReadFile(Path("stderr"));
+    ASSERT_EQ(Run(args + Path("b.jsonl")), 0);
+    std::string trace = ReadFile(Path("a.jsonl"));
+    EXPECT_GT(PhaseTime(trace, 3, "Ended"), play2);
+    EXPECT_EQ(trace.find("\"dead\":true"), std::string::npos);
+    EXPECT_EQ(trace.find("\"event\":\"quit\""), std::string::npos);  // stopped, not quit
+    EXPECT_TRUE(trace == ReadFile(Path("b.jsonl"))) << "two replays of one input differ";
+}
+
+TEST_F(ReplayProgram, UntilStopsAtThatTimeWithTicksAndPawnsInOrder) {
+    ASSERT_EQ(Run("--no-render --until 3000 --pawns 2500 --trace " + Path("until.jsonl")), 0);
+    std::vector<std::string> lines = Lines(ReadFile(Path("until.jsonl")));
+    ASSERT_FALSE(lines.empty());
+    long last = 0;
+    int ticks = 0, pawnLists = 0;
+    for (const std::string& line : lines) {
+        long t = NumberAfter(line, "t");
+        EXPECT_GE(t, last) << line;
+        EXPECT_LE(t, 3000) << line;
+        last = t;
+        ticks += line.find("\"hero\":[") != std::string::npos;
+        pawnLists += line.rfind("{\"t\":2500,\"pawns\":[{\"slot\":", 0) == 0;
+    }
+    EXPECT_GT(ticks, 30);  // about one every 27 ms once play begins at 2002
+    EXPECT_EQ(pawnLists, 1);
+    EXPECT_NE(lines.back().find("\"hero\":[0,0,0],\"yangle\":0,\"bombs\":0"), std::string::npos)
+        << lines.back();
+}
+
+TEST_F(ReplayProgram, BadInputIsRefusedBeforeTheGameStarts) {
+    WriteFile(Path("bad.txt"), "# keys\n0 down Right\n\n40 down Enter\n");
+    EXPECT_EQ(Run("--input " + Path("bad.txt") + " --trace " + Path("never.jsonl")), 2);
+    EXPECT_NE(ReadFile(Path("stderr")).find(Path("bad.txt") + ":4: unknown key 'Enter'"),
+              std::string::npos)
+        << ReadFile(Path("stderr"));
+    EXPECT_FALSE(std::ifstream(Path("never.jsonl")).good());
+    EXPECT_EQ(Run("--no-render --shot 5:" + Path("x.png")), 2);
+}
+
+// A dialog opened from the menu holds the game until "ok"; File > Exit ends it
+// with the game's own status and a quit record.
+TEST_F(ReplayProgram, MenuCommandsAndDialogAnswersReachTheGame) {
+    WriteFile(Path("menu.txt"), "2500 menu about\n4000 ok\n5000 menu exit\n");
+    ASSERT_EQ(Run("--no-render --input " + Path("menu.txt") + " --until 9000 --trace -"), 0);
+    std::vector<std::string> lines = Lines(ReadFile(Path("stdout")));
+    ASSERT_FALSE(lines.empty());
+    int ticksWhileOpen = 0;
+    for (const std::string& line : lines) {
+        long t = NumberAfter(line, "t");
+        ticksWhileOpen += t > 2500 && t < 4000 && line.find("\"hero\"") != std::string::npos;
+    }
+    EXPECT_EQ(ticksWhileOpen, 0);
+    EXPECT_EQ(lines.back(), "{\"t\":5000,\"event\":\"quit\",\"code\":0}");
+}
+
+TEST_F(ReplayProgram, TheTraceIsCompleteWhenAPictureCannotBeRead) {
+    std::string root = Path("badjpeg");
+    ASSERT_EQ(
+        std::system(("mkdir -p '" + root + "' && cp -r '" + kSource + "/gamedata' '" + root + "/'")
+                        .c_str()),
+        0);
+    WriteFile(root + "/gamedata/loading1.jpg", "not a picture");
+    EXPECT_EQ(Run("--no-render --until 10000 --trace " + Path("jpeg.jsonl"), root), 3);
+    std::vector<std::string> lines = Lines(ReadFile(Path("jpeg.jsonl")));
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_NE(
+        lines[lines.size() - 2].find(
+            "\"event\":\"message\",\"caption\":\"ERROR\",\"text\":\"Error loading jpg file.\""),
+        std::string::npos);
+    EXPECT_NE(lines.back().find("\"event\":\"quit\",\"code\":3}"), std::string::npos);
+}
+
+TEST_F(ReplayProgram, MissingDataEndsWithItsBoxAndStatus) {
+    std::string root = Path("empty");
+    ASSERT_EQ(std::system(("mkdir -p '" + root + "'").c_str()), 0);
+    int status = Run("--no-render --until 10000 --trace " + Path("empty.jsonl"), root);
+    EXPECT_NE(status, 0);
+    std::string trace = ReadFile(Path("empty.jsonl"));
+    EXPECT_NE(trace.find("\"event\":\"message\""), std::string::npos);
+    EXPECT_NE(trace.find("\"event\":\"quit\",\"code\":" + std::to_string(status) + "}"),
+              std::string::npos)
+        << trace;
+}
+
+TEST_F(ReplayProgram, UntilEndedGivesUpAfterAnHourWithoutTheEnd) {
+    EXPECT_EQ(Run("--no-render --until ended"), 3);
+}
+
+TEST_F(ReplayProgram, ShotsArePicturesOfTheScreen) {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    ASSERT_EQ(Run("--until 2600 --shot 1000:" + Path("loading.png") +
+                  " --shot 2600:" + Path("level.png")),
+              0)
+        << ReadFile(Path("stderr"));
+    for (const char* name : {"loading.png", "level.png"}) {
+        std::string png = ReadFile(Path(name));
+        ASSERT_GT(png.size(), 5000u) << name;  // a picture, not a blank screen
+        EXPECT_EQ(png.substr(1, 3), "PNG");
+        // IHDR: width and height, big-endian, at bytes 16 and 20.
+        EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x03\x20\0\0\x02\x58", 8));
+    }
+}
