@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "game_watch.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_main.h"
@@ -13,6 +14,7 @@
 namespace {
 
 FILE* g_recording = nullptr;
+TraceWriter g_trace;
 bool g_held[256];
 
 // Auto-repeat and a second "down" of a held key are not presses.
@@ -29,14 +31,28 @@ void CloseRecording() {
     if (g_recording)
         std::fclose(g_recording);
     g_recording = nullptr;
+    g_trace.Close();
+}
+
+void EndedWith(int status) {
+    g_trace.Quit(GetTickCount(), status);
+    std::fprintf(g_recording, "# the game ended at %u with status %d\n", GetTickCount(), status);
+    CloseRecording();
+}
+
+void OnExitProcess() {
+    if (g_recording)
+        EndedWith(Sys_ExitCode());
 }
 
 }  // namespace
 
-int RecordGame(const std::string& path) {
+int RecordGame(const std::string& path, const std::string& tracePath) {
     g_recording = Sys_OpenFile(path, "wb");
-    if (!g_recording) {
-        std::fprintf(stderr, "korvath-replay: cannot write %s\n", path.c_str());
+    if (!g_recording || (!tracePath.empty() && !g_trace.Open(tracePath))) {
+        std::fprintf(stderr, "korvath-replay: cannot write %s\n",
+                     g_recording ? tracePath.c_str() : path.c_str());
+        CloseRecording();
         return 2;
     }
     std::fprintf(g_recording, "# recorded by korvath-replay --record\n");
@@ -45,12 +61,13 @@ int RecordGame(const std::string& path) {
         CloseRecording();
         return kExitNoGLContext;
     }
-    Sys_AtExit(CloseRecording);
+    Sys_AtExit(OnExitProcess);
     Sys_KeyObserver = OnKey;
+    StartWatching(&g_trace, nullptr);
     int status = WinMain(Sys_ProcessInstance(), SW_SHOW);
+    StopWatching();
     Sys_KeyObserver = nullptr;
-    std::fprintf(g_recording, "# the game ended at %u with status %d\n", GetTickCount(), status);
-    CloseRecording();
+    EndedWith(status);
     Sys_Stop();
     return status;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
-// Plays on the desktop back end and writes the recording to path; returns the
-// game's exit status (2 when the file cannot be made, 1 without a display).
-int RecordGame(const std::string& path);
+// Plays on the desktop back end and writes the recording to path, and a trace
+// (with real times) to tracePath unless it is empty; returns the game's exit
+// status (2 when a file cannot be made).
+int RecordGame(const std::string& path, const std::string& tracePath);

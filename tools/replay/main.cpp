@@ -53,6 +53,6 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     if (!options.record.empty())
-        return RecordGame(options.record);
+        return RecordGame(options.record, options.trace);
     return RunReplay(options, events);
 }

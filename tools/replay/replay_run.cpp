@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "game/flow_state.h"
-#include "game/game_frame.h"
 #include "game/game_state.h"
+#include "game_watch.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_gl.h"
@@ -15,8 +15,6 @@
 #include "shell/resources.h"
 #include "shell/shell_state.h"
 #include "shell/win_main.h"
-#include "sound/sound_observer.h"
-#include "trace_writer.h"
 
 namespace {
 
@@ -29,22 +27,11 @@ struct ReplayRun {
     size_t nextEvent = 0;
     size_t nextShot = 0;
     size_t nextPawns = 0;
-    size_t boxesTraced = 0;
-    int32_t lastPhase = 0;
     bool stopped = false;
     int stopStatus = 0;
 };
 
 ReplayRun* g_run = nullptr;
-
-void TraceNewBoxes() {
-    const std::vector<ShownBox>& shown = Headless_Shown();
-    for (; g_run->boxesTraced < shown.size(); ++g_run->boxesTraced) {
-        const ShownBox& box = shown[g_run->boxesTraced];
-        if (!box.dialog)
-            g_run->trace.Message(FrameStartTick, box.caption, box.text);
-    }
-}
 
 void Stop(int status) {
     if (g_run->stopped)
@@ -54,29 +41,9 @@ void Stop(int status) {
     PostQuitMessage(status);
 }
 
-void OnSound(int slot, SoundOp op, const char* file, bool ok) {
-    static const char* const kNames[] = {"load", "play_once", "play_looping", "stop"};
-    g_run->trace.Sound(FrameStartTick, slot, kNames[static_cast<int>(op)], file,
-                       op == SoundOp::Load, ok);
-}
-
-void TracePhaseChange() {
-    if (GameState != 2 || LevelPhase == g_run->lastPhase)
-        return;
-    g_run->lastPhase = LevelPhase;
-    g_run->trace.Phase(FrameStartTick, CurrentLevel, LevelPhase);
-    if (LevelPhase == kPhaseEnded && g_run->options->untilEnded)
+void OnPhase(int phase) {
+    if (phase == kPhaseEnded && g_run->options->untilEnded)
         Stop(0);
-}
-
-// GameFrame, then what the trace wants to know about the pass.
-void ReplayFrame(HWND glWindow) {
-    bool playing = GameState == 2 && LevelPhase == kPhasePlaying;
-    GameFrame(glWindow);
-    TraceNewBoxes();
-    if (playing && GameTickTimer.count > 0)
-        g_run->trace.Tick(FrameStartTick);
-    TracePhaseChange();
 }
 
 void DeliverEvent(const InputEvent& event) {
@@ -176,8 +143,7 @@ void Install(bool render) {
     Sys_StartHeadless(headless);
     SetTextureUploadEnabled(render);
     Headless_SetIdleHandler(OnIdle);
-    MainLoopFrame = ReplayFrame;
-    SetSoundObserver(OnSound);
+    StartWatching(&g_run->trace, OnPhase);
     static bool exitHookAdded = false;
     if (!exitHookAdded)
         Sys_AtExit(OnExitProcess);
@@ -187,8 +153,7 @@ void Install(bool render) {
 
 int Uninstall(int status) {
     g_run->grabber.Install(false);
-    SetSoundObserver(nullptr);
-    MainLoopFrame = GameFrame;
+    StopWatching();
     Sys_Stop();
     SetTextureUploadEnabled(true);
     g_run->trace.Close();

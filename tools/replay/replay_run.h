@@ -13,7 +13,6 @@ constexpr int kReplayNotEnded = 3;
 // The virtual time after which --until ended gives up.
 constexpr uint32_t kReplayTimeLimitMs = 60u * 60u * 1000u;
 
-// Runs one replay in the current directory (the game's root); returns the
-// tool's exit status. The trace, when asked for, is already open in options'
-// file. May be called more than once in one process.
+// Runs one replay in the current directory (the game's root), writing the
+// trace file options name; returns the tool's exit status.
 int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& events);
