@@ -158,6 +158,7 @@ HWND Sys_FocusWindow() {
 }
 
 void (*Sys_KeyObserver)(int virtualKey, bool down, bool repeat) = nullptr;
+void (*Sys_CommandObserver)(int command, bool dialogButton) = nullptr;
 
 void Sys_DeliverKey(int virtualKey, bool down, bool repeat, bool alt) {
     HWND target = Sys_FocusWindow();

@@ -65,6 +65,13 @@ bool Start(SDL_Window* window) {
     return true;
 }
 
+// A click on a menu item or a dialog's button: the command goes to its window.
+void ClickCommand(HWND window, int command, bool dialogButton) {
+    if (Sys_CommandObserver)
+        Sys_CommandObserver(command, dialogButton);
+    PostMessage(window, WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
 void DrawMenuBar(HWND main) {
     const MenuResource* menu = Sys_FindMenuResource(main->menuId);
     if (!menu || !ImGui::BeginMainMenuBar())
@@ -78,7 +85,7 @@ void DrawMenuBar(HWND main) {
         for (int i = 0; i < popup.itemCount; ++i) {
             const MenuItemResource& item = popup.items[i];
             if (ImGui::MenuItem(WithoutAccessMarks(item.label).c_str()))
-                PostMessage(main, WM_COMMAND, static_cast<WPARAM>(item.command), 0);
+                ClickCommand(main, item.command, false);
             RecordItem(item.label);
         }
         ImGui::EndMenu();
@@ -107,7 +114,7 @@ void DrawDialog(HWND dialog) {
     ImGui::TextUnformatted(res.text);
     ImGui::SetCursorPos(ImVec2(res.okX * kUnitX, res.okY * kUnitY + title));
     if (ImGui::Button("OK", ImVec2(res.okWidth * kUnitX, res.okHeight * kUnitY)))
-        PostMessage(dialog, WM_COMMAND, IDOK, 0);
+        ClickCommand(dialog, IDOK, true);
     RecordItem("OK");
     ImGui::EndPopup();
 }

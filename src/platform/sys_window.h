@@ -204,6 +204,9 @@ void Sys_WaitMessage(uint32_t timeoutMs);
 // Sees every key the back end delivers (before it is queued), so a key
 // recorder can note what a person pressed. Null when nobody listens.
 extern void (*Sys_KeyObserver)(int virtualKey, bool down, bool repeat);
+// Sees every menu command and dialog OK a person clicks (command is the menu
+// item's id, or IDOK for a dialog's button). Null when nobody listens.
+extern void (*Sys_CommandObserver)(int command, bool dialogButton);
 
 bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 bool GetClientRect(HWND window, RECT* rect);

@@ -71,6 +71,16 @@ TEST(ReplayInput, KeyNamesReadBackAsTheSameKeys) {
     }
 }
 
+TEST(ReplayInput, MenuCommandNamesReadBackAsTheSameCommands) {
+    for (int command : {int(ID_FILE_EXIT), int(ID_INFO_ABOUT), int(ID_INFO_CONTROLS)}) {
+        std::vector<InputEvent> events;
+        std::string error;
+        ASSERT_TRUE(ParseInput("7 menu " + MenuCommandName(command), "k", &events, &error))
+            << error;
+        EXPECT_EQ(events[0].code, command);
+    }
+}
+
 TEST(ReplayInput, MissingFileIsReported) {
     std::vector<InputEvent> events;
     std::string error;

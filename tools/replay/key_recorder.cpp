@@ -27,6 +27,14 @@ void OnKey(int virtualKey, bool down, bool repeat) {
     std::fflush(g_recording);
 }
 
+void OnCommand(int command, bool dialogButton) {
+    if (!g_recording)
+        return;
+    std::string name = dialogButton ? "ok" : "menu " + MenuCommandName(command);
+    std::fprintf(g_recording, "%u %s\n", GetTickCount(), name.c_str());
+    std::fflush(g_recording);
+}
+
 void CloseRecording() {
     if (g_recording)
         std::fclose(g_recording);
@@ -63,10 +71,12 @@ int RecordGame(const std::string& path, const std::string& tracePath) {
     }
     Sys_AtExit(OnExitProcess);
     Sys_KeyObserver = OnKey;
+    Sys_CommandObserver = OnCommand;
     StartWatching(&g_trace, nullptr);
     int status = WinMain(Sys_ProcessInstance(), SW_SHOW);
     StopWatching();
     Sys_KeyObserver = nullptr;
+    Sys_CommandObserver = nullptr;
     EndedWith(status);
     Sys_Stop();
     return status;

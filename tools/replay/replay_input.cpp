@@ -137,3 +137,10 @@ std::string KeyName(int virtualKey) {
             return key.name;
     return std::to_string(virtualKey);
 }
+
+std::string MenuCommandName(int command) {
+    for (const NamedKey& entry : kMenuCommands)
+        if (entry.code == command)
+            return entry.name;
+    return std::to_string(command);
+}

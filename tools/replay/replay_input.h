@@ -23,3 +23,7 @@ bool ReadInputFile(const std::string& path, std::vector<InputEvent>* events, std
 
 // The name a key is written with: "Left" ... "X", or its decimal code.
 std::string KeyName(int virtualKey);
+
+// The word a menu command is written with ("exit", "about", "controls"), or
+// its decimal id for any other.
+std::string MenuCommandName(int command);
