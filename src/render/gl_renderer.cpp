@@ -2,6 +2,18 @@
 
 #include <GL/gl.h>
 
+namespace {
+bool g_drawingEnabled = true;
+}
+
+void SetGLDrawingEnabled(bool enabled) {
+    g_drawingEnabled = enabled;
+}
+
+bool GLDrawingEnabled() {
+    return g_drawingEnabled;
+}
+
 PixelFormat GLRenderer::PickPixelFormat(HDC /*dc*/, const PixelFormat& defaultFormat) {
     return defaultFormat;
 }
@@ -12,6 +24,8 @@ void GLRenderer::SetContext(HDC dc, HGLRC rc) {
 }
 
 void GLRenderer::Render() {
+    if (!g_drawingEnabled)
+        return;
     Sys_GLMakeCurrent(hdc, hglrc);
     Draw();
     glFlush();

@@ -5,6 +5,11 @@
 
 #include "platform/sys_gl.h"
 
+// With drawing off (a run that shows nothing), GL windows never call into
+// their renderer and Render draws nothing, so no GL call is made at all.
+void SetGLDrawingEnabled(bool enabled);
+bool GLDrawingEnabled();
+
 class GLRenderer {
   public:
     // Draws one frame into the current context.

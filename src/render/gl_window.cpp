@@ -46,7 +46,8 @@ bool PickFormat(HINSTANCE instance, HWND parent, GLRenderer* renderer, PixelForm
         context = Sys_GLCreateContext(dc);
     if (context) {
         Sys_GLMakeCurrent(dc, context);
-        *chosen = renderer->PickPixelFormat(dc, *platformFormat);
+        *chosen =
+            GLDrawingEnabled() ? renderer->PickPixelFormat(dc, *platformFormat) : *platformFormat;
         Sys_GLMakeCurrent(nullptr, nullptr);
         Sys_GLDeleteContext(context);
     }
@@ -119,6 +120,8 @@ LRESULT OnCreate(HWND window, const CREATESTRUCT* cs) {
         RECT client{};
         GetClientRect(window, &client);
         data->renderer->SetContext(dc, context);
+        if (!GLDrawingEnabled())
+            return 0;
         data->renderer->Init();
         data->renderer->Resize(client.right, std::max(client.bottom, 1));
     }
@@ -131,7 +134,8 @@ void OnDestroy(HWND window) {
         return;
     Sys_GLMakeCurrent(data->hdc, data->hglrc);
     if (data->renderer) {
-        data->renderer->Shutdown();
+        if (GLDrawingEnabled())
+            data->renderer->Shutdown();
         delete data->renderer;
     }
     Sys_GLMakeCurrent(nullptr, nullptr);
@@ -147,7 +151,7 @@ void OnSize(HWND window, LPARAM lParam) {
     if (!data)
         return;
     Sys_GLMakeCurrent(data->hdc, data->hglrc);
-    if (data->renderer)
+    if (data->renderer && GLDrawingEnabled())
         data->renderer->Resize(static_cast<int>(LOWORD(lParam)),
                                std::max(static_cast<int>(HIWORD(lParam)), 1));
 }

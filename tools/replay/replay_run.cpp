@@ -10,6 +10,7 @@
 #include "platform/sys_gl.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
+#include "render/gl_renderer.h"
 #include "render/texture.h"
 #include "screenshot.h"
 #include "shell/resources.h"
@@ -142,6 +143,7 @@ void Install(bool render) {
     headless.closeWhenScriptEnds = false;
     Sys_StartHeadless(headless);
     SetTextureUploadEnabled(render);
+    SetGLDrawingEnabled(render);
     Headless_SetIdleHandler(OnIdle);
     StartWatching(&g_run->trace, OnPhase);
     static bool exitHookAdded = false;
@@ -156,6 +158,7 @@ int Uninstall(int status) {
     StopWatching();
     Sys_Stop();
     SetTextureUploadEnabled(true);
+    SetGLDrawingEnabled(true);
     g_run->trace.Close();
     return status;
 }
