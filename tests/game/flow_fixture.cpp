@@ -104,6 +104,12 @@ void FlowTest::WriteLevels() {
     file << "</Section>\n";
 }
 
+void FlowTest::WriteDataFile(const std::string& name, const std::string& text) {
+    const std::filesystem::path path = dir_ + "/gamedata/" + name;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path) << text;
+}
+
 void FlowTest::Pass() {
     FrameStartTick = GetTickCount();
     GameFrame(nullptr);

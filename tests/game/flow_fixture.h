@@ -36,6 +36,8 @@ class FlowTest : public GameTest {
     // Pawns of level `level` of the level file, written by WriteLevels.
     void Add(int level, int slot, float x, float y);
     void WriteLevels();
+    // Any other file of the data folder, by its path below "gamedata".
+    void WriteDataFile(const std::string& name, const std::string& text);
     // The usual start: a floor from -40 to 200 under row 0 and the hero at 0.
     void AddFloorAndHero(int level);
 

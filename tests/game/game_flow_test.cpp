@@ -32,6 +32,41 @@ TEST_F(FlowTest, LoadingPictureStaysUpBeyondThePhasePeriodWhenTheLevelLoadsAtOnc
     EXPECT_EQ(played.back().op, SoundOp::PlayLooping);
 }
 
+TEST_F(FlowTest, GameStartsByLoadingTheTemplatesThenPlaysLevelOne) {
+    WriteDataFile("anim/still.txt", "!\n!\n");
+    auto templateSection = [](int n, const char* flags) {
+        return "<Section label=\"pawn" + std::to_string(n) + "\"><KeyVal Key=\"ID\">" +
+               std::to_string(50 + n) +
+               "</KeyVal><KeyVal Key=\"Animation\">./gamedata\\anim\\still.txt</KeyVal>" + flags +
+               "</Section>";
+    };
+    WriteDataFile(
+        "pawntemp.xml",
+        "<?xml version=\"1.0\"?>\n<Section label=\"Root\"><Section label=\"PawnTempList\">" +
+            templateSection(kHero,
+                            "<KeyVal Key=\"WeightHero\">1</KeyVal>"
+                            "<KeyVal Key=\"SpecialFlag\">11</KeyVal>") +
+            templateSection(kWall, "<KeyVal Key=\"BlocksHero\">1</KeyVal>") +
+            "</Section></Section>\n");
+    for (PawnTemplate& t : PawnTemplates)
+        t = PawnTemplate();
+    AddFloorAndHero(1);
+    WriteLevels();
+    GameState = 1;
+    Pass();
+    EXPECT_EQ(GameState, 2);
+    EXPECT_EQ(LevelPhase, kPhaseStartLevel);
+    EXPECT_EQ(PawnTemplates[kHero].ID, 50);
+    EXPECT_EQ(PawnTemplates[kWall].ID, 51);
+    for (int i = 0; i < 4; ++i)
+        Pass();
+    ASSERT_EQ(LevelPhase, kPhasePlaying);
+    EXPECT_TRUE(fatalErrors.empty());
+    KeyDown[kRight] = 1;
+    Spin(8 * 27 + 1);
+    EXPECT_EQ(Hero()->Placement.xoffset, 20.0f);
+}
+
 TEST_F(FlowTest, DeadHeroStandingOnTheDeadlyCellIsRestoredOnlyAfterThePhasePeriod) {
     AddFloorAndHero(1);
     Add(1, kDeadly, 20, 0);
