@@ -12,12 +12,17 @@ struct PixelFormat {
     bool doubleBuffer = true;
     int sampleBuffers = 0;
     int samples = 0;
+    // Only a driver that rasterises in hardware may give this format (a
+    // software rasteriser is refused: multisampling there costs more than a
+    // game that must run on it can pay).
+    bool accelerated = false;
 };
 
 inline bool operator==(const PixelFormat& a, const PixelFormat& b) {
     return a.colorBits == b.colorBits && a.alphaBits == b.alphaBits && a.depthBits == b.depthBits &&
            a.stencilBits == b.stencilBits && a.doubleBuffer == b.doubleBuffer &&
-           a.sampleBuffers == b.sampleBuffers && a.samples == b.samples;
+           a.sampleBuffers == b.sampleBuffers && a.samples == b.samples &&
+           a.accelerated == b.accelerated;
 }
 
 struct GLSurface;     // something GL draws into: a window, or an offscreen one

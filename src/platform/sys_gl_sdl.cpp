@@ -2,7 +2,10 @@
 // attributes; offscreen surfaces are hidden windows (with SDL's offscreen
 // video driver they need no display at all).
 
+#include <GL/gl.h>
 #include <SDL.h>
+
+#include <cstring>
 
 #include "platform/sys_backend.h"
 #include "platform/sys_gl.h"
@@ -50,6 +53,21 @@ void Sys_DestroySurface(HDC surface) {
     delete surface;
 }
 
+namespace {
+
+// Mesa's software rasterisers name themselves in the renderer string.
+bool SoftwareRasteriser() {
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (!renderer)
+        return true;
+    for (const char* name : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"})
+        if (std::strstr(renderer, name))
+            return true;
+    return false;
+}
+
+}  // namespace
+
 bool Sys_GLFormatAvailable(const PixelFormat& format) {
     HDC probe = Sys_CreateOffscreenSurface(1, 1, format);
     if (!probe)
@@ -61,6 +79,8 @@ bool Sys_GLFormatAvailable(const PixelFormat& format) {
         SDL_GL_GetAttribute(SDL_GL_MULTISAMPLESAMPLES, &samples);
         ok = samples >= format.samples;
     }
+    if (ok && format.accelerated)
+        ok = Sys_GLMakeCurrent(probe, context) && !SoftwareRasteriser();
     Sys_GLMakeCurrent(nullptr, nullptr);
     Sys_GLDeleteContext(context);
     Sys_DestroySurface(probe);

@@ -31,6 +31,7 @@ void SetUpLight() {
 PixelFormat WithSamples(PixelFormat format, int samples) {
     format.sampleBuffers = 1;
     format.samples = samples;
+    format.accelerated = true;  // a fully accelerated format, as the game asks for
     return format;
 }
 

@@ -3,17 +3,18 @@
 #include <cstring>
 
 #include "game/pawn_motion.h"
+#include "level_pointers.h"
 
 namespace game_test {
 
 std::vector<PlayedSound> GameTest::played;
 std::vector<std::string> GameTest::fatalErrors;
 
-namespace {
-
-void RecordSound(int slot, SoundOp op, const char*, bool) {
-    GameTest::played.push_back({slot, op});
+void RecordSound(int slot, SoundOp op, const char* file, bool) {
+    GameTest::played.push_back({slot, op, file ? file : ""});
 }
+
+namespace {
 void RecordFatal(const char* text) {
     GameTest::fatalErrors.push_back(text);
 }
@@ -100,8 +101,10 @@ void GameTest::Floor(float x0, float x1, float y) {
 }
 
 void GameTest::Tick(int count) {
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         GameplayTick();
+        EXPECT_TRUE(LevelPointersValid());
+    }
 }
 
 void GameTest::Tap(int key) {

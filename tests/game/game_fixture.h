@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "core/fatal_error.h"
@@ -50,7 +51,11 @@ constexpr int kLeft = 0x25, kUp = 0x26, kRight = 0x27, kDown = 0x28, kSpace = 0x
 struct PlayedSound {
     int slot;
     SoundOp op;
+    std::string file;
 };
+
+// The sound observer the fixture installs: appends to GameTest::played.
+void RecordSound(int slot, SoundOp op, const char* file, bool ok);
 
 class GameTest : public ::testing::Test {
   protected:

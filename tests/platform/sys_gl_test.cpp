@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -39,6 +40,32 @@ TEST_F(SysGLTest, PlainFormatIsAvailable) {
     absurd.sampleBuffers = 1;
     absurd.samples = 64;
     EXPECT_FALSE(Sys_GLFormatAvailable(absurd));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SysGLAccelerationTest, SoftwareRasteriserRefusesAcceleratedFormats) {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    PixelFormat plain;
+    HDC surface = Sys_CreateOffscreenSurface(4, 4, plain);
+    if (!surface)
+        GTEST_SKIP() << "no GL surface can be made on this machine";
+    HGLRC context = Sys_GLCreateContext(surface);
+    ASSERT_NE(context, nullptr);
+    Sys_GLMakeCurrent(surface, context);
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    const bool software = renderer && std::strstr(renderer, "llvmpipe");
+    Sys_GLMakeCurrent(nullptr, nullptr);
+    Sys_GLDeleteContext(context);
+    Sys_DestroySurface(surface);
+    if (!software)
+        GTEST_SKIP() << "not Mesa's software rasteriser: " << (renderer ? renderer : "?");
+    PixelFormat accelerated = plain;
+    accelerated.accelerated = true;
+    EXPECT_FALSE(Sys_GLFormatAvailable(accelerated));
+    EXPECT_TRUE(Sys_GLFormatAvailable(plain));
 }
 
 }  // namespace

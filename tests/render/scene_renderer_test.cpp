@@ -151,7 +151,7 @@ TEST_F(SceneRendererTest, MultisamplingWhenTheDriverOffersIt) {
     SKIP_WITHOUT_GL();
     PixelFormat chosen = renderer->PickPixelFormat(surface, PixelFormat());
     if (chosen == PixelFormat())
-        GTEST_SKIP() << "the driver offers no multisampling";
+        GTEST_SKIP() << "the driver offers no hardware multisampling";
     PixelFormat four = chosen;
     four.samples = 4;
     EXPECT_EQ(chosen.samples, Sys_GLFormatAvailable(four) ? 4 : 2);
