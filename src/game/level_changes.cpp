@@ -19,15 +19,6 @@ void RemovePointer(LinkedList<Pawn*>* list, const Pawn* pawn) {
     }
 }
 
-void ClearIndex() {
-    PlayerPawn = nullptr;
-    FinishPawn = nullptr;
-    for (LinkedList<Pawn*>* list : {&GatePawns, &MovingPawns, &BlockingPawns, &CellActionPawns,
-                                    &PickupPawns, &Id3Pawns, &AnimatedPawns})
-        list->Clear();
-    DrawList.Clear();
-}
-
 }  // namespace
 
 void RefreshLevelPointers() {
@@ -37,7 +28,8 @@ void RefreshLevelPointers() {
 
 void ClearLevel() {
     g_detached.clear();
-    ClearIndex();
+    ClearLevelIndex();
+    DrawList.Clear();
     LevelPawns.Clear();
 }
 
@@ -53,9 +45,9 @@ void RestoreSavedLevel() {
 }
 
 void DetachPawnDuringStep(Pawn* pawn) {
-    for (LinkedList<Pawn*>* list : {&GatePawns, &MovingPawns, &BlockingPawns, &CellActionPawns,
-                                    &PickupPawns, &Id3Pawns, &AnimatedPawns, &DrawList})
+    for (LinkedList<Pawn*>* list : IndexLists())
         RemovePointer(list, pawn);
+    RemovePointer(&DrawList, pawn);
     g_detached.push_back(pawn);
 }
 

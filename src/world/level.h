@@ -4,6 +4,8 @@
 // and the two pointers point into LevelPawns: every change that adds, removes
 // or replaces pawns is followed by BuildLevelIndex before they are used again.
 
+#include <array>
+
 #include "core/linked_list.h"
 #include "world/pawn.h"
 
@@ -30,3 +32,9 @@ void LoadLevelPawns(int level);
 
 // Rebuilds every index list and both pointers; reports a level without a hero.
 void BuildLevelIndex();
+
+// Empties every index list and both pointers, without looking for a hero.
+void ClearLevelIndex();
+
+// The seven index lists, in the order BuildLevelIndex clears them.
+std::array<LinkedList<Pawn*>*, 7> IndexLists();

@@ -20,18 +20,6 @@ enum : int32_t {
     kIdFinish = 35,
 };
 
-void ClearIndex() {
-    PlayerPawn = nullptr;
-    FinishPawn = nullptr;
-    GatePawns.Clear();
-    MovingPawns.Clear();
-    BlockingPawns.Clear();
-    CellActionPawns.Clear();
-    PickupPawns.Clear();
-    Id3Pawns.Clear();
-    AnimatedPawns.Clear();
-}
-
 // Every test applies; a later pawn replaces an earlier hero or finish.
 void IndexPawn(Pawn* pawn) {
     const PawnTemplate& t = *pawn->Template;
@@ -58,9 +46,21 @@ void IndexPawn(Pawn* pawn) {
 }  // namespace
 
 void BuildLevelIndex() {
-    ClearIndex();
+    ClearLevelIndex();
     for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next)
         IndexPawn(&node->data);
     if (!PlayerPawn)
         ShowFatalError("No player start position defined for this level.");
+}
+
+void ClearLevelIndex() {
+    PlayerPawn = nullptr;
+    FinishPawn = nullptr;
+    for (LinkedList<Pawn*>* list : IndexLists())
+        list->Clear();
+}
+
+std::array<LinkedList<Pawn*>*, 7> IndexLists() {
+    return {&GatePawns,   &MovingPawns, &BlockingPawns, &CellActionPawns,
+            &PickupPawns, &Id3Pawns,    &AnimatedPawns};
 }
