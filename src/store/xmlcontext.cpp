@@ -21,6 +21,18 @@ XmlContext::XmlContext(const char* fileName) : document_(new (std::nothrow) XmlD
     char path[kPathBufferCapacity];
     BoundedCopy(path, sizeof(path), "./gamedata\\");
     BoundedAppend(path, sizeof(path), fileName ? fileName : "");
+    Load(path);
+}
+
+XmlContext::XmlContext(HostPath, const char* path) : document_(new (std::nothrow) XmlDocument) {
+    Load(path);
+}
+
+std::unique_ptr<XmlContext> XmlContext::OpenHostFile(const std::string& path) {
+    return std::unique_ptr<XmlContext>(new XmlContext(HostPath(), path.c_str()));
+}
+
+void XmlContext::Load(const char* path) {
     BoundedCopy(filePath_, sizeof(filePath_), path);
     if (document_ == nullptr)
         return;  // without a document every read finds nothing

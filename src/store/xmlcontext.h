@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class XmlDocument;
 
@@ -19,6 +20,8 @@ class XmlContext {
   public:
     // Loads "./gamedata\" + fileName. A missing or malformed file is an empty store.
     explicit XmlContext(const char* fileName);
+    // Loads a file named by a host path, wherever it is (the level tool's own files).
+    static std::unique_ptr<XmlContext> OpenHostFile(const std::string& path);
     ~XmlContext();
     XmlContext(const XmlContext&) = delete;
     XmlContext& operator=(const XmlContext&) = delete;
@@ -37,6 +40,9 @@ class XmlContext {
 
   private:
     static constexpr size_t kFilePathCapacity = 512;
+    struct HostPath {};
+    XmlContext(HostPath, const char* path);
+    void Load(const char* path);
 
     std::unique_ptr<XmlDocument> document_;  // null only when it could not be created
     char filePath_[kFilePathCapacity];
