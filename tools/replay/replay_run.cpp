@@ -23,6 +23,7 @@ namespace {
 struct ReplayRun {
     const ReplayOptions* options = nullptr;
     const std::vector<InputEvent>* events = nullptr;
+    const ReplayHooks* hooks = nullptr;
     TraceWriter trace;
     ScreenGrabber grabber;
     size_t nextEvent = 0;
@@ -45,6 +46,11 @@ void Stop(int status) {
 void OnPhase(int phase) {
     if (phase == kPhaseEnded && g_run->options->untilEnded)
         Stop(0);
+}
+
+void OnFrame(bool /*gameplayTick*/) {
+    if (g_run->hooks && g_run->hooks->afterFrame)
+        g_run->hooks->afterFrame();
 }
 
 void DeliverEvent(const InputEvent& event) {
@@ -136,6 +142,15 @@ void OnExitProcess() {
     g_run->trace.Close();
 }
 
+WatchCallbacks Callbacks() {
+    WatchCallbacks callbacks;
+    callbacks.onPhase = OnPhase;
+    callbacks.afterFrame = OnFrame;
+    if (g_run->hooks)
+        callbacks.onSound = g_run->hooks->onSound;
+    return callbacks;
+}
+
 void Install(bool render) {
     setenv("ALSOFT_DRIVERS", "null", 0);  // sounds load and play, silently
     HeadlessOptions headless;
@@ -145,7 +160,7 @@ void Install(bool render) {
     SetTextureUploadEnabled(render);
     SetGLDrawingEnabled(render);
     Headless_SetIdleHandler(OnIdle);
-    StartWatching(&g_run->trace, OnPhase);
+    StartWatching(&g_run->trace, Callbacks());
     static bool exitHookAdded = false;
     if (!exitHookAdded)
         Sys_AtExit(OnExitProcess);
@@ -165,10 +180,12 @@ int Uninstall(int status) {
 
 }  // namespace
 
-int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& events) {
+int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& events,
+              const ReplayHooks* hooks) {
     ReplayRun run;
     run.options = &options;
     run.events = &events;
+    run.hooks = hooks;
     if (!options.trace.empty() && !run.trace.Open(options.trace))
         return 2;
     g_run = &run;
