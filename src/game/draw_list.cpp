@@ -1,12 +1,12 @@
 #include "game/draw_list.h"
 
+#include "game/template_ids.h"
 #include "world/level.h"
 
 LinkedList<Pawn*> DrawList;
 
 namespace {
 
-constexpr int32_t kExplosionId = 21;
 constexpr int32_t kWideViewId = 30;  // kept within a wider strip around the camera
 constexpr int32_t kFixedPawn = 1;
 

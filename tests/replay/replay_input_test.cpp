@@ -61,6 +61,25 @@ TEST(ReplayInput, RefusesBadLinesWithFileLineAndReason) {
     EXPECT_EQ(ErrorOf("down Left\n"), "keys.txt:1: time 'down' is not a number of milliseconds");
 }
 
+// "next" lines have no time: only timed lines are held to time order.
+TEST(ReplayInput, NextLinesMixWithTimedOnesInFileOrder) {
+    std::vector<InputEvent> events;
+    std::string error;
+    ASSERT_TRUE(
+        ParseInput("900 down X\nnext Left\n\n900 up X\nnext 65 # A\n", "k", &events, &error))
+        << error;
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[1].kind, InputKind::Next);
+    EXPECT_EQ(events[1].code, VK_LEFT);
+    EXPECT_EQ(events[2].line, 4);
+    EXPECT_EQ(events[3].code, 65);
+    EXPECT_EQ(ErrorOf("900 down X\nnext Left\n899 up X\n"),
+              "keys.txt:3: time goes backwards (899 after 900)");
+    EXPECT_EQ(ErrorOf("next\n"), "keys.txt:1: 'next' takes one key after it");
+    EXPECT_EQ(ErrorOf("next Up 5\n"), "keys.txt:1: 'next' takes one key after it");
+    EXPECT_EQ(ErrorOf("next Enter\n"), "keys.txt:1: unknown key 'Enter'");
+}
+
 TEST(ReplayInput, KeyNamesReadBackAsTheSameKeys) {
     for (int code : {int(VK_LEFT), int(VK_RIGHT), int(VK_UP), int(VK_DOWN), int(VK_SPACE), int('X'),
                      int(VK_RETURN), 255}) {

@@ -135,6 +135,27 @@ TEST_F(ReplayProgram, BothSolutionsReachTheEndAndReplayIdentically) {
     EXPECT_TRUE(trace == ReadFile(Path("b.jsonl"))) << "two replays of one input differ";
 }
 
+// Each key of both levels' solutions pressed when the hero stands: the end
+// picture shows; a press after it never comes, and the replay says so.
+TEST_F(ReplayProgram, SettledPressesFinishBothLevelsAndAPressAfterTheEndGivesUp) {
+    std::istringstream keys(
+        "Right Right Right Space Right Right Right Right Right Right Right Right Right Right "
+        "Right Up Up Up Right Right Right Right Down Down Down Right Right Right Up "
+        "Right Right Right Right Right Right Right Right Right Right Right Right Up Right Right "
+        "Right Right Space Right Right Right Up Up Up Right Right Up");
+    std::string text;
+    for (std::string key; keys >> key;)
+        text += "next " + key + "\n";
+    WriteFile(Path("next.txt"), text);
+    EXPECT_EQ(Run("--no-render --until ended --input " + Path("next.txt")), 0);
+    WriteFile(Path("over.txt"), text + "next Right\n");
+    EXPECT_EQ(Run("--no-render --input " + Path("over.txt")), 3);
+    EXPECT_NE(
+        ReadFile(Path("stderr")).find("over.txt:57: the game did not come to rest within 60 s"),
+        std::string::npos)
+        << ReadFile(Path("stderr"));
+}
+
 TEST_F(ReplayProgram, UntilStopsAtThatTimeWithTicksAndPawnsInOrder) {
     ASSERT_EQ(Run("--no-render --until 3000 --pawns 2500 --trace " + Path("until.jsonl")), 0);
     std::vector<std::string> lines = Lines(ReadFile(Path("until.jsonl")));

@@ -1,5 +1,6 @@
 #include "game_watch.h"
 
+#include <utility>
 #include <vector>
 
 #include "game/flow_state.h"
@@ -13,7 +14,7 @@ namespace {
 
 struct Watch {
     TraceWriter* trace = nullptr;
-    void (*onPhase)(int phase) = nullptr;
+    WatchCallbacks callbacks;
     size_t boxesTraced = 0;
     int32_t lastPhase = 0;
 };
@@ -24,6 +25,8 @@ void OnSound(int slot, SoundOp op, const char* file, bool ok) {
     static const char* const kNames[] = {"load", "play_once", "play_looping", "stop"};
     g_watch.trace->Sound(FrameStartTick, slot, kNames[static_cast<int>(op)], file,
                          op == SoundOp::Load, ok);
+    if (g_watch.callbacks.onSound)
+        g_watch.callbacks.onSound(slot, op);
 }
 
 void TracePhaseChange() {
@@ -31,27 +34,30 @@ void TracePhaseChange() {
         return;
     g_watch.lastPhase = LevelPhase;
     g_watch.trace->Phase(FrameStartTick, CurrentLevel, LevelPhase);
-    if (g_watch.onPhase)
-        g_watch.onPhase(LevelPhase);
+    if (g_watch.callbacks.onPhase)
+        g_watch.callbacks.onPhase(LevelPhase);
 }
 
-// GameFrame, then what the trace wants to know about the pass. The tick
+// GameFrame, then what the trace and the callbacks learn of the pass. The tick
 // timer counts its firings and is reset to 0 by a pass that does not fire.
 void WatchedFrame(HWND glWindow) {
     bool playing = GameState == 2 && LevelPhase == kPhasePlaying;
     GameFrame(glWindow);
     TraceNewBoxes();
-    if (playing && GameTickTimer.count > 0)
+    bool ticked = playing && GameTickTimer.count > 0;
+    if (ticked)
         g_watch.trace->Tick(FrameStartTick);
     TracePhaseChange();
+    if (g_watch.callbacks.afterFrame)
+        g_watch.callbacks.afterFrame(ticked);
 }
 
 }  // namespace
 
-void StartWatching(TraceWriter* trace, void (*onPhase)(int phase)) {
+void StartWatching(TraceWriter* trace, WatchCallbacks callbacks) {
     g_watch = Watch();
     g_watch.trace = trace;
-    g_watch.onPhase = onPhase;
+    g_watch.callbacks = std::move(callbacks);
     MainLoopFrame = WatchedFrame;
     SetSoundObserver(OnSound);
 }

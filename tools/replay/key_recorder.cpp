@@ -72,7 +72,7 @@ int RecordGame(const std::string& path, const std::string& tracePath) {
     Sys_AtExit(OnExitProcess);
     Sys_KeyObserver = OnKey;
     Sys_CommandObserver = OnCommand;
-    StartWatching(&g_trace, nullptr);
+    StartWatching(&g_trace);
     int status = WinMain(Sys_ProcessInstance(), SW_SHOW);
     StopWatching();
     Sys_KeyObserver = nullptr;

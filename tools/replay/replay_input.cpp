@@ -67,8 +67,19 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-// The event of one line's words; an empty string on success, else the reason.
-std::string ParseWords(const std::vector<std::string>& words, InputEvent* event) {
+// A "next KEY" line's words; an empty string on success, else the reason.
+std::string ParseNext(const std::vector<std::string>& words, InputEvent* event) {
+    event->time = 0;
+    event->kind = InputKind::Next;
+    if (words.size() != 2)
+        return "'next' takes one key after it";
+    if (!ParseKey(words[1], &event->code))
+        return "unknown key '" + words[1] + "'";
+    return std::string();
+}
+
+// The event of a timed line's words; an empty string on success, else the reason.
+std::string ParseTimed(const std::vector<std::string>& words, InputEvent* event) {
     if (!ParseNumber(words[0], &event->time))
         return "time '" + words[0] + "' is not a number of milliseconds";
     const std::string& verb = words.size() > 1 ? words[1] : std::string();
@@ -92,22 +103,39 @@ std::string ParseWords(const std::vector<std::string>& words, InputEvent* event)
     return std::string();
 }
 
+std::string ParseWords(const std::vector<std::string>& words, InputEvent* event) {
+    return words[0] == "next" ? ParseNext(words, event) : ParseTimed(words, event);
+}
+
+// Times may not go backwards from one timed line to the next; "next" lines
+// have no time and are not compared.
+std::string CheckOrder(const InputEvent& event, uint32_t* lastTime) {
+    if (event.kind == InputKind::Next)
+        return std::string();
+    if (event.time < *lastTime)
+        return "time goes backwards (" + std::to_string(event.time) + " after " +
+               std::to_string(*lastTime) + ")";
+    *lastTime = event.time;
+    return std::string();
+}
+
 }  // namespace
 
 bool ParseInput(const std::string& text, const std::string& name, std::vector<InputEvent>* events,
                 std::string* error) {
     std::istringstream stream(text);
     int lineNumber = 0;
+    uint32_t lastTime = 0;  // of the last timed line
     for (std::string line; std::getline(stream, line);) {
         ++lineNumber;
         std::vector<std::string> words = Words(line);
         if (words.empty())
             continue;
         InputEvent event{};
+        event.line = lineNumber;
         std::string reason = ParseWords(words, &event);
-        if (reason.empty() && !events->empty() && event.time < events->back().time)
-            reason = "time goes backwards (" + std::to_string(event.time) + " after " +
-                     std::to_string(events->back().time) + ")";
+        if (reason.empty())
+            reason = CheckOrder(event, &lastTime);
         if (!reason.empty()) {
             *error = name + ":" + std::to_string(lineNumber) + ": " + reason;
             return false;

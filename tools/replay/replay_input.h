@@ -1,17 +1,20 @@
 #pragma once
 // The replay's input: timed key presses, menu commands and dialog answers,
-// one a line ("MS down KEY", "MS up KEY", "MS menu exit", "MS ok").
+// one a line ("MS down KEY", "MS up KEY", "MS menu exit", "MS ok"), and key
+// presses that wait until the game is at rest ("next KEY").
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-enum class InputKind { KeyDown, KeyUp, Menu, Ok };
+// Next: the key is pressed once the game is at rest and held for one tick.
+enum class InputKind { KeyDown, KeyUp, Menu, Ok, Next };
 
 struct InputEvent {
-    uint32_t time;
+    uint32_t time;  // 0 for Next, which has no time
     InputKind kind;
-    int code;  // the virtual-key code, or the menu command's id
+    int code;      // the virtual-key code, or the menu command's id
+    int line = 0;  // the line of the input it was read from
 };
 
 // Parses text; on a bad line returns false with "NAME:LINE: reason" in error.

@@ -1,10 +1,15 @@
 #include "replay_run.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "game/flow_state.h"
 #include "game/game_state.h"
+#include "game/pawn_motion.h"
+#include "game/rest_state.h"
 #include "game_watch.h"
+#include "input_cursor.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_gl.h"
@@ -13,19 +18,22 @@
 #include "render/gl_renderer.h"
 #include "render/texture.h"
 #include "screenshot.h"
-#include "shell/resources.h"
-#include "shell/shell_state.h"
 #include "shell/win_main.h"
+#include "world/level.h"
 
 namespace {
 
 // Everything one replay keeps while the game runs.
 struct ReplayRun {
-    const ReplayOptions* options = nullptr;
-    const std::vector<InputEvent>* events = nullptr;
+    ReplayRun(const ReplayOptions& o, const std::vector<InputEvent>& e, const ReplayHooks* h)
+        : options(&o), events(&e), hooks(h), cursor(&e) {}
+
+    const ReplayOptions* options;
+    const std::vector<InputEvent>* events;
+    const ReplayHooks* hooks;
+    InputCursor cursor;
     TraceWriter trace;
     ScreenGrabber grabber;
-    size_t nextEvent = 0;
     size_t nextShot = 0;
     size_t nextPawns = 0;
     bool stopped = false;
@@ -47,26 +55,58 @@ void OnPhase(int phase) {
         Stop(0);
 }
 
-void DeliverEvent(const InputEvent& event) {
-    switch (event.kind) {
-        case InputKind::KeyDown:
-        case InputKind::KeyUp:
-            return Headless_Key(event.code, event.kind == InputKind::KeyDown);
-        case InputKind::Menu:
-            PostMessage(MainWindow, WM_COMMAND, static_cast<WPARAM>(event.code), 0);
-            return;
-        case InputKind::Ok:
-            return Headless_PressDialogButton(IDOK);
-    }
+bool EndsWithPress() {
+    return !g_run->events->empty() && g_run->events->back().kind == InputKind::Next;
 }
 
-// Delivers every event due by now; true when there was one.
-bool DeliverDueEvents(uint32_t now) {
-    const std::vector<InputEvent>& events = *g_run->events;
-    size_t first = g_run->nextEvent;
-    while (g_run->nextEvent < events.size() && events[g_run->nextEvent].time <= now)
-        DeliverEvent(events[g_run->nextEvent++]);
-    return g_run->nextEvent != first;
+// Without --until, a replay whose last event is a "next" ends once the game
+// has settled after that press.
+bool EndsBySettling() {
+    return !g_run->options->hasUntil && EndsWithPress();
+}
+
+// Settled after a press: at rest, or the hero has walked into the exit, or
+// the end picture shows.
+bool Settled() {
+    if (GameState != 2)
+        return false;
+    bool inExit = LevelFinished && PlayerPawn && MoveFinished(*PlayerPawn);
+    return LevelPhase == kPhaseEnded || inExit || GameAtRest();
+}
+
+// The input line whose wait for the game to come to rest is on, or null.
+const InputEvent* AwaitedRest() {
+    if (const InputEvent* press = g_run->cursor.PressWaiting())
+        return press;
+    bool settling = EndsBySettling() && g_run->cursor.Done();
+    return settling ? &g_run->events->back() : nullptr;
+}
+
+uint32_t RestDeadline() {
+    return g_run->cursor.FinishedAt() + kRestTimeLimitMs;
+}
+
+// The wait for rest has lasted too long: say for which line, and give up.
+bool GaveUpWaiting(uint32_t now) {
+    const InputEvent* line = AwaitedRest();
+    if (!line || static_cast<int32_t>(now - RestDeadline()) < 0)
+        return false;
+    const std::string& input = g_run->options->input;
+    std::fprintf(stderr, "korvath-replay: %s:%d: the game did not come to rest within %u s\n",
+                 input.empty() ? "input" : input.c_str(), line->line, kRestTimeLimitMs / 1000);
+    Stop(kReplayNotEnded);
+    return true;
+}
+
+// After every pass of the main loop: presses and releases, the settled end.
+void OnFrame(bool gameplayTick) {
+    if (!g_run->stopped) {
+        g_run->cursor.AfterPass(GetTickCount(), gameplayTick, GameAtRest());
+        if (EndsBySettling() && g_run->cursor.Done() && Settled())
+            Stop(0);
+    }
+    if (g_run->hooks && g_run->hooks->afterFrame)
+        g_run->hooks->afterFrame();
 }
 
 // Screenshots and pawn lists whose time has come, of the state at that time.
@@ -85,13 +125,19 @@ void WriteDueOutputs(uint32_t now) {
         g_run->grabber.SetWanted(false);
 }
 
-uint32_t EndTime() {
+// The time at which the clock ends the replay: --until's; else, once every
+// event is in, the last one's. A replay ending in a "next" has none.
+bool EndTime(uint32_t* time) {
     const ReplayOptions& options = *g_run->options;
     if (options.untilEnded)
-        return kReplayTimeLimitMs;
-    if (options.hasUntil)
-        return options.untilMs;
-    return g_run->events->empty() ? 0 : g_run->events->back().time;
+        *time = kReplayTimeLimitMs;
+    else if (options.hasUntil)
+        *time = options.untilMs;
+    else if (!g_run->cursor.Done() || EndsWithPress())
+        return false;
+    else
+        *time = g_run->events->empty() ? 0 : g_run->events->back().time;
+    return true;
 }
 
 // The first moment after now at which the replay has something to do.
@@ -101,30 +147,34 @@ uint32_t NextReplayDue(uint32_t now, uint32_t wanted) {
         if (t > now && t < wanted)
             wanted = t;
     };
-    if (g_run->nextEvent < g_run->events->size())
-        consider((*g_run->events)[g_run->nextEvent].time);
+    if (const InputEvent* event = g_run->cursor.TimedTurn())
+        consider(event->time);
     if (g_run->nextShot < options.shots.size())
         consider(options.shots[g_run->nextShot].time);
     if (g_run->nextPawns < options.pawns.size())
         consider(options.pawns[g_run->nextPawns]);
-    consider(EndTime());
+    uint32_t end = 0;
+    if (EndTime(&end))
+        consider(end);
+    if (AwaitedRest())
+        consider(RestDeadline());
     return wanted;
 }
 
-// Whenever the game waits: outputs due, input due, the end, or time passes
-// up to the earlier of the game's own due time and the replay's next one.
+// Whenever the game waits: outputs due, input due, giving up, the end, or
+// time passes up to the earlier of the game's own due time and the replay's
+// next one. A press waiting for rest leaves the clock to the game.
 void OnIdle(uint32_t timeoutMs) {
     if (g_run->stopped)
         return;
     uint32_t now = GetTickCount();
     TraceNewBoxes();
     WriteDueOutputs(now);
-    if (DeliverDueEvents(now))
+    if (g_run->cursor.DeliverTimed(now) || GaveUpWaiting(now))
         return;
-    if (now >= EndTime()) {
-        bool timedOut = g_run->options->untilEnded;
-        return Stop(timedOut ? kReplayNotEnded : 0);
-    }
+    uint32_t end = 0;
+    if (EndTime(&end) && now >= end)
+        return Stop(g_run->options->untilEnded ? kReplayNotEnded : 0);
     Headless_SetClock(NextReplayDue(now, now + timeoutMs));
 }
 
@@ -136,6 +186,15 @@ void OnExitProcess() {
     g_run->trace.Close();
 }
 
+WatchCallbacks Callbacks() {
+    WatchCallbacks callbacks;
+    callbacks.onPhase = OnPhase;
+    callbacks.afterFrame = OnFrame;
+    if (g_run->hooks)
+        callbacks.onSound = g_run->hooks->onSound;
+    return callbacks;
+}
+
 void Install(bool render) {
     setenv("ALSOFT_DRIVERS", "null", 0);  // sounds load and play, silently
     HeadlessOptions headless;
@@ -145,7 +204,7 @@ void Install(bool render) {
     SetTextureUploadEnabled(render);
     SetGLDrawingEnabled(render);
     Headless_SetIdleHandler(OnIdle);
-    StartWatching(&g_run->trace, OnPhase);
+    StartWatching(&g_run->trace, Callbacks());
     static bool exitHookAdded = false;
     if (!exitHookAdded)
         Sys_AtExit(OnExitProcess);
@@ -165,10 +224,9 @@ int Uninstall(int status) {
 
 }  // namespace
 
-int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& events) {
-    ReplayRun run;
-    run.options = &options;
-    run.events = &events;
+int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& events,
+              const ReplayHooks* hooks) {
+    ReplayRun run(options, events, hooks);
     if (!options.trace.empty() && !run.trace.Open(options.trace))
         return 2;
     g_run = &run;

@@ -1,0 +1,62 @@
+#include "input_cursor.h"
+
+#include "platform/sys_dialog.h"
+#include "platform/sys_headless.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+void DeliverTimedEvent(const InputEvent& event) {
+    switch (event.kind) {
+        case InputKind::KeyDown:
+        case InputKind::KeyUp:
+            return Headless_Key(event.code, event.kind == InputKind::KeyDown);
+        case InputKind::Menu:
+            PostMessage(MainWindow, WM_COMMAND, static_cast<WPARAM>(event.code), 0);
+            return;
+        case InputKind::Ok:
+            return Headless_PressDialogButton(IDOK);
+        case InputKind::Next:
+            return;  // pressed by AfterPass, never by time
+    }
+}
+
+}  // namespace
+
+void InputCursor::Finish(uint32_t now) {
+    ++next_;
+    finishedAt_ = now;
+}
+
+const InputEvent* InputCursor::TimedTurn() const {
+    const InputEvent* event = Turn();
+    return event && event->kind != InputKind::Next ? event : nullptr;
+}
+
+const InputEvent* InputCursor::PressWaiting() const {
+    const InputEvent* event = Turn();
+    return event && event->kind == InputKind::Next && !held_ ? event : nullptr;
+}
+
+bool InputCursor::DeliverTimed(uint32_t now) {
+    bool any = false;
+    for (const InputEvent* event; (event = TimedTurn()) && event->time <= now; any = true) {
+        DeliverTimedEvent(*event);
+        Finish(now);
+    }
+    return any;
+}
+
+// The key message is queued: the window procedure sets or clears the key at
+// the top of the next pass, before that pass's gameplay tick.
+void InputCursor::AfterPass(uint32_t now, bool gameplayTick, bool atRest) {
+    if (held_ && gameplayTick) {
+        Headless_Key(Turn()->code, false);
+        held_ = false;
+        Finish(now);
+    }
+    if (const InputEvent* press = PressWaiting(); press && atRest) {
+        Headless_Key(press->code, true);
+        held_ = true;
+    }
+}
