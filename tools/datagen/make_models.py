@@ -8,6 +8,7 @@ draws them.
 """
 
 import os
+import random
 import sys
 
 from ms3d import Material, Mesh, write
@@ -162,6 +163,38 @@ def hero():
     return mesh
 
 
+def rock():
+    """A boulder filling most of its cell: a flat-bottomed lump of rough
+    facets, the same shape on every run."""
+    mesh = Mesh()
+    g = mesh.material(Material("rock", tex("rock")))
+    rng = random.Random(18)
+    bumps = {}
+
+    def bump(i, j):
+        if (i, j) not in bumps:
+            bumps[i, j] = rng.uniform(0.86, 1.02)
+        return bumps[i, j]
+
+    mesh.lump(g, 0.0, -1.0, 0.0, (9.8, 9.6, 9.0), bump, floor=-10.0)
+    return mesh
+
+
+def pillar():
+    """A stone column three cells tall, standing on its cell's floor (y from
+    -10 to 50): a plinth, a fluted shaft, a collar and a square capital whose
+    top is the floor of the third cell above."""
+    mesh = Mesh()
+    stone = mesh.material(Material("block", tex("stone")))
+    shaft = mesh.material(Material("shaft", tex("pillar")))
+    mesh.box(stone, -9.0, 9.0, -10.0, -6.0, -9.0, 9.0)
+    mesh.box(stone, -7.5, 7.5, -6.0, -4.5, -7.5, 7.5)
+    mesh.cylinder_y(shaft, stone, 0.0, 0.0, 6.0, -4.5, 43.5, segments=12)
+    mesh.box(stone, -7.5, 7.5, 43.5, 45.0, -7.5, 7.5)
+    mesh.box(stone, -9.5, 9.5, 45.0, 50.0, -9.5, 9.5)
+    return mesh
+
+
 def explosion():
     """A spiky ball of fire centred on its origin; frames grow and fade it."""
     mesh = Mesh()
@@ -217,6 +250,8 @@ MODELS = {
     "explosion": explosion,
     "gauge_bar": gauge_bar,
     "picture": picture,
+    "rock": rock,
+    "pillar": pillar,
 }
 
 

@@ -16,10 +16,11 @@ DATA = os.path.join(HERE, "..", "..", "gamedata")
 CELL = 20
 
 # Model slots, in ModelList order. The bomb gauge draws slot 1 (a small bomb)
-# and slot 34 (its bar); the slots between are spare copies of the block.
+# and slot 34 (its bar); the slots between the named models and 34 are spare
+# copies of the block.
 MODELS = ["block", "bomb", "brick", "cracked", "crate", "barrel", "ladder", "spikes", "door",
           "switch_base", "switch_lever", "gate_closed", "gate_open", "holder", "flag_red",
-          "flag_green", "rubble", "hero", "explosion", "picture"]
+          "flag_green", "rubble", "hero", "explosion", "picture", "rock", "pillar"]
 MODELS += ["block"] * (34 - len(MODELS)) + ["gauge_bar"]
 
 FLAGS = ["BlocksCrate", "BlocksHero", "BlocksRock", "WeightCrate", "WeightRock", "WeightHero",
@@ -105,6 +106,10 @@ TEMPLATES = {
                  16, "switch_off", switch(35), {"SpecialFlag": 16}),
     17: Template("metal wall: the block model with its texture replaced", 17, "block",
                  still(part("block")), SOLID, ["./gamedata\\models\\panel.jpg"]),
+    18: Template("rock: falls into gaps, rests on what blocks rocks and on the hero's head; "
+                 "the hero cannot push it", 18, "rock", still(part("rock")), dict(SOLID, WeightRock=1)),
+    19: Template("tall pillar: blocks its own row and the two above, carries what stands on its "
+                 "top, 60 units up", 19, "pillar", still(part("pillar")), dict(SOLID, SpecialFlag=20)),
     21: Template("explosion: plays once, then disappears", 21, "explosion", explosion_frames(),
                  {"SpecialFlag": 4}),
     31: Template("loading picture: a moving pawn (flag 30) so that it can fade", 31, "picture",
@@ -123,7 +128,7 @@ for slot in range(40):
 LEGEND = {
     "#": [0], "B": [1], "M": [17], "C": [2], "%": [3], "=": [5], "_": [39], "H": [6], "o": [7],
     "O": [8], "U": [9], "^": [10], "x": [11], "u": [9, 11], "~": [39, 11], "P": [12], "E": [13],
-    "@": [14], "/": [15], "\\": [16],
+    "@": [14], "/": [15], "\\": [16], "R": [18], "T": [19],
 }
 
 # Level 1: walking, a bomb and a cracked wall, a crate to push into the holder
@@ -165,7 +170,7 @@ def parse_level(text):
                 pawns.append((slot, (c - hc) * CELL, (hr - r) * CELL))
     # Scenery first and the hero last, so pushed and falling things settle
     # before the hero looks at them on the same tick.
-    order = {14: 2, 2: 1, 8: 1}
+    order = {14: 2, 2: 1, 8: 1, 18: 1}
     return sorted(pawns, key=lambda p: order.get(p[0], 0))
 
 
