@@ -8,6 +8,7 @@ draws them.
 """
 
 import os
+import random
 import sys
 
 from ms3d import Material, Mesh, write
@@ -128,13 +129,47 @@ def holder():
     return mesh
 
 
+# Where the cloth hangs on the flag pole: its left edge, halfway up, in the
+# middle of its thickness. The checkpoint's waving cloth is built from there.
+CLOTH_HOOK = (-4.5, 6.5, -3.25)
+CLOTH_WIDTH, CLOTH_HEIGHT, CLOTH_THICKNESS = 9.5, 7.0, 0.7
+CLOTH_STRIPS = 5
+
+
+def pole_boxes(mesh, pole):
+    mesh.box(pole, -6.0, -4.5, -10.0, 10.0, -4.0, -2.5)
+    mesh.box(pole, -8.0, -2.5, -10.0, -8.5, -5.5, -1.0)
+
+
 def flag(texture):
+    """A still flag: pole, foot and cloth in one model (the reached checkpoint)."""
     mesh = Mesh()
     pole = mesh.material(Material("pole", tex("metal")))
     cloth = mesh.material(Material("cloth", tex(texture), emissive=(0.15, 0.15, 0.15)))
-    mesh.box(pole, -6.0, -4.5, -10.0, 10.0, -4.0, -2.5)
-    mesh.box(pole, -8.0, -2.5, -10.0, -8.5, -5.5, -1.0)
-    mesh.box(cloth, -4.5, 5.0, 3.0, 10.0, -3.6, -2.9)
+    pole_boxes(mesh, pole)
+    x, y, z = CLOTH_HOOK
+    h, t = CLOTH_HEIGHT / 2, CLOTH_THICKNESS / 2
+    mesh.box(cloth, x, x + CLOTH_WIDTH, y - h, y + h, z - t, z + t)
+    return mesh
+
+
+def flag_pole():
+    """The pole and foot of the waving checkpoint flag, where the still flags
+    have theirs."""
+    mesh = Mesh()
+    pole_boxes(mesh, mesh.material(Material("pole", tex("metal"))))
+    return mesh
+
+
+def flag_cloth(strips):
+    """One vertical strip of the checkpoint's red cloth, hinged on its left
+    edge at its origin: the checkpoint draws `strips` of them side by side, each
+    turned a little differently in each frame, so the cloth waves. Each strip is
+    a little wider than its share so the seams stay closed when turned."""
+    mesh = Mesh()
+    cloth = mesh.material(Material("cloth", tex("flag_red"), emissive=(0.15, 0.15, 0.15)))
+    w, h, t = CLOTH_WIDTH / strips, CLOTH_HEIGHT / 2, CLOTH_THICKNESS / 2
+    mesh.box(cloth, -0.5, w + 0.5, -h, h, -t, t)
     return mesh
 
 
@@ -159,6 +194,38 @@ def hero():
     mesh.box(shirt, -6.5, -4.5, -2.0, 4.5, -1.5, 1.5)
     mesh.box(shirt, 4.5, 6.5, -2.0, 4.5, -1.5, 1.5)
     mesh.box(skin, -3.5, 3.5, 4.5, 10.0, -3.0, 3.0, front_group=face)
+    return mesh
+
+
+def rock():
+    """A boulder filling most of its cell: a flat-bottomed lump of rough
+    facets, the same shape on every run."""
+    mesh = Mesh()
+    g = mesh.material(Material("rock", tex("rock")))
+    rng = random.Random(18)
+    bumps = {}
+
+    def bump(i, j):
+        if (i, j) not in bumps:
+            bumps[i, j] = rng.uniform(0.86, 1.02)
+        return bumps[i, j]
+
+    mesh.lump(g, 0.0, -1.0, 0.0, (9.8, 9.6, 9.0), bump, floor=-10.0)
+    return mesh
+
+
+def pillar():
+    """A stone column three cells tall, standing on its cell's floor (y from
+    -10 to 50): a plinth, a fluted shaft, a collar and a square capital whose
+    top is the floor of the third cell above."""
+    mesh = Mesh()
+    stone = mesh.material(Material("block", tex("stone")))
+    shaft = mesh.material(Material("shaft", tex("pillar")))
+    mesh.box(stone, -9.0, 9.0, -10.0, -6.0, -9.0, 9.0)
+    mesh.box(stone, -7.5, 7.5, -6.0, -4.5, -7.5, 7.5)
+    mesh.cylinder_y(shaft, stone, 0.0, 0.0, 6.0, -4.5, 43.5, segments=12)
+    mesh.box(stone, -7.5, 7.5, 43.5, 45.0, -7.5, 7.5)
+    mesh.box(stone, -9.5, 9.5, 45.0, 50.0, -9.5, 9.5)
     return mesh
 
 
@@ -210,13 +277,16 @@ MODELS = {
     "gate_closed": gate_closed,
     "gate_open": gate_open,
     "holder": holder,
-    "flag_red": lambda: flag("flag_red"),
+    "flag_pole": flag_pole,
+    "flag_cloth": lambda: flag_cloth(CLOTH_STRIPS),
     "flag_green": lambda: flag("flag_green"),
     "rubble": rubble,
     "hero": hero,
     "explosion": explosion,
     "gauge_bar": gauge_bar,
     "picture": picture,
+    "rock": rock,
+    "pillar": pillar,
 }
 
 

@@ -63,6 +63,13 @@ jpeg -seed 11 -size 128x128 xc:'#6a7480' -attenuate 0.3 +noise Gaussian -fill no
     -strokewidth 4 -draw 'rectangle 2,2 125,125' -fill '#c0c8d0' -stroke none -draw 'circle 12,12 12,8' \
     -draw 'circle 115,12 115,8' -draw 'circle 12,115 12,111' -draw 'circle 115,115 115,111' \
     "$models/panel.jpg"
+jpeg -seed 12 -size 128x128 xc:'#7c7266' -fill '#5e564c' -draw 'circle 30,40 30,52' \
+    -draw 'circle 92,88 92,99' -draw 'circle 104,22 104,29' -fill '#968c7e' -draw 'circle 64,104 64,112' \
+    -attenuate 1.5 +noise Gaussian -blur 0x1 -fill none -stroke '#3e3832' -strokewidth 2 \
+    -draw 'polyline 0,70 24,62 50,80 78,70 128,84' -draw 'polyline 60,0 66,30 52,52' "$models/rock.jpg"
+jpeg -seed 13 -size 128x128 xc:'#b4aa98' -attenuate 0.9 +noise Gaussian -stroke '#7e7466' \
+    -strokewidth 4 -draw 'line 8,0 8,128' -draw 'line 40,0 40,128' -draw 'line 72,0 72,128' \
+    -draw 'line 104,0 104,128' "$models/pillar.jpg"
 jpeg -size 64x64 xc:'#505a66' -fill '#9aa6b4' -draw 'rectangle 0,0 63,7' -draw 'rectangle 0,28 63,35' \
     -draw 'rectangle 0,56 63,63' -draw 'rectangle 0,0 7,63' -draw 'rectangle 28,0 35,63' \
     -draw 'rectangle 56,0 63,63' "$models/grate.jpg"

@@ -11,15 +11,18 @@ import math
 import os
 from xml.sax.saxutils import escape
 
+from make_models import CLOTH_HOOK, CLOTH_STRIPS, CLOTH_WIDTH
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "..", "gamedata")
 CELL = 20
 
 # Model slots, in ModelList order. The bomb gauge draws slot 1 (a small bomb)
-# and slot 34 (its bar); the slots between are spare copies of the block.
+# and slot 34 (its bar); the slots between the named models and 34 are spare
+# copies of the block.
 MODELS = ["block", "bomb", "brick", "cracked", "crate", "barrel", "ladder", "spikes", "door",
-          "switch_base", "switch_lever", "gate_closed", "gate_open", "holder", "flag_red",
-          "flag_green", "rubble", "hero", "explosion", "picture"]
+          "switch_base", "switch_lever", "gate_closed", "gate_open", "holder", "flag_cloth",
+          "flag_green", "rubble", "hero", "explosion", "picture", "rock", "pillar", "flag_pole"]
 MODELS += ["block"] * (34 - len(MODELS)) + ["gauge_bar"]
 
 FLAGS = ["BlocksCrate", "BlocksHero", "BlocksRock", "WeightCrate", "WeightRock", "WeightHero",
@@ -48,6 +51,33 @@ def explosion_frames():
         size = round(0.6 + 0.25 * i, 3)
         frames.append(("blast%d" % i, [part("explosion", "fire", (0, 45 * i, 20 * i), (0, -5, 0),
                                             (size, size, size), 100 - 10 * i)]))
+    return frames
+
+
+def checkpoint_frames(count=8):
+    """The red flag waving: its cloth is a row of strips, each hinged on the
+    right edge of the one before, with a wave running from the pole to the
+    free end, up and down and in and out, one period over the frames. Parts
+    turn about their own origins and their offsets are not turned, so each
+    strip's offset is where the previous strip's right edge has got to."""
+    strips, width = CLOTH_STRIPS, CLOTH_WIDTH / CLOTH_STRIPS
+    frames = []
+    for f in range(count):
+        phase = 2 * math.pi * f / count
+        x, y, z = CLOTH_HOOK
+        parts = [part("flag_pole", "pole")]
+        for i in range(strips):
+            lift = (5 + 6 * i) * math.sin(phase - 1.2 * i)  # degrees about z, more towards the end
+            swing = (15 + 8 * i) * math.sin(phase - 1.2 * i + 1.0)  # degrees about y
+            parts.append(part("flag_cloth", "cloth%d" % i, (0, round(swing, 2), round(lift, 2)),
+                              (round(x, 3), round(y, 3), round(z, 3))))
+            # The strip is turned about y, then z (drawn as rotate y, then z):
+            # its right edge, (width, 0, 0) before turning, ends up here.
+            a, b = math.radians(lift), math.radians(swing)
+            x += width * math.cos(a) * math.cos(b)
+            y += width * math.sin(a)
+            z -= width * math.cos(a) * math.sin(b)
+        frames.append(("wave%d" % f, parts))
     return frames
 
 
@@ -96,7 +126,8 @@ TEMPLATES = {
     10: Template("spikes (looks only)", 11, "spikes", still(part("spikes"))),
     11: Template("deadly cell: touching it kills the hero; always invisible", 34, "deadly",
                  still(part("spikes"))),
-    12: Template("checkpoint", 29, "checkpoint", still(part("flag_red"))),
+    12: Template("checkpoint: a waving red flag; reached, it becomes slot 36", 29, "checkpoint",
+                 checkpoint_frames()),
     13: Template("exit: Up on this cell finishes the level", 35, "exit", still(part("door"))),
     14: Template("hero (player start)", 14, "hero", hero_frames(), {"WeightHero": 1, "SpecialFlag": 11}),
     15: Template("switch, lever right: thrown, it becomes slot 16 and opens the gates below",
@@ -105,6 +136,10 @@ TEMPLATES = {
                  16, "switch_off", switch(35), {"SpecialFlag": 16}),
     17: Template("metal wall: the block model with its texture replaced", 17, "block",
                  still(part("block")), SOLID, ["./gamedata\\models\\panel.jpg"]),
+    18: Template("rock: falls into gaps, rests on what blocks rocks and on the hero's head; "
+                 "the hero cannot push it", 18, "rock", still(part("rock")), dict(SOLID, WeightRock=1)),
+    19: Template("tall pillar: blocks its own row and the two above, carries what stands on its "
+                 "top, 60 units up", 19, "pillar", still(part("pillar")), dict(SOLID, SpecialFlag=20)),
     21: Template("explosion: plays once, then disappears", 21, "explosion", explosion_frames(),
                  {"SpecialFlag": 4}),
     31: Template("loading picture: a moving pawn (flag 30) so that it can fade", 31, "picture",
@@ -123,7 +158,7 @@ for slot in range(40):
 LEGEND = {
     "#": [0], "B": [1], "M": [17], "C": [2], "%": [3], "=": [5], "_": [39], "H": [6], "o": [7],
     "O": [8], "U": [9], "^": [10], "x": [11], "u": [9, 11], "~": [39, 11], "P": [12], "E": [13],
-    "@": [14], "/": [15], "\\": [16],
+    "@": [14], "/": [15], "\\": [16], "R": [18], "T": [19],
 }
 
 # Level 1: walking, a bomb and a cracked wall, a crate to push into the holder
@@ -165,7 +200,7 @@ def parse_level(text):
                 pawns.append((slot, (c - hc) * CELL, (hr - r) * CELL))
     # Scenery first and the hero last, so pushed and falling things settle
     # before the hero looks at them on the same tick.
-    order = {14: 2, 2: 1, 8: 1}
+    order = {14: 2, 2: 1, 8: 1, 18: 1}
     return sorted(pawns, key=lambda p: order.get(p[0], 0))
 
 

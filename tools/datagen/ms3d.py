@@ -124,6 +124,57 @@ class Mesh:
                 if j < stacks - 1:
                     self.triangle(group, (a, b, c), ((u0, t1), (u1, t1), (u1, t0)), (na, nb, nc))
 
+    def cylinder_y(self, side, cap, cx, cz, radius, y0, y1, segments=16):
+        """An upright cylinder (a column): side wrapped once around by the
+        texture, a disc on each end."""
+        def at(i, y):
+            a = 2 * math.pi * i / segments
+            return (cx + radius * math.sin(a), y, cz + radius * math.cos(a)), (math.sin(a), 0.0, math.cos(a))
+
+        for i in range(segments):
+            (b0, n0), (b1, n1) = at(i, y0), at(i + 1, y0)
+            (t1, _), (t0, _) = at(i + 1, y1), at(i, y1)
+            u0, u1 = i / segments, (i + 1) / segments
+            self.quad(side, (b0, b1, t1, t0), ((u0, 1), (u1, 1), (u1, 0), (u0, 0)), (n0, n1, n1, n0))
+            for y, up in ((y1, 1.0), (y0, -1.0)):
+                a, b = at(i, y)[0], at(i + 1, y)[0]
+                corners = (a, b, (cx, y, cz)) if up > 0 else (b, a, (cx, y, cz))
+                uv = [(0.5 + 0.5 * (v[0] - cx) / radius, 0.5 - 0.5 * (v[2] - cz) / radius)
+                      for v in corners]
+                self.triangle(cap, corners, uv)
+
+    def lump(self, group, cx, cy, cz, radii, bumps, floor=None, slices=10, stacks=7):
+        """A lumpy ball, flat-shaded so its facets show: a sphere squeezed to
+        the three radii whose every ring point is pushed in or out by the factor
+        bumps(i, j) (i around, j from the top down; one factor per pole). Points
+        below floor are pressed up onto it, so the lump sits flat."""
+        def point(i, j):
+            if j in (0, stacks):
+                i = 0
+            i %= slices
+            theta, phi = math.pi * j / stacks, 2 * math.pi * i / slices
+            k = bumps(i, j)
+            p = (cx + radii[0] * k * math.sin(theta) * math.sin(phi), cy + radii[1] * k * math.cos(theta),
+                 cz + radii[2] * k * math.sin(theta) * math.cos(phi))
+            if floor is not None and p[1] < floor:
+                p = (p[0], floor, p[2])
+            return p
+
+        def face(corners, uvs):
+            n = _cross(_sub(corners[1], corners[0]), _sub(corners[2], corners[0]))
+            if n[0] * n[0] + n[1] * n[1] + n[2] * n[2] > 1e-9:  # pressed flat into a line: leave out
+                self.triangle(group, corners, uvs)
+
+        for j in range(stacks):
+            for i in range(slices):
+                a, b, c, d = point(i, j + 1), point(i + 1, j + 1), point(i + 1, j), point(i, j)
+                u0, u1 = i / slices, (i + 1) / slices
+                t0, t1 = j / stacks, (j + 1) / stacks
+                if j > 0:
+                    face((a, c, d), ((u0, t1), (u1, t0), (u0, t0)))
+                if j < stacks - 1:
+                    face((a, b, c), ((u0, t1), (u1, t1), (u1, t0)))
+
     def pyramid(self, group, cx, cz, half, y0, y1):
         """A four-sided spike standing on y0 with its tip at y1."""
         tip = (cx, y1, cz)
