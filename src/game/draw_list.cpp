@@ -1,7 +1,7 @@
 #include "game/draw_list.h"
 
-#include "game/template_ids.h"
 #include "world/level.h"
+#include "world/template_roles.h"
 
 LinkedList<Pawn*> DrawList;
 
@@ -50,12 +50,12 @@ void BuildDrawList(float cameraX, float cameraY) {
     DrawList.Clear();
     for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next) {
         Pawn& pawn = node->data;
-        if (pawn.Template->ID == kExplosionId)
+        if (pawn.Template->ID == kIdExplosion)
             continue;
         if (pawn.Type == kFixedPawn || InView(pawn, cx, cy))
             AddPawn(&pawn);
     }
     for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next)
-        if (node->data.Template->ID == kExplosionId)
+        if (node->data.Template->ID == kIdExplosion)
             DrawList.PushBack(&node->data);
 }

@@ -26,7 +26,15 @@ extern bool LevelFinished;
 extern int32_t InputCooldown;
 extern int32_t BombCount;
 extern int32_t ExplosionSoundIndex;  // 1, 2, 3: which explosion voice sounds next
+// The last gameplay tick began with the hero standing in the cell he is in
+// now, so the touch rules and the wake-up around him have run there. Cleared
+// whenever the level is loaded or restored.
+extern bool HeroLookedAround;
 
 extern FrameTimer PhaseTimer;
 extern FrameTimer GameTickTimer;
 extern FrameTimer AnimationTimer;
+
+// Puts every value above back as it is when the program starts, so that a
+// second game in the same process (a test, a tool) starts afresh.
+void ResetFlowState();

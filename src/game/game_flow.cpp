@@ -20,6 +20,7 @@ bool LevelFinished = false;
 int32_t InputCooldown = 0;
 int32_t BombCount = 0;
 int32_t ExplosionSoundIndex = 1;
+bool HeroLookedAround = false;
 
 FrameTimer PhaseTimer;
 FrameTimer GameTickTimer;
@@ -185,6 +186,15 @@ void GameFrame(HWND glWindow) {
         StartGame();
     else if (GameState == 2)
         RunPhase(glWindow);
+}
+
+void ResetFlowState() {
+    CurrentLevel = 1;
+    TimerResetRequested = HeroDead = LevelFinished = HeroLookedAround = false;
+    InputCooldown = BombCount = 0;
+    ExplosionSoundIndex = 1;
+    PhaseTimer = GameTickTimer = AnimationTimer = FrameTimer();
+    g_timersCreated = false;
 }
 
 uint32_t GameFrameNextDue() {

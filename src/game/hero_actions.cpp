@@ -254,7 +254,8 @@ bool GameplayTick() {
         return false;
     if (InputCooldown > 0)
         InputCooldown -= 1;
-    if (MoveFinished(*PlayerPawn) && HeroStep())
+    HeroLookedAround = MoveFinished(*PlayerPawn);
+    if (HeroLookedAround && HeroStep())
         return true;
     MovePawns();
     FlushDetachedPawns();

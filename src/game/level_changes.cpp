@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "game/draw_list.h"
+#include "game/flow_state.h"
 #include "game/world_camera.h"
 #include "world/level.h"
 
@@ -28,6 +29,7 @@ void RefreshLevelPointers() {
 
 void ClearLevel() {
     g_detached.clear();
+    HeroLookedAround = false;
     ClearLevelIndex();
     DrawList.Clear();
     LevelPawns.Clear();
@@ -40,6 +42,7 @@ void RemoveLevelPawn(Pawn* pawn) {
 
 void RestoreSavedLevel() {
     g_detached.clear();
+    HeroLookedAround = false;
     LevelPawns = SavedPawns;
     RefreshLevelPointers();
 }

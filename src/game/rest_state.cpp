@@ -3,8 +3,8 @@
 #include "game/flow_state.h"
 #include "game/game_state.h"
 #include "game/pawn_motion.h"
-#include "game/template_ids.h"
 #include "world/level.h"
+#include "world/template_roles.h"
 
 namespace {
 
@@ -21,9 +21,12 @@ bool OutcomeOpen() {
 }
 
 // The tick lowers the cooldown before it looks at the keys and reads them
-// once it is 0, so a cooldown of 1 still lets the next tick take a key.
+// once it is 0, so a cooldown of 1 still lets the next tick take a key. The
+// hero must also have stood through one tick where he is: his touch rules
+// (a pickup, a deadly cell, a checkpoint) and the wake-up of the pawns around
+// him run then, without a key.
 bool HeroTakesKeys() {
-    return PlayerPawn && MoveFinished(*PlayerPawn) && InputCooldown <= 1;
+    return PlayerPawn && MoveFinished(*PlayerPawn) && HeroLookedAround && InputCooldown <= 1;
 }
 
 // Each tick re-examines every pawn whose move has ended and that is not known
@@ -40,7 +43,7 @@ bool NothingMoves() {
 // after its last frame: until then the level still changes without a key.
 bool ExplosionPlaying() {
     for (auto* node = LevelPawns.head; node; node = node->next)
-        if (node->data.Template->ID == kExplosionId)
+        if (node->data.Template->ID == kIdExplosion)
             return true;
     return false;
 }
