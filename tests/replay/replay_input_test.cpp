@@ -75,9 +75,15 @@ TEST(ReplayInput, NextLinesMixWithTimedOnesInFileOrder) {
     EXPECT_EQ(events[3].code, 65);
     EXPECT_EQ(ErrorOf("900 down X\nnext Left\n899 up X\n"),
               "keys.txt:3: time goes backwards (899 after 900)");
-    EXPECT_EQ(ErrorOf("next\n"), "keys.txt:1: 'next' takes one key after it");
-    EXPECT_EQ(ErrorOf("next Up 5\n"), "keys.txt:1: 'next' takes one key after it");
+    EXPECT_EQ(ErrorOf("next\n"),
+              "keys.txt:1: 'next' takes one key, or keys joined by '+', after it");
+    EXPECT_EQ(ErrorOf("next Up 5\n"),
+              "keys.txt:1: 'next' takes one key, or keys joined by '+', after it");
     EXPECT_EQ(ErrorOf("next Enter\n"), "keys.txt:1: unknown key 'Enter'");
+    EXPECT_EQ(ErrorOf("next Up+\n"), "keys.txt:1: unknown key 'Up+'");
+    events.clear();
+    ASSERT_TRUE(ParseInput("next Up+Down+Right\n", "k", &events, &error)) << error;
+    EXPECT_EQ(events[0].chord, (std::vector<int>{VK_UP, VK_DOWN, VK_RIGHT}));
 }
 
 TEST(ReplayInput, KeyNamesReadBackAsTheSameKeys) {

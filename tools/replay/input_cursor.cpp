@@ -51,12 +51,14 @@ bool InputCursor::DeliverTimed(uint32_t now) {
 // the top of the next pass, before that pass's gameplay tick.
 void InputCursor::AfterPass(uint32_t now, bool gameplayTick, bool atRest) {
     if (held_ && gameplayTick) {
-        Headless_Key(Turn()->code, false);
+        for (int key : Turn()->chord)
+            Headless_Key(key, false);
         held_ = false;
         Finish(now);
     }
     if (const InputEvent* press = PressWaiting(); press && atRest) {
-        Headless_Key(press->code, true);
+        for (int key : press->chord)
+            Headless_Key(key, true);
         held_ = true;
     }
 }

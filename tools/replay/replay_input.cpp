@@ -67,14 +67,23 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-// A "next KEY" line's words; an empty string on success, else the reason.
+// A "next KEY" or "next KEY+KEY..." line's words; an empty string on
+// success, else the reason.
 std::string ParseNext(const std::vector<std::string>& words, InputEvent* event) {
     event->time = 0;
     event->kind = InputKind::Next;
     if (words.size() != 2)
-        return "'next' takes one key after it";
-    if (!ParseKey(words[1], &event->code))
+        return "'next' takes one key, or keys joined by '+', after it";
+    std::istringstream keys(words[1]);
+    for (std::string key; std::getline(keys, key, '+');) {
+        int code = 0;
+        if (!ParseKey(key, &code))
+            return "unknown key '" + key + "'";
+        event->chord.push_back(code);
+    }
+    if (event->chord.empty() || words[1].back() == '+')
         return "unknown key '" + words[1] + "'";
+    event->code = event->chord[0];
     return std::string();
 }
 

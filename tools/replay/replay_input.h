@@ -13,8 +13,9 @@ enum class InputKind { KeyDown, KeyUp, Menu, Ok, Next };
 struct InputEvent {
     uint32_t time;  // 0 for Next, which has no time
     InputKind kind;
-    int code;      // the virtual-key code, or the menu command's id
-    int line = 0;  // the line of the input it was read from
+    int code;                // the virtual-key code, or the menu command's id
+    int line = 0;            // the line of the input it was read from
+    std::vector<int> chord;  // Next: every key held together ("next Up+Right")
 };
 
 // Parses text; on a bad line returns false with "NAME:LINE: reason" in error.
