@@ -32,41 +32,6 @@ TEST_F(FlowTest, LoadingPictureStaysUpBeyondThePhasePeriodWhenTheLevelLoadsAtOnc
     EXPECT_EQ(played.back().op, SoundOp::PlayLooping);
 }
 
-TEST_F(FlowTest, GameStartsByLoadingTheTemplatesThenPlaysLevelOne) {
-    WriteDataFile("anim/still.txt", "!\n!\n");
-    auto templateSection = [](int n, const char* flags) {
-        return "<Section label=\"pawn" + std::to_string(n) + "\"><KeyVal Key=\"ID\">" +
-               std::to_string(50 + n) +
-               "</KeyVal><KeyVal Key=\"Animation\">./gamedata\\anim\\still.txt</KeyVal>" + flags +
-               "</Section>";
-    };
-    WriteDataFile(
-        "pawntemp.xml",
-        "<?xml version=\"1.0\"?>\n<Section label=\"Root\"><Section label=\"PawnTempList\">" +
-            templateSection(kHero,
-                            "<KeyVal Key=\"WeightHero\">1</KeyVal>"
-                            "<KeyVal Key=\"SpecialFlag\">11</KeyVal>") +
-            templateSection(kWall, "<KeyVal Key=\"BlocksHero\">1</KeyVal>") +
-            "</Section></Section>\n");
-    for (PawnTemplate& t : PawnTemplates)
-        t = PawnTemplate();
-    AddFloorAndHero(1);
-    WriteLevels();
-    GameState = 1;
-    Pass();
-    EXPECT_EQ(GameState, 2);
-    EXPECT_EQ(LevelPhase, kPhaseStartLevel);
-    EXPECT_EQ(PawnTemplates[kHero].ID, 50);
-    EXPECT_EQ(PawnTemplates[kWall].ID, 51);
-    for (int i = 0; i < 4; ++i)
-        Pass();
-    ASSERT_EQ(LevelPhase, kPhasePlaying);
-    EXPECT_TRUE(fatalErrors.empty());
-    KeyDown[kRight] = 1;
-    Spin(8 * 27 + 1);
-    EXPECT_EQ(Hero()->Placement.xoffset, 20.0f);
-}
-
 TEST_F(FlowTest, DeadHeroStandingOnTheDeadlyCellIsRestoredOnlyAfterThePhasePeriod) {
     AddFloorAndHero(1);
     Add(1, kDeadly, 20, 0);
@@ -180,30 +145,6 @@ TEST_F(AnimationFlowTest, OneShotOfThreeFramesLeavesOnTheThirdStepAndOneFrameSta
     Spin(500);
     ASSERT_NE(Find(kOneShotSingle), nullptr);
     EXPECT_EQ(Find(kOneShotSingle)->Frame, 0);
-}
-
-TEST_F(FlowTest, BombPickedUpAndSetOffLeavesNoPointerToThePickup) {
-    AddFloorAndHero(1);
-    Add(1, kBomb, 20, 0);
-    Add(1, kBomb, 40, 0);
-    Add(1, kDestructible, 60, 0);
-    WriteLevels();
-    StartLevelAndPlay(1);
-    // The first bomb goes off on the tick it is picked up; the blast ends
-    // that tick before anything is drawn.
-    KeyDown[kRight] = KeyDown[kSpace] = 1;
-    ASSERT_TRUE(SpinUntil([this] { return Find(kExplosion) != nullptr; }));
-    EXPECT_EQ(Hero()->Placement.xoffset, 20.0f);
-    EXPECT_EQ(BombCount, 0);
-    KeyDown[kSpace] = 0;
-    // The second one is picked up on one tick and set off on the next.
-    ASSERT_TRUE(SpinUntil([] { return BombCount == 1; }));
-    KeyDown[kRight] = 0;
-    KeyDown[kSpace] = 1;
-    ASSERT_TRUE(SpinUntil([] { return BombCount == 0; }));
-    EXPECT_EQ(Find(kDestructible), nullptr);
-    EXPECT_NE(Find(kBlasted), nullptr);
-    EXPECT_EQ(Find(kBomb), nullptr);
 }
 
 TEST_F(FlowTest, LevelWithoutHeroIsReportedAndNothingUsesTheHero) {

@@ -1,0 +1,107 @@
+// Physics that a rule case cannot set up: pawns caught mid-move, template
+// flags no shipped template has, and pushes that a key at rest never starts.
+
+#include <gtest/gtest.h>
+
+#include "game/hero_actions.h"
+#include "game/pawn_motion.h"
+#include "world/level.h"
+#include "world/template_roles.h"
+
+namespace {
+
+enum Slot { kHero = 0, kWall = 1, kCrate = 2, kRock = 3, kHolder = 6, kBarrel = 8 };
+
+class PhysicsEdges : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (PawnTemplate& t : PawnTemplates)
+            t = PawnTemplate();
+        PawnTemplates[kHero].SpecialFlag = kFlagHero;
+        PawnTemplates[kHero].WeightHero = 1;
+        MakeSolid(kWall);
+        MakeSolid(kCrate).WeightCrate = PawnTemplates[kCrate].Sliding = 1;
+        MakeSolid(kRock).WeightRock = 1;
+        PawnTemplates[kHolder].SpecialFlag = kFlagHolder;
+        PawnTemplates[kHolder].BlocksCrate = 1;  // a crate-only holder
+        for (int slot : {int(kBarrel), int(kSlotRollingLeft), int(kSlotRollingRight)})
+            MakeSolid(slot).Rolling = PawnTemplates[slot].WeightCrate = 1;
+        PawnTemplates[kSlotRollingLeft].ID = kIdRollingLeft;
+        PawnTemplates[kSlotRollingRight].ID = kIdRollingRight;
+        for (float x = -40; x <= 140; x += 20)
+            Place(kWall, x, -20);
+    }
+    void TearDown() override {
+        ClearLevelIndex();
+        LevelPawns.Clear();
+    }
+    static PawnTemplate& MakeSolid(int slot) {
+        PawnTemplate& t = PawnTemplates[slot];
+        t.BlocksCrate = t.BlocksHero = t.BlocksRock = 1;
+        return t;
+    }
+    static Pawn* Place(int slot, float x, float y) {
+        LevelPawns.PushBack(Pawn(&PawnTemplates[slot], x, y));
+        return &LevelPawns.Last();
+    }
+};
+
+// A holder settles only what it carries: a rock in a crate-only holder falls on.
+TEST_F(PhysicsEdges, HolderDoesNotSettleWhatItCannotCarry) {
+    Place(kHolder, 0, -20);
+    Place(kHero, 100, 0);
+    Pawn* rock = Place(kRock, 0, -20);
+    BuildLevelIndex();
+    rock->Settled = 0;
+    EXPECT_FALSE(IsSupported(rock));
+    EXPECT_EQ(rock->Settled, 0);
+}
+
+// Hero-weight blocks pushing each other round in one cell end as blocked.
+TEST_F(PhysicsEdges, PushChainThatComesRoundEnds) {
+    MakeSolid(kCrate).WeightHero = 1;
+    PawnTemplates[kCrate].SpecialFlag = kFlagHolder;
+    Place(kHero, 0, 0);
+    Pawn* a = Place(kCrate, 20, 0);
+    Place(kCrate, 20, 0);
+    BuildLevelIndex();
+    EXPECT_TRUE(IsBlocked(a, kDirectionRight));
+}
+
+// A barrel still falling into the row is a plain blocker, not one to swap with.
+TEST_F(PhysicsEdges, BarrelStillMovingIsPlainBlocker) {
+    Place(kHero, -40, 0);
+    Pawn* rolling = Place(kSlotRollingRight, 40, 0);
+    Place(kBarrel, 60, 10)->Motion.yoffset = -10.0f;
+    BuildLevelIndex();
+    EXPECT_TRUE(IsBlocked(rolling, kDirectionRight));
+    EXPECT_EQ(rolling->Placement.xoffset, 40.0f);
+}
+
+// Asking whether the hero can push a rolling barrel does not make it swap.
+TEST_F(PhysicsEdges, NoSwapInsideTheHerosPushTest) {
+    Place(kHero, 0, 0);
+    Pawn* rolling = Place(kSlotRollingRight, 20, 0);
+    Pawn* standing = Place(kBarrel, 40, 0);
+    BuildLevelIndex();
+    EXPECT_TRUE(IsBlocked(PlayerPawn, kDirectionRight));
+    EXPECT_EQ(rolling->Placement.xoffset, 20.0f);
+    EXPECT_EQ(standing->Placement.xoffset, 40.0f);
+}
+
+// Nothing reserves cells: a rock two rows up does not stop a push into its
+// column, and both end in the same cell.
+TEST_F(PhysicsEdges, RockAndCrateRaceIntoOneCell) {
+    Place(kHero, 0, 0);
+    Pawn* crate = Place(kCrate, 20, 0);
+    Pawn* rock = Place(kRock, 40, 40);
+    BuildLevelIndex();
+    rock->Settled = 0;
+    EXPECT_FALSE(IsBlocked(PlayerPawn, kDirectionRight));
+    for (int tick = 0; tick < 12; ++tick)
+        MovePawns();
+    EXPECT_EQ(rock->Placement.xoffset, crate->Placement.xoffset);
+    EXPECT_EQ(rock->Placement.yoffset, crate->Placement.yoffset);
+}
+
+}  // namespace
