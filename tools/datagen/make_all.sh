@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Regenerates everything in gamedata/ from the scripts beside this one, then
-# checks the result and replays both levels' solutions.
-# Needs python3 (standard library only) and ImageMagick's convert.
+# Regenerates the models, textures, pictures, sounds, templates and animation
+# files in gamedata/ from the scripts beside this one, then checks them.
+# Needs python3 (standard library only) and ImageMagick's convert. The levels
+# are text files (gamedata/levels/) compiled with korvath-level.
 set -euo pipefail
 cd "$(dirname "$0")"
 python3 make_models.py

@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
-"""Writes gamedata/pawntemp.xml, the animation files in gamedata/anim/ and
-gamedata/levels.xml from the tables below.
-
-Levels are drawn as text maps: one character per 20-unit cell, the top line
-highest; the hero's cell ('@') is x = 0, y = 0. LEGEND says which template
-slots a character places (a character may place several pawns in one cell).
+"""Writes gamedata/pawntemp.xml and the animation files in gamedata/anim/
+from the tables below. The levels are text files of their own, in
+gamedata/levels/, which korvath-level compiles into gamedata/levels.xml.
 """
 
 import math
@@ -15,7 +12,6 @@ from make_models import CLOTH_HOOK, CLOTH_STRIPS, CLOTH_WIDTH
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "..", "gamedata")
-CELL = 20
 
 # Model slots, in ModelList order. The bomb gauge draws slot 1 (a small bomb)
 # and slot 34 (its bar); the slots between the named models and 34 are spare
@@ -155,55 +151,6 @@ TEMPLATES = {
 for slot in range(40):
     TEMPLATES.setdefault(slot, spare(slot))
 
-LEGEND = {
-    "#": [0], "B": [1], "M": [17], "C": [2], "%": [3], "=": [5], "_": [39], "H": [6], "o": [7],
-    "O": [8], "U": [9], "^": [10], "x": [11], "u": [9, 11], "~": [39, 11], "P": [12], "E": [13],
-    "@": [14], "/": [15], "\\": [16], "R": [18], "T": [19],
-}
-
-# Level 1: walking, a bomb and a cracked wall, a crate to push into the holder
-# over the spike pit, a checkpoint, a ladder up and a ladder down, the exit.
-LEVEL1 = r"""
-B......B..............#...B
-B......B.........H###H#...B
-B......%.........H#..H#...B
-B..@.o.%.C....P..H#..H..E.B
-############u##############
-...........#^#
-............#
-"""
-
-# Level 2: a barrel kicked into a pit becomes a step, a checkpoint, a switch
-# that closes the bridge over a spike pit, a bomb for a cracked wall, a ladder
-# up to the exit.
-LEVEL2 = r"""
-M.......................M
-M......................EM
-M....................H##M
-M..................%.H#.M
-M.@..O......P.\...o%.H#.M
-#########.######~~#######
-.........#.....#^^#
-................##
-"""
-
-
-def parse_level(text):
-    rows = [r for r in text.strip("\n").split("\n")]
-    hero = [(c, r) for r, line in enumerate(rows) for c, ch in enumerate(line) if ch == "@"]
-    assert len(hero) == 1, "a level map needs exactly one '@'"
-    hc, hr = hero[0]
-    pawns = []
-    for r, line in enumerate(rows):
-        for c, ch in enumerate(line):
-            for slot in LEGEND.get(ch, []):
-                pawns.append((slot, (c - hc) * CELL, (hr - r) * CELL))
-    # Scenery first and the hero last, so pushed and falling things settle
-    # before the hero looks at them on the same tick.
-    order = {14: 2, 2: 1, 8: 1, 18: 1}
-    return sorted(pawns, key=lambda p: order.get(p[0], 0))
-
-
 def number(v):
     return ("%g" % v) if v != int(v) else str(int(v))
 
@@ -256,22 +203,6 @@ def pawntemp_xml():
     return "\n".join(out) + "\n"
 
 
-def levels_xml(levels):
-    out = ['<?xml version="1.0" encoding="UTF-8"?>', '<Section label="Root">']
-    for n, pawns in enumerate(levels, start=1):
-        out.append('  <Section label="Level%d">' % n)
-        for i, (slot, x, y) in enumerate(pawns, start=1):
-            out.append('    <Section label="Pawn%d">' % i)
-            values = [("PawnTemplate", slot), ("Type", 0), ("Visible", 1), ("xangle", 0), ("yangle", 0),
-                      ("zangle", 0), ("xoffset", x), ("yoffset", y), ("zoffset", 0), ("xstretch", 1),
-                      ("ystretch", 1), ("zstretch", 1), ("opacity", 100)]
-            out += [keyval("      ", k, v) for k, v in values]
-            out.append("    </Section>")
-        out.append("  </Section>")
-    out.append("</Section>")
-    return "\n".join(out) + "\n"
-
-
 def main():
     anim_dir = os.path.join(DATA, "anim")
     os.makedirs(anim_dir, exist_ok=True)
@@ -283,8 +214,6 @@ def main():
             written.add(t.anim)
     with open(os.path.join(DATA, "pawntemp.xml"), "w", newline="\n") as f:
         f.write(pawntemp_xml())
-    with open(os.path.join(DATA, "levels.xml"), "w", newline="\n") as f:
-        f.write(levels_xml([parse_level(LEVEL1), parse_level(LEVEL2)]))
 
 
 if __name__ == "__main__":
