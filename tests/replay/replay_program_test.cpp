@@ -47,7 +47,14 @@ class ReplayProgram : public ::testing::Test {
         char pattern[] = "/tmp/korvath_replay_XXXXXX";
         dir_ = mkdtemp(pattern) ? pattern : "/tmp";
     }
-    static void TearDownTestSuite() { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+    // KORVATH_KEEP_TRACES names a folder that keeps the traces the replays wrote.
+    static void TearDownTestSuite() {
+        if (const char* keep = std::getenv("KORVATH_KEEP_TRACES"))
+            std::system(("mkdir -p '" + std::string(keep) + "/replay' && cp '" + dir_ +
+                         "'/*.jsonl '" + keep + "/replay/'")
+                            .c_str());
+        std::system(("rm -rf '" + dir_ + "'").c_str());
+    }
     static std::string Path(const std::string& name) { return dir_ + "/" + name; }
 
     // Runs the program in root with these arguments; returns its exit status.

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -76,7 +77,7 @@ std::vector<InputEvent> Presses(const RuleCase& rule) {
 }
 
 // Runs the case and notes what the game did on the way.
-RuleOutcome Play(const RuleCase& rule, int* status) {
+RuleOutcome Play(const std::string& name, const RuleCase& rule, int* status) {
     RuleOutcome outcome;
     bool wasDead = false;
     ReplayHooks hooks;
@@ -93,6 +94,10 @@ RuleOutcome Play(const RuleCase& rule, int* status) {
     };
     ReplayOptions options;
     options.noRender = true;
+    if (const char* keep = std::getenv("KORVATH_KEEP_TRACES")) {  // a folder for the traces
+        fs::create_directories(fs::path(keep) / "rules");
+        options.trace = (fs::path(keep) / "rules" / (name + ".jsonl")).string();
+    }
     ResetFlowState();
     *status = RunReplay(options, Presses(rule), &hooks);
     outcome.bombs = BombCount;
@@ -112,7 +117,7 @@ TEST_P(RuleCases, Holds) {
     ASSERT_TRUE(ReadRuleCase(path, legend, &rule, &error)) << error;
     WriteLevel(rule);
     int status = -1;
-    RuleOutcome outcome = Play(rule, &status);
+    RuleOutcome outcome = Play(GetParam(), rule, &status);
     EXPECT_EQ(status, 0) << "the replay of " << path << " did not end normally";
     std::string differences = CompareOutcome(rule, outcome);
     EXPECT_TRUE(differences.empty()) << path << "\n" << differences;
