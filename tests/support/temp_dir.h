@@ -1,0 +1,49 @@
+#pragma once
+// A folder of its own under /tmp for the files one test writes, removed with
+// everything in it when the object goes. Every folder gets a fresh unique
+// name, so tests that run side by side (ctest -j) never share one.
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class TempDir {
+  public:
+    explicit TempDir(const std::string& prefix = "korvath") {
+        std::string pattern = "/tmp/" + prefix + "_XXXXXX";
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a folder under /tmp");
+        path_ = pattern;
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // The path of a file or folder inside (nothing is made).
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+    // Writes the file (making the folders on its way) and returns its path.
+    std::string Write(const std::string& name, const std::string& text) const {
+        std::filesystem::create_directories(std::filesystem::path(File(name)).parent_path());
+        std::ofstream(File(name), std::ios::binary) << text;
+        return File(name);
+    }
+    std::string Write(const std::string& name, const std::vector<unsigned char>& bytes) const {
+        return Write(name, std::string(bytes.begin(), bytes.end()));
+    }
+    std::string Copy(const std::string& from, const std::string& name) const {
+        std::filesystem::copy(from, File(name), std::filesystem::copy_options::recursive);
+        return File(name);
+    }
+
+  private:
+    std::string path_;
+};
