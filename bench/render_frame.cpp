@@ -10,7 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/sys_gl.h"
+#include "platform/sys_main.h"
+#include "platform/sys_video.h"
 #include "render/scene_renderer.h"
 #include "world/pawn.h"
 
@@ -98,10 +99,11 @@ void Populate(Scene* scene) {
 }
 
 void BM_SceneFrame500Models(benchmark::State& state) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    HDC surface = Sys_CreateOffscreenSurface(800, 600, PixelFormat());
-    HGLRC context = surface ? Sys_GLCreateContext(surface) : nullptr;
-    if (!context || !Sys_GLMakeCurrent(surface, context)) {
+    HeadlessOptions options;
+    options.gl = true;
+    Sys_StartHeadless(options);
+    if (!Sys_OpenWindow("", 800, 600, PixelFormat())) {
+        Sys_Stop();
         state.SkipWithError("no offscreen GL context");
         return;
     }
@@ -116,9 +118,7 @@ void BM_SceneFrame500Models(benchmark::State& state) {
         }
         state.counters["triangles"] = kCount * 500;
     }
-    Sys_GLMakeCurrent(nullptr, nullptr);
-    Sys_GLDeleteContext(context);
-    Sys_DestroySurface(surface);
+    Sys_Stop();
 }
 BENCHMARK(BM_SceneFrame500Models)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

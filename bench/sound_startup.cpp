@@ -39,7 +39,7 @@ void BM_LoadAllSlots(benchmark::State& state) {
     std::filesystem::path home = std::filesystem::current_path();
     std::filesystem::path dir = MakeGameData();
     for (auto _ : state) {
-        LoadSoundSlots(nullptr);
+        LoadSoundSlots();
         state.PauseTiming();
         if (!SoundEffects[MusicSlot].buffer)
             state.SkipWithError("the music did not load (no audio device?)");
@@ -55,7 +55,7 @@ void BM_ReloadMusic(benchmark::State& state) {
     setenv("ALSOFT_DRIVERS", "null", 0);
     std::filesystem::path home = std::filesystem::current_path();
     std::filesystem::path dir = MakeGameData();
-    LoadSoundSlots(nullptr);
+    LoadSoundSlots();
     for (auto _ : state) {
         StopSound(&SoundEffects[MusicSlot]);
         LoadWave(&SoundEffects[MusicSlot], SoundSlotFiles[MusicSlot]);

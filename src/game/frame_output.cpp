@@ -2,8 +2,6 @@
 
 #include "render/gl_window.h"
 
-void DrawFrame(HWND glWindow) {
-    if (GLRenderer* renderer = GLWindowRenderer(glWindow))
-        renderer->Render();
-    UpdateWindow(glWindow);
+void DrawFrame() {
+    RenderGLWindow();
 }

@@ -1,7 +1,5 @@
 #pragma once
 // Drawing one frame of the game into the GL window.
 
-#include "platform/sys_window.h"
-
-// The scene renderer's Render, then the window's own update.
-void DrawFrame(HWND glWindow);
+// The scene renderer's Render: draw, then show the frame.
+void DrawFrame();

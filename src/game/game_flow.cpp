@@ -51,7 +51,7 @@ void StartLevel() {
     LevelPhase = kPhaseLoadingScreen;
 }
 
-void ShowLoadingScreen(HWND glWindow) {
+void ShowLoadingScreen() {
     char path[64];
     if (CurrentLevel <= kLastLevel)
         std::snprintf(path, sizeof path, "./gamedata\\loading%d.jpg", CurrentLevel);
@@ -66,7 +66,7 @@ void ShowLoadingScreen(HWND glWindow) {
     pawn.Placement.zoffset = -160.0f;
     pawn.Placement.yoffset = -220.0f;
     RebuildDrawList();
-    DrawFrame(glWindow);
+    DrawFrame();
     LevelPawns.head->data.Motion.opacity = 0.0f;  // fades once the physics moves it
     LevelPhase = CurrentLevel <= kLastLevel ? kPhaseLoadLevel : kPhaseEnded;
     PhaseTimer.Reset(FrameStartTick);
@@ -133,7 +133,7 @@ void AnimationStep() {
     }
 }
 
-void Play(HWND glWindow) {
+void Play() {
     if (PhaseTimer.Tick(FrameStartTick) > 0)
         OnPhaseTimer();
     bool endedEarly = false;
@@ -141,23 +141,23 @@ void Play(HWND glWindow) {
         endedEarly = GameplayTick();
         if (!endedEarly) {
             RebuildDrawList();
-            DrawFrame(glWindow);
+            DrawFrame();
         }
     }
     if (!endedEarly && AnimationTimer.Tick(FrameStartTick) > 0)
         AnimationStep();
 }
 
-void RunPhase(HWND glWindow) {
+void RunPhase() {
     switch (LevelPhase) {
         case kPhaseStartLevel:
             return StartLevel();
         case kPhaseLoadingScreen:
-            return ShowLoadingScreen(glWindow);
+            return ShowLoadingScreen();
         case kPhaseLoadLevel:
             return LoadLevel();
         case kPhasePlaying:
-            return Play(glWindow);
+            return Play();
         default:
             return;  // Ended: the end picture stays until the window closes
     }
@@ -169,7 +169,7 @@ uint32_t Earliest(uint32_t a, uint32_t b) {
 
 }  // namespace
 
-void GameFrame(HWND glWindow) {
+void GameFrame() {
     if (!g_timersCreated) {
         PhaseTimer = FrameTimer(FrameStartTick, kPhasePeriodMs);
         GameTickTimer = FrameTimer(FrameStartTick, kGameTickPeriodMs);
@@ -185,7 +185,7 @@ void GameFrame(HWND glWindow) {
     if (GameState == 1)
         StartGame();
     else if (GameState == 2)
-        RunPhase(glWindow);
+        RunPhase();
 }
 
 void ResetFlowState() {

@@ -11,6 +11,6 @@ extern int32_t LevelPhase;
 // GetTickCount at the top of the current main-loop pass; every timer
 // decision of one pass uses this instant.
 extern uint32_t FrameStartTick;
-// 1 while the key with that virtual-key code is held, else 0. Written by the
-// main window's procedure, read by the gameplay tick.
+// 1 while the key with that code (core/keys.h) is held, else 0.
+// Written by the main loop's key events, read by the gameplay tick.
 extern uint8_t KeyDown[256];

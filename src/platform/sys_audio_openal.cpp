@@ -1,11 +1,13 @@
-// Voices and buffers on OpenAL: a voice is a source, a buffer an OpenAL
-// buffer bound to it. OpenAL restarts a playing source on alSourcePlay and
-// will not unbind a paused one, so both are handled here to keep the
-// behaviour described in sys_audio.h.
+// Audio on OpenAL: a voice is a source, a buffer an OpenAL buffer bound to
+// it, all on one shared device and context. OpenAL restarts a playing source
+// on alSourcePlay and will not unbind a paused one, so both are handled here.
+
+#include <AL/al.h>
+#include <AL/alc.h>
 
 #include <climits>
 
-#include "platform/sys_audio_openal.h"
+#include "platform/sys_audio.h"
 
 struct Sys_AudioVoice {
     ALuint source;
@@ -20,6 +22,56 @@ struct Sys_AudioBuffer {
 
 namespace {
 
+struct Device {
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+    bool openFailed = false;  // with no sound card every later attempt fails too
+    int liveVoices = 0;
+};
+Device g_audio;
+
+void CloseDeviceAndContext() {
+    alcMakeContextCurrent(nullptr);
+    if (g_audio.context)
+        alcDestroyContext(g_audio.context);
+    if (g_audio.device)
+        alcCloseDevice(g_audio.device);
+    g_audio.context = nullptr;
+    g_audio.device = nullptr;
+}
+
+bool EnsureDevice() {
+    if (g_audio.context || g_audio.openFailed)
+        return g_audio.context != nullptr;
+    g_audio.device = alcOpenDevice(nullptr);
+    if (g_audio.device)
+        g_audio.context = alcCreateContext(g_audio.device, nullptr);
+    if (g_audio.context && alcMakeContextCurrent(g_audio.context))
+        return true;
+    CloseDeviceAndContext();
+    g_audio.openFailed = true;
+    return false;
+}
+
+ALenum FloatFormat(int channels) {
+    if (!alIsExtensionPresent("AL_EXT_FLOAT32"))
+        return AL_NONE;
+    return alGetEnumValue(channels == 1 ? "AL_FORMAT_MONO_FLOAT32" : "AL_FORMAT_STEREO_FLOAT32");
+}
+
+ALenum OpenALFormat(const Sys_AudioFormat& format) {
+    bool mono = format.channels == 1;
+    if ((!mono && format.channels != 2) || format.sampleRate == 0 || format.sampleRate > INT_MAX)
+        return AL_NONE;
+    if (format.encoding == Sys_SampleEncoding::Pcm && format.bitsPerSample == 8)
+        return mono ? AL_FORMAT_MONO8 : AL_FORMAT_STEREO8;
+    if (format.encoding == Sys_SampleEncoding::Pcm && format.bitsPerSample == 16)
+        return mono ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
+    if (format.encoding == Sys_SampleEncoding::Float && format.bitsPerSample == 32)
+        return FloatFormat(format.channels);
+    return AL_NONE;
+}
+
 ALint SourceState(ALuint source) {
     ALint state = AL_INITIAL;
     alGetSourcei(source, AL_SOURCE_STATE, &state);
@@ -29,11 +81,10 @@ ALint SourceState(ALuint source) {
 // Uploads whole frames of the samples into a new OpenAL buffer and cuts
 // *bytes to them; 0 on refusal.
 ALuint UploadSamples(const void* samples, size_t* bytes, const Sys_AudioFormat& format) {
-    ALenum alFormat = Sys_OpenALFormat(format);
+    ALenum alFormat = OpenALFormat(format);
     if (alFormat == AL_NONE)
         return 0;
-    size_t frameBytes = static_cast<size_t>(format.channels) * (format.bitsPerSample / 8);
-    *bytes -= *bytes % frameBytes;
+    *bytes -= *bytes % (static_cast<size_t>(format.channels) * (format.bitsPerSample / 8));
     if (*bytes == 0 || *bytes > INT_MAX)
         return 0;
     alGetError();
@@ -43,24 +94,23 @@ ALuint UploadSamples(const void* samples, size_t* bytes, const Sys_AudioFormat& 
         return 0;
     alBufferData(name, alFormat, samples, static_cast<ALsizei>(*bytes),
                  static_cast<ALsizei>(format.sampleRate));
-    if (alGetError() != AL_NO_ERROR) {
-        alDeleteBuffers(1, &name);
-        return 0;
-    }
-    return name;
+    if (alGetError() == AL_NO_ERROR)
+        return name;
+    alDeleteBuffers(1, &name);
+    return 0;
 }
 
 }  // namespace
 
 Sys_AudioVoice* Sys_CreateVoice() {
-    if (!Sys_EnsureAudioDevice())
+    if (!EnsureDevice())
         return nullptr;
     alGetError();
     ALuint source = 0;
     alGenSources(1, &source);
     if (alGetError() != AL_NO_ERROR)
         return nullptr;
-    Sys_CountVoice(+1);
+    ++g_audio.liveVoices;
     return new Sys_AudioVoice{source, nullptr};
 }
 
@@ -69,7 +119,7 @@ void Sys_ReleaseVoice(Sys_AudioVoice* voice) {
         return;
     Sys_ReleaseBuffer(voice->attached);
     alDeleteSources(1, &voice->source);
-    Sys_CountVoice(-1);
+    --g_audio.liveVoices;
     delete voice;
 }
 
@@ -89,9 +139,8 @@ Sys_AudioBuffer* Sys_CreateBuffer(Sys_AudioVoice* voice, const void* samples, si
 void Sys_ReleaseBuffer(Sys_AudioBuffer* buffer) {
     if (!buffer)
         return;
-    ALuint source = buffer->voice->source;
-    alSourceStop(source);  // a paused source keeps its buffer bound
-    alSourcei(source, AL_BUFFER, 0);
+    alSourceStop(buffer->voice->source);  // a paused source keeps its buffer bound
+    alSourcei(buffer->voice->source, AL_BUFFER, 0);
     alDeleteBuffers(1, &buffer->name);
     buffer->voice->attached = nullptr;
     delete buffer;
@@ -104,14 +153,13 @@ size_t Sys_BufferBytes(const Sys_AudioBuffer* buffer) {
 void Sys_PlayBuffer(Sys_AudioBuffer* buffer, bool looping) {
     if (!buffer)
         return;
-    ALuint source = buffer->voice->source;
-    alSourcei(source, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
-    if (SourceState(source) != AL_PLAYING)
-        alSourcePlay(source);
+    alSourcei(buffer->voice->source, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
+    if (SourceState(buffer->voice->source) != AL_PLAYING)
+        alSourcePlay(buffer->voice->source);
 }
 
 void Sys_StopBuffer(Sys_AudioBuffer* buffer) {
-    if (buffer && SourceState(buffer->voice->source) == AL_PLAYING)
+    if (Sys_BufferPlaying(buffer))
         alSourcePause(buffer->voice->source);
 }
 
@@ -124,4 +172,16 @@ int Sys_BufferPosition(const Sys_AudioBuffer* buffer) {
     if (buffer)
         alGetSourcei(buffer->voice->source, AL_SAMPLE_OFFSET, &offset);
     return offset;
+}
+
+bool Sys_AudioDeviceOpen() {
+    return g_audio.context != nullptr;
+}
+
+bool Sys_CloseAudioDevice() {
+    if (g_audio.liveVoices > 0)
+        return false;
+    CloseDeviceAndContext();
+    g_audio.openFailed = false;
+    return true;
 }

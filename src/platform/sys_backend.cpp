@@ -1,7 +1,5 @@
-#include "platform/sys_backend.h"
-
+#include "platform/sys_internal.h"
 #include "platform/sys_main.h"
-#include "platform/sys_native.h"
 
 namespace {
 SysBackend* g_backend = nullptr;
@@ -17,9 +15,8 @@ void Sys_SetBackend(SysBackend* backend) {
 }
 
 void Sys_Stop() {
-    Sys_ResetWindows();
-    Sys_ResetQueue();
-    UI_Shutdown();
-    Native_ReleasePictures();
+    Sys_CloseWindow();
+    Sys_CloseDialog();
+    Sys_ClearEvents();
     Sys_SetBackend(nullptr);
 }

@@ -1,29 +1,17 @@
 #include "platform/sys_clock.h"
 
-#include <chrono>
-#include <thread>
+#include "platform/sys_internal.h"
 
-#include "platform/sys_backend.h"
-
-uint32_t Sys_RealTicks() {
-    using Clock = std::chrono::steady_clock;
-    static const Clock::time_point start = Clock::now();
-    auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
-    return static_cast<uint32_t>(elapsed.count());
-}
-
+// Without a back end (tools that only read data), SDL's clock.
 uint32_t GetTickCount() {
-    return Sys_Backend() ? Sys_Backend()->Ticks() : Sys_RealTicks();
+    return Sys_Backend() ? Sys_Backend()->Ticks() : SDL_GetTicks();
 }
 
 void Sys_WaitUntil(uint32_t tick) {
-    for (;;) {
-        int32_t remaining = static_cast<int32_t>(tick - GetTickCount());
-        if (remaining <= 0)
-            return;
+    for (int32_t left; (left = static_cast<int32_t>(tick - GetTickCount())) > 0;) {
         if (Sys_Backend())
-            Sys_Backend()->Sleep(static_cast<uint32_t>(remaining));
+            Sys_Backend()->Sleep(static_cast<uint32_t>(left));
         else
-            std::this_thread::sleep_for(std::chrono::milliseconds(remaining));
+            SDL_Delay(static_cast<uint32_t>(left));
     }
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Milliseconds since the program started, wrapping at 2^32 like the
-// original's tick counter.
+// Milliseconds since the program started, wrapping at 2^32.
 
 #include <cstdint>
 

@@ -1,94 +1,52 @@
-// SDL keys and gamepad buttons as the virtual-key codes the game reads.
+// SDL keys and gamepad buttons as the key codes the game reads. Keys without
+// a meaning to the game or its windows (modifiers, the keypad's operators,
+// punctuation) have none.
 
-#include "platform/sys_native.h"
+#include "core/keys.h"
+#include "platform/sys_internal.h"
 
 namespace {
 
 struct KeyPair {
     SDL_Keycode key;
-    int virtualKey;
+    int code;
 };
 
+// clang-format off
 const KeyPair kKeys[] = {
-    {SDLK_BACKSPACE, VK_BACK},
-    {SDLK_TAB, VK_TAB},
-    {SDLK_RETURN, VK_RETURN},
-    {SDLK_KP_ENTER, VK_RETURN},
-    {SDLK_LSHIFT, VK_SHIFT},
-    {SDLK_RSHIFT, VK_SHIFT},
-    {SDLK_LCTRL, VK_CONTROL},
-    {SDLK_RCTRL, VK_CONTROL},
-    {SDLK_LALT, VK_MENU},
-    {SDLK_RALT, VK_MENU},
-    {SDLK_PAUSE, VK_PAUSE},
-    {SDLK_CAPSLOCK, VK_CAPITAL},
-    {SDLK_ESCAPE, VK_ESCAPE},
-    {SDLK_SPACE, VK_SPACE},
-    {SDLK_PAGEUP, VK_PRIOR},
-    {SDLK_PAGEDOWN, VK_NEXT},
-    {SDLK_END, VK_END},
-    {SDLK_HOME, VK_HOME},
-    {SDLK_LEFT, VK_LEFT},
-    {SDLK_UP, VK_UP},
-    {SDLK_RIGHT, VK_RIGHT},
-    {SDLK_DOWN, VK_DOWN},
-    {SDLK_PRINTSCREEN, VK_SNAPSHOT},
-    {SDLK_INSERT, VK_INSERT},
-    {SDLK_DELETE, VK_DELETE},
-    {SDLK_KP_MULTIPLY, VK_MULTIPLY},
-    {SDLK_KP_PLUS, VK_ADD},
-    {SDLK_KP_MINUS, VK_SUBTRACT},
-    {SDLK_KP_PERIOD, VK_DECIMAL},
-    {SDLK_KP_DIVIDE, VK_DIVIDE},
-    {SDLK_NUMLOCKCLEAR, VK_NUMLOCK},
-    {SDLK_SCROLLLOCK, VK_SCROLL},
-    {SDLK_SEMICOLON, VK_OEM_1},
-    {SDLK_EQUALS, VK_OEM_PLUS},
-    {SDLK_COMMA, VK_OEM_COMMA},
-    {SDLK_MINUS, VK_OEM_MINUS},
-    {SDLK_PERIOD, VK_OEM_PERIOD},
-    {SDLK_SLASH, VK_OEM_2},
-    {SDLK_BACKQUOTE, VK_OEM_3},
-    {SDLK_LEFTBRACKET, VK_OEM_4},
-    {SDLK_BACKSLASH, VK_OEM_5},
-    {SDLK_RIGHTBRACKET, VK_OEM_6},
-    {SDLK_QUOTE, VK_OEM_7},
+    {SDLK_RETURN, kKeyReturn}, {SDLK_KP_ENTER, kKeyReturn}, {SDLK_ESCAPE, kKeyEscape},
+    {SDLK_SPACE, kKeySpace},   {SDLK_LEFT, kKeyLeft},       {SDLK_UP, kKeyUp},
+    {SDLK_RIGHT, kKeyRight},   {SDLK_DOWN, kKeyDown},
 };
 
-}  // namespace
+// The d-pad stands for the arrows, A for Space and B for X.
+const KeyPair kPadButtons[] = {
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, kKeyLeft}, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kKeyRight},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, kKeyUp},     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, kKeyDown},
+    {SDL_CONTROLLER_BUTTON_A, kKeySpace},        {SDL_CONTROLLER_BUTTON_B, kKeyX},
+};
+// clang-format on
 
-int Sys_VirtualKeyFromSDL(SDL_Keycode key) {
-    if (key >= SDLK_a && key <= SDLK_z)
-        return 'A' + (key - SDLK_a);
-    if (key >= SDLK_0 && key <= SDLK_9)
-        return '0' + (key - SDLK_0);
-    if (key >= SDLK_F1 && key <= SDLK_F12)
-        return VK_F1 + (key - SDLK_F1);
-    if (key >= SDLK_KP_1 && key <= SDLK_KP_9)
-        return VK_NUMPAD0 + 1 + (key - SDLK_KP_1);
-    if (key == SDLK_KP_0)
-        return VK_NUMPAD0;
-    for (const KeyPair& pair : kKeys)
+template <size_t N>
+int Lookup(const KeyPair (&pairs)[N], SDL_Keycode key) {
+    for (const KeyPair& pair : pairs)
         if (pair.key == key)
-            return pair.virtualKey;
+            return pair.code;
     return 0;
 }
 
-int Sys_VirtualKeyFromPadButton(int button) {
-    switch (button) {
-        case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-            return VK_LEFT;
-        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-            return VK_RIGHT;
-        case SDL_CONTROLLER_BUTTON_DPAD_UP:
-            return VK_UP;
-        case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-            return VK_DOWN;
-        case SDL_CONTROLLER_BUTTON_A:
-            return VK_SPACE;
-        case SDL_CONTROLLER_BUTTON_B:
-            return 'X';
-        default:
-            return 0;
-    }
+}  // namespace
+
+int Sys_KeyFromSDL(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z)
+        return kKeyA + (key - SDLK_a);
+    if (key >= SDLK_0 && key <= SDLK_9)
+        return kKey0 + (key - SDLK_0);
+    if (key >= SDLK_F1 && key <= SDLK_F12)
+        return kKeyF1 + (key - SDLK_F1);
+    return Lookup(kKeys, key);
+}
+
+int Sys_KeyFromPadButton(int button) {
+    return Lookup(kPadButtons, button);
 }

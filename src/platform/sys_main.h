@@ -1,25 +1,19 @@
 #pragma once
-// Choosing the platform back end. The real game runs on the desktop back end
-// (SDL2: native window, events, GL, clock, message boxes). Tests and the
-// replay tool run headless: a virtual clock that only moves when told, input
-// from a script, message boxes and dialogs answered OK at once and recorded,
-// and GL on hidden offscreen surfaces when asked for.
+// The platform's back end, chosen at run time: the desktop one (SDL2's
+// window, events, GL, clock and message boxes) for the game, or the headless
+// one for tests and the replay tool: a virtual clock that moves only when
+// told, input from a script, boxes and dialogs recorded, and GL on SDL's
+// offscreen video driver when asked for.
 
-#include <cstdint>
-
-// Starts the desktop back end; false when no video can be had.
+// False when no display can be had.
 bool Sys_StartDesktop();
 
 struct HeadlessOptions {
-    bool gl = false;         // give windows real (offscreen) GL surfaces
-    uint32_t startTick = 0;  // what GetTickCount returns at first
-    // When the script has run out: a waiting dialog is answered OK, and the
-    // main window is asked to close (so a test always ends).
-    bool closeWhenScriptEnds = true;
-    // No GL context can be had for a window, as on a machine without GL.
-    bool glUnavailable = false;
+    bool gl = false;             // a real (offscreen) GL context for the window
+    bool glUnavailable = false;  // no GL context at all, as on a machine without GL
 };
 void Sys_StartHeadless(const HeadlessOptions& options);
 
-// Destroys every window and class, empties the queue and ends the back end.
+// Closes the window, forgets waiting events and an open dialog, and ends the
+// back end.
 void Sys_Stop();

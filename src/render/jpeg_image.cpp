@@ -124,6 +124,6 @@ std::unique_ptr<JpegImage> LoadJpeg(const char* path, int maxSide) {
     std::string why;
     if (DecodeJpeg(path, image.get(), &why, maxSide))
         return image;
-    Sys_MessageBox("Error loading jpg file.", "ERROR", MB_OK);
+    Sys_MessageBox("Error loading jpg file.", "ERROR", BoxIcon::None);
     return nullptr;
 }

@@ -88,7 +88,7 @@ void SceneRenderer::Resize(int width, int height) {
 }
 
 // Four samples if the driver offers them, then two, else the platform's choice.
-PixelFormat SceneRenderer::PickPixelFormat(HDC /*dc*/, const PixelFormat& defaultFormat) {
+PixelFormat SceneRenderer::PickPixelFormat(const PixelFormat& defaultFormat) {
     for (int samples : {4, 2}) {
         PixelFormat format = WithSamples(defaultFormat, samples);
         if (Sys_GLFormatAvailable(format))

@@ -22,7 +22,7 @@ class SceneRenderer : public GLRenderer {
     ~SceneRenderer() override = default;
 
     void Draw() override;
-    PixelFormat PickPixelFormat(HDC dc, const PixelFormat& defaultFormat) override;
+    PixelFormat PickPixelFormat(const PixelFormat& defaultFormat) override;
     void Resize(int width, int height) override;
     void Init() override;
     void Shutdown() override {}

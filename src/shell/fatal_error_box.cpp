@@ -1,14 +1,24 @@
 #include "shell/fatal_error_box.h"
 
 #include "platform/sys_dialog.h"
-#include "shell/exit_status.h"
-#include "shell/shell_state.h"
+#include "platform/sys_events.h"
+
+namespace {
+bool g_shown = false;
+}
 
 void ShowFatalErrorBox(const char* text) {
-    if (FatalErrorShown)
+    if (g_shown)
         return;
-    FatalErrorShown = true;
-    ExitStatus = kExitDataError;
-    Sys_MessageBox(text, "Unrecoverable Logic Error", MB_OK | MB_ICONHAND);
-    SendMessage(MainWindow, WM_DESTROY, 0, 0);
+    g_shown = true;
+    Sys_MessageBox(text, "Unrecoverable Logic Error", BoxIcon::Error);
+    Sys_PostClose();
+}
+
+bool FatalErrorShown() {
+    return g_shown;
+}
+
+void ResetFatalErrorBox() {
+    g_shown = false;
 }

@@ -52,8 +52,7 @@ void NotifyPlayback(const SoundEffect* sound, SoundOp op) {
 
 }  // namespace
 
-bool CreateDevice(SoundEffect* sound, HWND window) {
-    (void)window;
+bool CreateDevice(SoundEffect* sound) {
     if (!sound->device)
         sound->device = Sys_CreateVoice();
     return sound->device != nullptr;

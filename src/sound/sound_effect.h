@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "platform/sys_audio.h"
-#include "platform/sys_window.h"
 
 // How the current buffer was made.
 struct SoundDescription {
@@ -24,10 +23,8 @@ struct SoundEffect {
     char file[kSoundFileChars];  // the file last loaded into buffer
 };
 
-// Gives the record its voice. The window is kept by the platform's audio for
-// no purpose; it is accepted so that callers need not know. False when there
-// is no audio device.
-bool CreateDevice(SoundEffect* sound, HWND window);
+// Gives the record its voice. False when there is no audio device.
+bool CreateDevice(SoundEffect* sound);
 
 // Replaces the record's sound with the file's samples. A file that cannot be
 // read or is not RIFF/WAVE with both chunks leaves the record untouched; a

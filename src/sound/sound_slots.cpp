@@ -11,9 +11,9 @@ const char* const SoundSlotFiles[kSoundSlotCount] = {
     "./gamedata\\sound\\barrel_roll.wav",  "./gamedata\\sound\\sliding.wav",
 };
 
-void LoadSoundSlots(HWND mainWindow) {
+void LoadSoundSlots() {
     for (int slot = 0; slot < kSoundSlotCount; slot++) {
-        CreateDevice(&SoundEffects[slot], mainWindow);
+        CreateDevice(&SoundEffects[slot]);
         LoadWave(&SoundEffects[slot], SoundSlotFiles[slot]);
     }
 }

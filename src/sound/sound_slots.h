@@ -4,7 +4,6 @@
 // explosions sound together; MusicSlot is reloaded with each stage's music
 // and with the finishing sound.
 
-#include "platform/sys_window.h"
 #include "sound/sound_effect.h"
 
 constexpr int kSoundSlotCount = 12;
@@ -17,7 +16,7 @@ extern const char* const SoundSlotFiles[kSoundSlotCount];
 
 // Creates the voice of every slot and loads its start-up file, slot 0 to 11.
 // Results are not looked at: a slot that cannot load stays silent.
-void LoadSoundSlots(HWND mainWindow);
+void LoadSoundSlots();
 
 // Releases every slot in slot order, then closes the shared audio device.
 void ReleaseSoundSlots();

@@ -112,7 +112,7 @@ void FlowTest::WriteDataFile(const std::string& name, const std::string& text) {
 
 void FlowTest::Pass() {
     FrameStartTick = GetTickCount();
-    GameFrame(nullptr);
+    GameFrame();
     EXPECT_TRUE(LevelPointersValid()) << "after the pass at " << FrameStartTick;
 }
 

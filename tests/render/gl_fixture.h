@@ -9,7 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/sys_gl.h"
+#include "platform/sys_main.h"
+#include "platform/sys_video.h"
 #include "render/scene_renderer.h"
 
 struct Rgba {
@@ -31,11 +32,12 @@ class SceneGLTest : public ::testing::Test {
     void SetUp() override { OpenContext(PixelFormat()); }
     void TearDown() override { CloseContext(); }
 
+    // A hidden window of the headless back end, without a menu bar.
     bool OpenContext(const PixelFormat& format) {
-        setenv("SDL_VIDEODRIVER", "offscreen", 0);
-        surface = Sys_CreateOffscreenSurface(kWidth, kHeight, format);
-        context = surface ? Sys_GLCreateContext(surface) : nullptr;
-        if (!context || !Sys_GLMakeCurrent(surface, context))
+        HeadlessOptions options;
+        options.gl = true;
+        Sys_StartHeadless(options);
+        if (!Sys_OpenWindow("", kWidth, kHeight, format))
             return false;
         renderer = std::make_unique<SceneRenderer>();
         renderer->Init();
@@ -45,12 +47,7 @@ class SceneGLTest : public ::testing::Test {
 
     void CloseContext() {
         renderer.reset();
-        Sys_GLMakeCurrent(nullptr, nullptr);
-        if (context)
-            Sys_GLDeleteContext(context);
-        if (surface)
-            Sys_DestroySurface(surface);
-        context = nullptr, surface = nullptr;
+        Sys_Stop();
     }
 
     std::vector<unsigned char> ReadFrame() const {
@@ -77,8 +74,6 @@ class SceneGLTest : public ::testing::Test {
         return box;
     }
 
-    HDC surface = nullptr;
-    HGLRC context = nullptr;
     std::unique_ptr<SceneRenderer> renderer;
 };
 

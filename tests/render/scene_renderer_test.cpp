@@ -149,7 +149,7 @@ TEST_F(SceneRendererTest, GaugeSettlesAtRestAndSlidesOneUnitPerFrame) {
 
 TEST_F(SceneRendererTest, MultisamplingWhenTheDriverOffersIt) {
     SKIP_WITHOUT_GL();
-    PixelFormat chosen = renderer->PickPixelFormat(surface, PixelFormat());
+    PixelFormat chosen = renderer->PickPixelFormat(PixelFormat());
     if (chosen == PixelFormat())
         GTEST_SKIP() << "the driver offers no hardware multisampling";
     PixelFormat four = chosen;

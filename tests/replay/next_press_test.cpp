@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "core/keys.h"
 #include "game/flow_state.h"
 #include "game/game_sounds.h"
 #include "game/game_state.h"
 #include "game/rest_state.h"
-#include "platform/sys_window.h"
 #include "replay_run.h"
 #include "world/level.h"
 
@@ -26,7 +26,7 @@ int Replay(const std::string& keys, Seen* seen) {
     EXPECT_TRUE(ParseInput(keys, "keys.txt", &events, &error)) << error;
     ReplayHooks hooks;
     hooks.afterFrame = [seen] {
-        seen->ticksWithRightHeld += GameTickTimer.count > 0 && KeyDown[VK_RIGHT];
+        seen->ticksWithRightHeld += GameTickTimer.count > 0 && KeyDown[kKeyRight];
         float x = PlayerPawn ? PlayerPawn->Placement.xoffset : 0.0f;
         if (GameAtRest() && (seen->restingX.empty() || seen->restingX.back() != x))
             seen->restingX.push_back(x);

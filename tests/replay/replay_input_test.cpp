@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/sys_window.h"
+#include "core/keys.h"
 #include "replay_input.h"
-#include "shell/resources.h"
+#include "shell/menu.h"
 
 namespace {
 
@@ -31,16 +31,16 @@ TEST(ReplayInput, ReadsEveryKindOfLineAndSkipsCommentsAndBlanks) {
     ASSERT_TRUE(ParseInput(text, "keys.txt", &events, &error)) << error;
     ASSERT_EQ(events.size(), 7u);
     EXPECT_EQ(events[0].kind, InputKind::KeyDown);
-    EXPECT_EQ(events[0].code, VK_RIGHT);
+    EXPECT_EQ(events[0].code, kKeyRight);
     EXPECT_EQ(events[1].kind, InputKind::KeyUp);
     EXPECT_EQ(events[1].time, 40u);
     EXPECT_EQ(events[2].code, 65);
     EXPECT_EQ(events[3].kind, InputKind::Menu);
-    EXPECT_EQ(events[3].code, ID_INFO_ABOUT);
+    EXPECT_EQ(events[3].code, kCommandAbout);
     EXPECT_EQ(events[4].kind, InputKind::Ok);
     EXPECT_EQ(events[5].code, 'X');
     EXPECT_EQ(events[5].time, 250u);
-    EXPECT_EQ(events[6].code, ID_FILE_EXIT);
+    EXPECT_EQ(events[6].code, kCommandExit);
 }
 
 TEST(ReplayInput, RefusesBadLinesWithFileLineAndReason) {
@@ -70,7 +70,7 @@ TEST(ReplayInput, NextLinesMixWithTimedOnesInFileOrder) {
         << error;
     ASSERT_EQ(events.size(), 4u);
     EXPECT_EQ(events[1].kind, InputKind::Next);
-    EXPECT_EQ(events[1].code, VK_LEFT);
+    EXPECT_EQ(events[1].code, kKeyLeft);
     EXPECT_EQ(events[2].line, 4);
     EXPECT_EQ(events[3].code, 65);
     EXPECT_EQ(ErrorOf("900 down X\nnext Left\n899 up X\n"),
@@ -83,12 +83,12 @@ TEST(ReplayInput, NextLinesMixWithTimedOnesInFileOrder) {
     EXPECT_EQ(ErrorOf("next Up+\n"), "keys.txt:1: unknown key 'Up+'");
     events.clear();
     ASSERT_TRUE(ParseInput("next Up+Down+Right\n", "k", &events, &error)) << error;
-    EXPECT_EQ(events[0].chord, (std::vector<int>{VK_UP, VK_DOWN, VK_RIGHT}));
+    EXPECT_EQ(events[0].chord, (std::vector<int>{kKeyUp, kKeyDown, kKeyRight}));
 }
 
 TEST(ReplayInput, KeyNamesReadBackAsTheSameKeys) {
-    for (int code : {int(VK_LEFT), int(VK_RIGHT), int(VK_UP), int(VK_DOWN), int(VK_SPACE), int('X'),
-                     int(VK_RETURN), 255}) {
+    for (int code : {int(kKeyLeft), int(kKeyRight), int(kKeyUp), int(kKeyDown), int(kKeySpace),
+                     int(kKeyX), int(kKeyReturn), 255}) {
         std::vector<InputEvent> events;
         std::string error;
         ASSERT_TRUE(ParseInput("7 down " + KeyName(code), "k", &events, &error)) << error;
@@ -97,7 +97,7 @@ TEST(ReplayInput, KeyNamesReadBackAsTheSameKeys) {
 }
 
 TEST(ReplayInput, MenuCommandNamesReadBackAsTheSameCommands) {
-    for (int command : {int(ID_FILE_EXIT), int(ID_INFO_ABOUT), int(ID_INFO_CONTROLS)}) {
+    for (int command : {int(kCommandExit), int(kCommandAbout), int(kCommandControls)}) {
         std::vector<InputEvent> events;
         std::string error;
         ASSERT_TRUE(ParseInput("7 menu " + MenuCommandName(command), "k", &events, &error))

@@ -1,8 +1,9 @@
-// The menu bar and dialogs as a user clicks them, drawn with offscreen GL.
+// The menu bar and the dialog's OK button as a user clicks them, drawn with
+// offscreen GL.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <memory>
 
 #include "game/game_frame.h"
 #include "game/game_state.h"
@@ -11,12 +12,13 @@
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
 #include "shell/exit_status.h"
-#include "shell/win_main.h"
+#include "shell/game_main.h"
+#include "support/headless_script.h"
 
 namespace {
 
 // The menu is tested on its own: the game's frames do nothing here.
-void IdleFrame(HWND) {}
+void IdleFrame() {}
 uint32_t NextFrameSoon() {
     return FrameStartTick + 1;
 }
@@ -24,10 +26,10 @@ uint32_t NextFrameSoon() {
 class MenuTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        setenv("SDL_VIDEODRIVER", "offscreen", 0);
         HeadlessOptions options;
         options.gl = true;
         Sys_StartHeadless(options);
+        script = std::make_unique<HeadlessScript>();
         MainLoopFrame = IdleFrame;
         MainLoopNextDue = NextFrameSoon;
         if (!Sys_GLFormatAvailable(PixelFormat()))
@@ -38,44 +40,35 @@ class MenuTest : public ::testing::Test {
         MainLoopNextDue = GameFrameNextDue;
         Sys_Stop();
     }
+
+    std::unique_ptr<HeadlessScript> script;
 };
 
 // A click on what the menu drew under this label: press in one frame,
 // release in a later one.
-void Click(const char* label) {
-    Headless_AddStep([label] {
-        int x = 0, y = 0;
-        ASSERT_TRUE(Sys_MenuItemCenter(label, &x, &y)) << label;
-        Headless_Mouse(x, y, true);
-    });
-    Headless_AddStep([label] {
-        int x = 0, y = 0;
-        ASSERT_TRUE(Sys_MenuItemCenter(label, &x, &y)) << label;
-        Headless_Mouse(x, y, false);
-    });
+void Click(HeadlessScript* script, const char* label) {
+    for (bool down : {true, false})
+        script->Add([label, down] {
+            int x = 0, y = 0;
+            ASSERT_TRUE(Sys_MenuItemCenter(label, &x, &y)) << label;
+            Headless_Mouse(x, y, down);
+        });
 }
 
-TEST_F(MenuTest, ControlsOpensFromTheMenuAndClosesWithOk) {
-    Headless_AddStep([] { Headless_Mouse(400, 300, false); });
-    Click("&Info");
-    Click("&Controls");
-    Headless_AddStep([] { Headless_Key(VK_ESCAPE, true); });
-    Headless_AddStep([] { EXPECT_NE(Sys_ActiveDialog(), nullptr); });
-    Click("OK");
-    Headless_AddStep([] { EXPECT_EQ(Sys_ActiveDialog(), nullptr); });
-    EXPECT_EQ(WinMain(Sys_ProcessInstance(), SW_SHOW), kExitNormal);
-    EXPECT_EQ(Headless_StepsLeft(), 0u);
+TEST_F(MenuTest, ClicksOpenTheControlsCloseThemWithOkAndExit) {
+    script->Add([] { Headless_Mouse(400, 300, false); });
+    Click(script.get(), "&Info");
+    Click(script.get(), "&Controls");
+    script->Add([] { EXPECT_TRUE(Sys_DialogOpen()); });
+    Click(script.get(), "OK");
+    script->Add([] { EXPECT_FALSE(Sys_DialogOpen()); });
+    Click(script.get(), "&File");
+    Click(script.get(), "&Exit");
+    script->Add([] { ADD_FAILURE() << "still running after File > Exit"; });
+    EXPECT_EQ(RunGame(), kExitNormal);
+    EXPECT_EQ(script->StepsLeft(), 1u);
     ASSERT_EQ(Headless_Shown().size(), 1u);
     EXPECT_EQ(Headless_Shown()[0].caption, "Controls");
-}
-
-TEST_F(MenuTest, FileExitEndsTheProgramAtOnce) {
-    Headless_AddStep([] { Headless_Mouse(400, 300, false); });
-    Click("&File");
-    Click("&Exit");
-    Headless_AddStep([] { ADD_FAILURE() << "still running after File > Exit"; });
-    EXPECT_EQ(WinMain(Sys_ProcessInstance(), SW_SHOW), kExitNormal);
-    EXPECT_EQ(Headless_StepsLeft(), 1u);
 }
 
 }  // namespace

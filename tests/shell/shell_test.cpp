@@ -1,30 +1,37 @@
-// The shell run whole on the headless back end: a script plays the user.
+// The game's start-up, main loop and menu, run whole on the headless back
+// end: a script plays the user, and a stand-in frame function watches.
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "core/fatal_error.h"
+#include "core/keys.h"
 #include "game/game_frame.h"
 #include "game/game_state.h"
 #include "platform/sys_dialog.h"
+#include "platform/sys_events.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
-#include "render/gl_window.h"
 #include "shell/exit_status.h"
-#include "shell/resources.h"
-#include "shell/shell_state.h"
-#include "shell/win_main.h"
+#include "shell/game_main.h"
+#include "shell/menu.h"
+#include "support/headless_script.h"
 
 namespace {
 
-int g_frames = 0;
 int g_framesBeforeInit = 0;
+std::vector<uint8_t> g_rightHeldAtFrame;  // one entry per frame
 
-void CountingFrame(HWND) {
-    ++g_frames;
-    if (GameState == 0)
-        ++g_framesBeforeInit;
+void WatchingFrame() {
+    g_framesBeforeInit += GameState == 0;
+    g_rightHeldAtFrame.push_back(KeyDown[kKeyRight]);
+}
+
+size_t Frames() {
+    return g_rightHeldAtFrame.size();
 }
 
 uint32_t NextFrameSoon() {
@@ -34,12 +41,12 @@ uint32_t NextFrameSoon() {
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        g_frames = 0;
         g_framesBeforeInit = 0;
+        g_rightHeldAtFrame.clear();
         std::memset(KeyDown, 0, sizeof(KeyDown));
-        MainLoopFrame = CountingFrame;
+        MainLoopFrame = WatchingFrame;
         MainLoopNextDue = NextFrameSoon;
-        Sys_StartHeadless(HeadlessOptions());
+        Restart();
     }
     void TearDown() override {
         MainLoopFrame = GameFrame;
@@ -47,81 +54,56 @@ class ShellTest : public ::testing::Test {
         Sys_Stop();
     }
     // Runs the program until it ends; every step of the script must have run.
-    static int Run() {
-        int status = WinMain(Sys_ProcessInstance(), SW_SHOW);
-        EXPECT_EQ(Headless_StepsLeft(), 0u);
+    int Run() {
+        int status = RunGame();
+        EXPECT_EQ(script->StepsLeft(), 0u);
         return status;
     }
-    static void Restart(const HeadlessOptions& options = HeadlessOptions()) {
+    void Restart(const HeadlessOptions& options = HeadlessOptions()) {
         Sys_Stop();
         Sys_StartHeadless(options);
+        script = std::make_unique<HeadlessScript>();
     }
+
+    std::unique_ptr<HeadlessScript> script;
 };
 
-TEST_F(ShellTest, QuitEndsTheLoopAtOnceAndLeavesLaterMessages) {
-    Headless_AddStep([] {
-        PostMessage(MainWindow, WM_KEYDOWN, 'A', 0);
-        PostQuitMessage(0);
-        PostMessage(MainWindow, WM_KEYDOWN, 'B', 0);
+TEST_F(ShellTest, CloseEndsTheLoopAtOnceAndLeavesLaterEvents) {
+    script->Add([] {
+        Headless_Key('A', true);
+        Sys_PostClose();
+        Headless_Key('B', true);
     });
     EXPECT_EQ(Run(), kExitNormal);
     EXPECT_EQ(KeyDown['A'], 1);
     EXPECT_EQ(KeyDown['B'], 0);
-    EXPECT_GT(g_frames, 0);
+    EXPECT_GT(Frames(), 0u);
     EXPECT_EQ(g_framesBeforeInit, 0);
 }
 
-TEST_F(ShellTest, StartUpLeavesTheShellInitialised) {
-    Headless_AddStep([] {
-        EXPECT_EQ(GameState, 1);
-        EXPECT_EQ(ClientWidth, 800);
-        EXPECT_EQ(ClientHeight, 580);  // below the 20-pixel menu bar
-        ASSERT_NE(GLWindow, nullptr);
-        RECT rect;
-        GetWindowRect(GLWindow, &rect);
-        EXPECT_EQ(rect.left, 0);
-        EXPECT_EQ(rect.top, 0);
-        EXPECT_EQ(rect.right, 800);
-        EXPECT_EQ(rect.bottom, 580);
-        EXPECT_NE(Cursors[0], nullptr);
-        EXPECT_EQ(CursorMode, 0);
+TEST_F(ShellTest, InputBeforeAPassIsHandledBeforeItsFrame) {
+    script->Add([] { Headless_Key(kKeyRight, true); });
+    script->Add([] {
+        EXPECT_EQ(g_rightHeldAtFrame.back(), 1);
+        Headless_Key(kKeyRight, false);
     });
+    script->Add([] { EXPECT_EQ(g_rightHeldAtFrame.back(), 0); });
     EXPECT_EQ(Run(), kExitNormal);
 }
 
-TEST_F(ShellTest, KeyTableFollowsDownUpAndRepeat) {
-    Headless_AddStep([] {
-        Headless_Key(VK_RIGHT, true);
-        Headless_Key(VK_SPACE, true);
-    });
-    Headless_AddStep([] {
-        EXPECT_EQ(KeyDown[0x27], 1);
-        Headless_Key(VK_RIGHT, true, true);  // auto-repeat
-        Headless_Key(VK_SPACE, false);
-    });
-    Headless_AddStep([] {
-        EXPECT_EQ(KeyDown[0x27], 1);
-        EXPECT_EQ(KeyDown[0x20], 0);
-        Headless_Key(VK_RIGHT, false);
-        SendMessage(MainWindow, WM_KEYDOWN, 0x1000, 0);  // outside the table: ignored
-    });
-    Headless_AddStep([] { EXPECT_EQ(KeyDown[0x27], 0); });
-    EXPECT_EQ(Run(), kExitNormal);
-}
-
-TEST_F(ShellTest, FileExitAndCloseEndWithZero) {
-    Headless_AddStep([] { PostMessage(MainWindow, WM_COMMAND, ID_FILE_EXIT, 0); });
+TEST_F(ShellTest, FileExitCloseButtonAndAltF4EndWithZero) {
+    script->Add([] { Headless_Menu(kCommandExit); });
     EXPECT_EQ(Run(), kExitNormal);
     Restart();
-    Headless_AddStep([] { Headless_Close(); });
+    script->Add([] { Sys_PostClose(); });
     EXPECT_EQ(Run(), kExitNormal);
     Restart();
-    Headless_AddStep([] { Headless_Key(VK_F4, true, false, true); });  // Alt+F4
+    script->Add([] { Headless_Key(kKeyF4, true, false, true); });
     EXPECT_EQ(Run(), kExitNormal);
 }
 
 TEST_F(ShellTest, DataErrorShowsOneBoxAndEndsWithItsStatus) {
-    Headless_AddStep([] {
+    script->Add([] {
         ShowFatalError("Couldn't load model data.");
         ShowFatalError("A second missing model.");
     });
@@ -129,7 +111,7 @@ TEST_F(ShellTest, DataErrorShowsOneBoxAndEndsWithItsStatus) {
     ASSERT_EQ(Headless_Shown().size(), 1u);
     EXPECT_EQ(Headless_Shown()[0].text, "Couldn't load model data.");
     EXPECT_EQ(Headless_Shown()[0].caption, "Unrecoverable Logic Error");
-    EXPECT_EQ(Headless_Shown()[0].type, unsigned(MB_OK | MB_ICONHAND));
+    EXPECT_TRUE(Headless_Shown()[0].error);
 }
 
 TEST_F(ShellTest, NoGLContextSaysSoAndEnds) {
@@ -139,71 +121,46 @@ TEST_F(ShellTest, NoGLContextSaysSoAndEnds) {
     EXPECT_EQ(Run(), kExitNoGLContext);
     ASSERT_EQ(Headless_Shown().size(), 1u);
     EXPECT_NE(Headless_Shown()[0].text.find("OpenGL"), std::string::npos);
-    EXPECT_EQ(g_frames, 0);
+    EXPECT_EQ(Frames(), 0u);
 }
 
-// Escape leaves the dialog open, OK closes it, and the game stands still
-// while it is open.
-void CheckInfoDialog(int command, const char* caption) {
-    static int framesAtOpen;
-    Headless_AddStep([command] { PostMessage(MainWindow, WM_COMMAND, command, 0); });
-    Headless_AddStep([] {
-        framesAtOpen = g_frames;
-        Headless_Key(VK_ESCAPE, true);
-    });
-    Headless_AddStep([] {
-        EXPECT_NE(Sys_ActiveDialog(), nullptr);
+// The dialog shows its text; the game stands still until OK closes it.
+void CheckInfoDialog(HeadlessScript* script, int command, const char* caption, const char* text) {
+    static size_t framesAtOpen;
+    script->Add([command] { Headless_Menu(command); });
+    script->Add([] {
+        framesAtOpen = Frames();
         Headless_AdvanceClock(500);
     });
-    Headless_AddStep([] {
-        EXPECT_EQ(g_frames, framesAtOpen);
-        Headless_PressDialogButton(IDOK);
+    script->Add([] {
+        EXPECT_EQ(Frames(), framesAtOpen);
+        Headless_PressOk();
     });
-    Headless_AddStep([] {
-        EXPECT_EQ(Sys_ActiveDialog(), nullptr);
-        EXPECT_GT(g_frames, framesAtOpen);
-    });
-    EXPECT_EQ(WinMain(Sys_ProcessInstance(), SW_SHOW), kExitNormal);
-    EXPECT_EQ(Headless_StepsLeft(), 0u);
+    script->Add([] { EXPECT_GT(Frames(), framesAtOpen); });
+    EXPECT_EQ(RunGame(), kExitNormal);
+    EXPECT_EQ(script->StepsLeft(), 0u);
     ASSERT_EQ(Headless_Shown().size(), 1u);
     EXPECT_EQ(Headless_Shown()[0].caption, caption);
+    EXPECT_EQ(Headless_Shown()[0].text.rfind(text, 0), 0u) << Headless_Shown()[0].text;
 }
 
-TEST_F(ShellTest, InfoDialogsCloseOnlyWithOk) {
-    CheckInfoDialog(ID_INFO_CONTROLS, "Controls");
-    EXPECT_EQ(Headless_Shown()[0].text,
-              "Left/Right - Move\nSpacebar - Explode Bomb\n"
-              "Up - Activate Switch, Enter Door, Climb\nX - Reset to Last Checkpoint");
+TEST_F(ShellTest, InfoDialogsHoldTheGameUntilOk) {
+    CheckInfoDialog(script.get(), kCommandControls, "Controls",
+                    "Left/Right - Move\nSpacebar - Explode Bomb\n"
+                    "Up - Activate Switch, Enter Door, Climb\nX - Reset to Last Checkpoint");
     Restart();
-    CheckInfoDialog(ID_INFO_ABOUT, "About");
-    EXPECT_EQ(Headless_Shown()[0].text.rfind("Korvath\nTwo Level Demo\n\n", 0), 0u);
+    CheckInfoDialog(script.get(), kCommandAbout, "About", "Korvath\nTwo Level Demo\n\n");
 }
 
-TEST_F(ShellTest, SizeMovesTheGLWindowToTheWholeClientArea) {
-    Headless_AddStep([] {
-        SendMessage(MainWindow, WM_SIZE, 0, MAKELPARAM(1280, 980));
+TEST_F(ShellTest, TheViewFillsTheClientAreaBelowTheMenuBar) {
+    script->Add([] {
+        EXPECT_EQ(ClientWidth, 800);
+        EXPECT_EQ(ClientHeight, 580);
+        Headless_Resize(1280, 1000);
+    });
+    script->Add([] {
         EXPECT_EQ(ClientWidth, 1280);
         EXPECT_EQ(ClientHeight, 980);
-        RECT rect;
-        GetWindowRect(GLWindow, &rect);
-        EXPECT_EQ(rect.left, 0);
-        EXPECT_EQ(rect.top, 0);
-        EXPECT_EQ(rect.right, 1280);
-        EXPECT_EQ(rect.bottom, 980);
-    });
-    EXPECT_EQ(Run(), kExitNormal);
-}
-
-TEST_F(ShellTest, WheelSetsTheCursorOnlyWithoutButtonsHeld) {
-    Headless_AddStep([] {
-        SetCursor(nullptr);
-        SendMessage(MainWindow, WM_MOUSEWHEEL, MK_LBUTTON, 0);
-        EXPECT_EQ(GetCursor(), nullptr);
-        SendMessage(MainWindow, WM_MOUSEWHEEL, WPARAM(120) << 16, 0);
-        EXPECT_EQ(GetCursor(), Cursors[0]);
-        SetCursor(nullptr);
-        SendMessage(GLWindow, WM_LBUTTONDOWN, MK_LBUTTON, 0);  // over the GL view
-        EXPECT_EQ(GetCursor(), Cursors[0]);
     });
     EXPECT_EQ(Run(), kExitNormal);
 }

@@ -32,7 +32,7 @@ class SoundEffectTest : public ::testing::Test {
         good = WriteFile(dir / "good.wav", SineWave16(4410, 22050, 0.5));
         other = WriteFile(dir / "other.wav", SineWave16(1000, 22050, 0.5));
         sound = SoundEffect{};
-        if (!CreateDevice(&sound, nullptr))
+        if (!CreateDevice(&sound))
             GTEST_SKIP() << "no audio device, even the null one";
         ASSERT_TRUE(LoadWave(&sound, good.c_str()));
     }
@@ -86,7 +86,7 @@ TEST_F(SoundEffectTest, RefusedFormatLeavesNoSound) {
 TEST_F(SoundEffectTest, ObserverSeesEveryCallWithItsSlot) {
     SetSoundObserver(RecordCall);
     SoundEffect& music = SoundEffects[MusicSlot];
-    ASSERT_TRUE(CreateDevice(&music, nullptr));
+    ASSERT_TRUE(CreateDevice(&music));
     LoadWave(&music, good.c_str());
     StopSound(&music);
     LoadWave(&music, (dir / "stage9.wav").string().c_str());

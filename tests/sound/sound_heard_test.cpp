@@ -106,7 +106,7 @@ class SoundHeardTest : public ::testing::Test {
     void SetUp() override {
         if (InSoundChild()) {
             dir = std::getenv("KORVATH_HEARD_DIR");
-            LoadSoundSlots(nullptr);
+            LoadSoundSlots();
             ASSERT_TRUE(LoadWave(&SoundEffects[0], (dir / "tone.wav").string().c_str()));
         } else {
             dir = TestFolder(

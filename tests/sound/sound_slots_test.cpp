@@ -47,7 +47,7 @@ class SoundSlotsTest : public ::testing::Test {
 TEST_F(SoundSlotsTest, LoadsEverySlotInOrderFromItsFile) {
     WriteSlotFiles();
     SetSoundObserver(RecordLoad);
-    LoadSoundSlots(nullptr);
+    LoadSoundSlots();
     ASSERT_EQ(loadedFiles.size(), 12u);
     EXPECT_EQ(loadedFiles[0], "0 ./gamedata\\sound\\bomb_collect.wav");
     EXPECT_EQ(loadedFiles[5], "5 ./gamedata\\sound\\explode.wav");
@@ -63,7 +63,7 @@ TEST_F(SoundSlotsTest, LoadsEverySlotInOrderFromItsFile) {
 }
 
 TEST_F(SoundSlotsTest, MissingFilesLeaveSilentSlots) {
-    LoadSoundSlots(nullptr);
+    LoadSoundSlots();
     for (int slot = 0; slot < kSoundSlotCount; slot++) {
         EXPECT_EQ(SoundEffects[slot].buffer, nullptr);
         PlayLooping(&SoundEffects[slot]);
@@ -81,7 +81,7 @@ TEST_F(SoundSlotsTest, WithoutAnyDeviceTheGamePlaysSilently) {
         return;
     }
     WriteSlotFiles();
-    LoadSoundSlots(nullptr);
+    LoadSoundSlots();
     EXPECT_FALSE(Sys_AudioDeviceOpen());
     for (int slot = 0; slot < kSoundSlotCount; slot++) {
         EXPECT_EQ(SoundEffects[slot].device, nullptr);

@@ -7,7 +7,7 @@
 #include "game/game_frame.h"
 #include "game/game_state.h"
 #include "platform/sys_headless.h"
-#include "shell/win_main.h"
+#include "shell/game_main.h"
 #include "sound/sound_observer.h"
 
 namespace {
@@ -40,9 +40,9 @@ void TracePhaseChange() {
 
 // GameFrame, then what the trace and the callbacks learn of the pass. The tick
 // timer counts its firings and is reset to 0 by a pass that does not fire.
-void WatchedFrame(HWND glWindow) {
+void WatchedFrame() {
     bool playing = GameState == 2 && LevelPhase == kPhasePlaying;
-    GameFrame(glWindow);
+    GameFrame();
     TraceNewBoxes();
     bool ticked = playing && GameTickTimer.count > 0;
     if (ticked)

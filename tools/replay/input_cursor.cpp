@@ -1,8 +1,6 @@
 #include "input_cursor.h"
 
-#include "platform/sys_dialog.h"
 #include "platform/sys_headless.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -12,10 +10,9 @@ void DeliverTimedEvent(const InputEvent& event) {
         case InputKind::KeyUp:
             return Headless_Key(event.code, event.kind == InputKind::KeyDown);
         case InputKind::Menu:
-            PostMessage(MainWindow, WM_COMMAND, static_cast<WPARAM>(event.code), 0);
-            return;
+            return Headless_Menu(event.code);
         case InputKind::Ok:
-            return Headless_PressDialogButton(IDOK);
+            return Headless_PressOk();
         case InputKind::Next:
             return;  // pressed by AfterPass, never by time
     }
@@ -47,8 +44,8 @@ bool InputCursor::DeliverTimed(uint32_t now) {
     return any;
 }
 
-// The key message is queued: the window procedure sets or clears the key at
-// the top of the next pass, before that pass's gameplay tick.
+// The key event is queued: the main loop sets or clears the key at the top
+// of the next pass, before that pass's gameplay tick.
 void InputCursor::AfterPass(uint32_t now, bool gameplayTick, bool atRest) {
     if (held_ && gameplayTick) {
         for (int key : Turn()->chord)

@@ -2,20 +2,22 @@
 
 #include <cstdio>
 
+#include "core/keys.h"
 #include "game_watch.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
+#include "platform/sys_events.h"
 #include "platform/sys_main.h"
 #include "platform/sys_path.h"
 #include "replay_input.h"
 #include "shell/exit_status.h"
-#include "shell/win_main.h"
+#include "shell/game_main.h"
 
 namespace {
 
 FILE* g_recording = nullptr;
 TraceWriter g_trace;
-bool g_held[256];
+bool g_held[kKeyCodeCount];
 
 // Auto-repeat and a second "down" of a held key are not presses.
 void OnKey(int virtualKey, bool down, bool repeat) {
@@ -27,10 +29,10 @@ void OnKey(int virtualKey, bool down, bool repeat) {
     std::fflush(g_recording);
 }
 
-void OnCommand(int command, bool dialogButton) {
+void OnCommand(int command, bool dialogOk) {
     if (!g_recording)
         return;
-    std::string name = dialogButton ? "ok" : "menu " + MenuCommandName(command);
+    std::string name = dialogOk ? "ok" : "menu " + MenuCommandName(command);
     std::fprintf(g_recording, "%u %s\n", GetTickCount(), name.c_str());
     std::fflush(g_recording);
 }
@@ -73,7 +75,7 @@ int RecordGame(const std::string& path, const std::string& tracePath) {
     Sys_KeyObserver = OnKey;
     Sys_CommandObserver = OnCommand;
     StartWatching(&g_trace);
-    int status = WinMain(Sys_ProcessInstance(), SW_SHOW);
+    int status = RunGame();
     StopWatching();
     Sys_KeyObserver = nullptr;
     Sys_CommandObserver = nullptr;

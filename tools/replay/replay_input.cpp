@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <sstream>
 
+#include "core/keys.h"
 #include "platform/sys_path.h"
-#include "platform/sys_window.h"
-#include "shell/resources.h"
+#include "shell/menu.h"
 
 namespace {
 
@@ -14,11 +14,11 @@ struct NamedKey {
     int code;
 };
 
-const NamedKey kKeys[] = {{"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Up", VK_UP},
-                          {"Down", VK_DOWN}, {"Space", VK_SPACE}, {"X", 'X'}};
+const NamedKey kKeys[] = {{"Left", kKeyLeft}, {"Right", kKeyRight}, {"Up", kKeyUp},
+                          {"Down", kKeyDown}, {"Space", kKeySpace}, {"X", kKeyX}};
 
 const NamedKey kMenuCommands[] = {
-    {"exit", ID_FILE_EXIT}, {"about", ID_INFO_ABOUT}, {"controls", ID_INFO_CONTROLS}};
+    {"exit", kCommandExit}, {"about", kCommandAbout}, {"controls", kCommandControls}};
 
 // A decimal number that fits in 32 bits, digits only.
 bool ParseNumber(const std::string& word, uint32_t* value) {
@@ -43,7 +43,7 @@ bool ParseKey(const std::string& word, int* code) {
             return true;
         }
     uint32_t number = 0;
-    if (!ParseNumber(word, &number) || number < 1 || number > 255)
+    if (!ParseNumber(word, &number) || number < 1 || number >= kKeyCodeCount)
         return false;
     *code = static_cast<int>(number);
     return true;

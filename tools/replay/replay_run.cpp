@@ -12,13 +12,13 @@
 #include "input_cursor.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
-#include "platform/sys_gl.h"
+#include "platform/sys_events.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
 #include "render/gl_renderer.h"
 #include "render/texture.h"
 #include "screenshot.h"
-#include "shell/win_main.h"
+#include "shell/game_main.h"
 #include "world/level.h"
 
 namespace {
@@ -47,7 +47,7 @@ void Stop(int status) {
         return;
     g_run->stopped = true;
     g_run->stopStatus = status;
-    PostQuitMessage(status);
+    Sys_PostClose();
 }
 
 void OnPhase(int phase) {
@@ -199,7 +199,6 @@ void Install(bool render) {
     setenv("ALSOFT_DRIVERS", "null", 0);  // sounds load and play, silently
     HeadlessOptions headless;
     headless.gl = render;
-    headless.closeWhenScriptEnds = false;
     Sys_StartHeadless(headless);
     SetTextureUploadEnabled(render);
     SetGLDrawingEnabled(render);
@@ -231,7 +230,7 @@ int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& event
         return 2;
     g_run = &run;
     Install(!options.noRender);
-    int status = WinMain(Sys_ProcessInstance(), SW_SHOW);
+    int status = RunGame();
     TraceNewBoxes();
     if (!run.stopped)
         run.trace.Quit(FrameStartTick, status);

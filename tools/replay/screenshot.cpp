@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/sys_gl.h"
 #include "platform/sys_path.h"
+#include "platform/sys_video.h"
 
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -21,7 +21,7 @@ namespace {
 
 ScreenGrabber* g_grabber = nullptr;
 
-void GrabBeforeSwap(HDC /*surface*/) {
+void GrabBeforeSwap() {
     if (g_grabber)
         g_grabber->Grab();
 }
@@ -35,7 +35,7 @@ void WriteToFile(void* context, void* data, int size) {
 void ScreenGrabber::Install(bool on) {
     wanted_ = on;
     g_grabber = on ? this : nullptr;
-    Sys_GLBeforeSwap = on ? GrabBeforeSwap : nullptr;
+    Sys_BeforeSwap = on ? GrabBeforeSwap : nullptr;
 }
 
 void ScreenGrabber::Grab() {

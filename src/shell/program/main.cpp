@@ -4,14 +4,14 @@
 
 #include "platform/sys_main.h"
 #include "shell/exit_status.h"
-#include "shell/win_main.h"
+#include "shell/game_main.h"
 
 int main() {
     if (!Sys_StartDesktop()) {
         std::fprintf(stderr, "Korvath: no display to open a window on.\n");
         return kExitNoGLContext;
     }
-    int status = WinMain(Sys_ProcessInstance(), SW_SHOW);
+    int status = RunGame();
     Sys_Stop();
     return status;
 }

@@ -1,0 +1,36 @@
+#pragma once
+// Input as events: keys as the game's key codes (core/keys.h), menu commands,
+// the window closing, focus, resizes and requests to draw. The main loop
+// takes every waiting event, then waits until its next due time or the next
+// event.
+
+#include <cstdint>
+
+enum class EventType {
+    KeyDown,  // code: the key; auto-repeat sends more of these
+    KeyUp,    // code: the key
+    Command,  // code: the menu command chosen
+    Close,    // the close button, Alt+F4, or Sys_PostClose
+    Focus,    // code: 1 when the window got the keyboard, 0 when it lost it
+    Resize,   // width, height: the new client area
+    Paint,    // the picture on screen is stale: draw a frame
+};
+
+struct Event {
+    EventType type;
+    int code = 0;
+    int width = 0, height = 0;
+};
+
+// Takes the oldest waiting event; false when none waits. A Paint comes only
+// when nothing else waits.
+bool Sys_PollEvent(Event* event);
+// Returns once an event waits or the clock has reached deadline.
+void Sys_WaitEvent(uint32_t deadline);
+// A Close behind the events already waiting: the program's own way to end.
+void Sys_PostClose();
+
+// See every key delivered (before it is acted on) and every menu command and
+// dialog OK a person clicks, for a recorder. Null when nobody listens.
+extern void (*Sys_KeyObserver)(int key, bool down, bool repeat);
+extern void (*Sys_CommandObserver)(int command, bool dialogOk);

@@ -1,0 +1,15 @@
+#include "shell/pictures.h"
+
+namespace {
+
+// A little hero in front of a crate.
+const char* const kIcon[] = {
+    "DDDDDDDDDDDDDDDD", "DBBBBBBBBBBBBBBD", "DBBBBBYYYYBBBBBD", "DBBBBYYYYYYBBBBD",
+    "DBBBBYXYYXYBBBBD", "DBBBBYYYYYYBBBBD", "DBBBBBRRRRBBBBBD", "DBBBRRRRRRRRBBBD",
+    "DBBBRRRRRRRRBBBD", "DGGGGRRRRRRGGGGD", "DGYYYGRRRRGYYYGD", "DGYYYGXXXXGYYYGD",
+    "DGYYYGXBBXGYYYGD", "DGGGGGXBBXGGGGGD", "DGGGGGXBBXGGGGGD", "DDDDDDDDDDDDDDDD",
+};
+
+}  // namespace
+
+const Picture kGameIcon = {16, 16, kIcon};

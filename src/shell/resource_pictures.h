@@ -1,4 +1,0 @@
-#pragma once
-// The pictures of the program's four cursors and its icon.
-
-void RegisterPictureResources();

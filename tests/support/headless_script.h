@@ -1,0 +1,46 @@
+#pragma once
+// A script for the headless back end: its steps run one at a time, each when
+// the program would otherwise wait for input, so that it interleaves with the
+// program as a user at the keyboard would. Once it has run out, an open
+// dialog is answered OK and then the window closed, so that a test always
+// ends; after that, time passes.
+
+#include <deque>
+#include <functional>
+#include <utility>
+
+#include "platform/sys_dialog.h"
+#include "platform/sys_events.h"
+#include "platform/sys_headless.h"
+
+class HeadlessScript {
+  public:
+    // The back end must have been started; it must outlive the script's use.
+    HeadlessScript() {
+        Headless_SetIdleHandler([this](uint32_t timeoutMs) { Next(timeoutMs); });
+    }
+    HeadlessScript(const HeadlessScript&) = delete;
+    HeadlessScript& operator=(const HeadlessScript&) = delete;
+
+    void Add(std::function<void()> step) { steps_.push_back(std::move(step)); }
+    size_t StepsLeft() const { return steps_.size(); }
+
+  private:
+    void Next(uint32_t timeoutMs) {
+        if (!steps_.empty()) {
+            std::function<void()> step = std::move(steps_.front());
+            steps_.pop_front();
+            step();
+        } else if (Sys_DialogOpen()) {
+            Headless_PressOk();
+        } else if (!closed_) {
+            closed_ = true;
+            Sys_PostClose();
+        } else {
+            Headless_AdvanceClock(timeoutMs);
+        }
+    }
+
+    std::deque<std::function<void()>> steps_;
+    bool closed_ = false;
+};
