@@ -1,3 +1,6 @@
+// The back end in use: its start and end, and its clock.
+
+#include "platform/sys_clock.h"
 #include "platform/sys_internal.h"
 #include "platform/sys_main.h"
 
@@ -19,4 +22,18 @@ void Sys_Stop() {
     Sys_CloseDialog();
     Sys_ClearEvents();
     Sys_SetBackend(nullptr);
+}
+
+// Without a back end (tools that only read data), SDL's clock.
+uint32_t GetTickCount() {
+    return g_backend ? g_backend->Ticks() : SDL_GetTicks();
+}
+
+void Sys_WaitUntil(uint32_t tick) {
+    for (int32_t left; (left = static_cast<int32_t>(tick - GetTickCount())) > 0;) {
+        if (g_backend)
+            g_backend->Sleep(static_cast<uint32_t>(left));
+        else
+            SDL_Delay(static_cast<uint32_t>(left));
+    }
 }

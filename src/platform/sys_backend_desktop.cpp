@@ -1,53 +1,65 @@
-// The desktop back end: SDL2's events, clock and message boxes.
+// The desktop back end: SDL2's events (keys and gamepad buttons as the
+// game's key codes), clock and message boxes.
 
 #include <cstdio>
 
+#include "core/keys.h"
 #include "platform/sys_internal.h"
 #include "platform/sys_main.h"
 
 namespace {
 
-void TranslateWindowEvent(const SDL_WindowEvent& event) {
-    switch (event.event) {
-        case SDL_WINDOWEVENT_CLOSE:
-            return Sys_PostClose();
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
-            return Sys_DeliverResize(event.data1, event.data2);
-        case SDL_WINDOWEVENT_EXPOSED:
-            return Sys_WantPaint(1);
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-            return Sys_PushEvent({EventType::Focus, event.event == SDL_WINDOWEVENT_FOCUS_GAINED});
-        default:
-            return;
-    }
+// SDL keys and gamepad buttons as the game's key codes; keys that mean
+// nothing to the game or its window (modifiers, punctuation) have none.
+// clang-format off
+const int kKeys[][2] = {
+    {SDLK_RETURN, kKeyReturn}, {SDLK_KP_ENTER, kKeyReturn}, {SDLK_ESCAPE, kKeyEscape},
+    {SDLK_SPACE, kKeySpace},   {SDLK_LEFT, kKeyLeft},       {SDLK_UP, kKeyUp},
+    {SDLK_RIGHT, kKeyRight},   {SDLK_DOWN, kKeyDown},
+};
+// The d-pad stands for the arrows, A for Space and B for X.
+const int kPadButtons[][2] = {
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, kKeyLeft}, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kKeyRight},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, kKeyUp},     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, kKeyDown},
+    {SDL_CONTROLLER_BUTTON_A, kKeySpace},        {SDL_CONTROLLER_BUTTON_B, kKeyX},
+};
+// clang-format on
+
+template <size_t N>
+int Lookup(const int (&pairs)[N][2], int from) {
+    for (const auto& pair : pairs)
+        if (pair[0] == from)
+            return pair[1];
+    return 0;
 }
 
-void TranslateKey(const SDL_KeyboardEvent& key) {
-    Sys_DeliverKey(Sys_KeyFromSDL(key.keysym.sym), key.type == SDL_KEYDOWN, key.repeat != 0,
-                   (key.keysym.mod & KMOD_ALT) != 0);
+void TranslateWindowEvent(const SDL_WindowEvent& event) {
+    bool focused = event.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+    if (event.event == SDL_WINDOWEVENT_CLOSE)
+        Sys_PostClose();
+    else if (event.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+        Sys_DeliverResize(event.data1, event.data2);
+    else if (event.event == SDL_WINDOWEVENT_EXPOSED)
+        Sys_WantPaint(1);
+    else if (focused || event.event == SDL_WINDOWEVENT_FOCUS_LOST)
+        Sys_PushEvent({EventType::Focus, focused});
 }
 
 void Translate(const SDL_Event& event) {
     UI_ProcessEvent(event);
-    switch (event.type) {
-        case SDL_QUIT:
-            return Sys_PostClose();
-        case SDL_WINDOWEVENT:
-            return TranslateWindowEvent(event.window);
-        case SDL_KEYDOWN:
-        case SDL_KEYUP:
-            return TranslateKey(event.key);
-        case SDL_CONTROLLERDEVICEADDED:
-            SDL_GameControllerOpen(event.cdevice.which);
-            return;
-        case SDL_CONTROLLERBUTTONDOWN:
-        case SDL_CONTROLLERBUTTONUP:
-            return Sys_DeliverKey(Sys_KeyFromPadButton(event.cbutton.button),
-                                  event.type == SDL_CONTROLLERBUTTONDOWN, false, false);
-        default:
-            return;
-    }
+    const SDL_KeyboardEvent& key = event.key;
+    if (event.type == SDL_QUIT)
+        Sys_PostClose();
+    else if (event.type == SDL_WINDOWEVENT)
+        TranslateWindowEvent(event.window);
+    else if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
+        Sys_DeliverKey(Sys_KeyFromSDL(key.keysym.sym), event.type == SDL_KEYDOWN, key.repeat != 0,
+                       (key.keysym.mod & KMOD_ALT) != 0);
+    else if (event.type == SDL_CONTROLLERDEVICEADDED)
+        SDL_GameControllerOpen(event.cdevice.which);
+    else if (event.type == SDL_CONTROLLERBUTTONDOWN || event.type == SDL_CONTROLLERBUTTONUP)
+        Sys_DeliverKey(Sys_KeyFromPadButton(event.cbutton.button),
+                       event.type == SDL_CONTROLLERBUTTONDOWN, false, false);
 }
 
 class DesktopBackend : public SysBackend {
@@ -69,6 +81,20 @@ class DesktopBackend : public SysBackend {
 };
 
 }  // namespace
+
+int Sys_KeyFromSDL(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z)
+        return kKeyA + (key - SDLK_a);
+    if (key >= SDLK_0 && key <= SDLK_9)
+        return kKey0 + (key - SDLK_0);
+    if (key >= SDLK_F1 && key <= SDLK_F12)
+        return kKeyF1 + (key - SDLK_F1);
+    return Lookup(kKeys, key);
+}
+
+int Sys_KeyFromPadButton(int button) {
+    return Lookup(kPadButtons, button);
+}
 
 bool Sys_StartDesktop() {
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");

@@ -12,7 +12,11 @@ namespace {
 
 class HeadlessBackend : public SysBackend {
   public:
-    explicit HeadlessBackend(const HeadlessOptions& options) : options_(options) {}
+    explicit HeadlessBackend(const HeadlessOptions& options) {
+        hasGL = options.gl;
+        glAvailable = !options.glUnavailable;
+        scriptedPointer = true;
+    }
 
     uint32_t Ticks() override { return clock_; }
     void Sleep(uint32_t ms) override { clock_ += ms; }
@@ -28,11 +32,7 @@ class HeadlessBackend : public SysBackend {
     void DialogShown(const Dialog& dialog) override {
         shown_.push_back({dialog.text, dialog.caption, true, false});
     }
-    bool HasGL() const override { return options_.gl; }
-    bool GLAvailable() const override { return !options_.glUnavailable; }
-    bool ScriptedPointer() const override { return true; }
 
-    HeadlessOptions options_;
     uint32_t clock_ = 0;
     std::function<void(uint32_t)> idle_;
     std::vector<ShownBox> shown_;
@@ -62,26 +62,6 @@ void Headless_AdvanceClock(uint32_t ms) {
 
 void Headless_SetIdleHandler(std::function<void(uint32_t timeoutMs)> handler) {
     Headless()->idle_ = std::move(handler);
-}
-
-void Headless_Key(int key, bool down, bool repeat, bool alt) {
-    Sys_DeliverKey(key, down, repeat, alt);
-}
-
-void Headless_Menu(int command) {
-    Sys_PushEvent({EventType::Command, command});
-}
-
-void Headless_Resize(int width, int height) {
-    Sys_DeliverResize(width, height);
-}
-
-void Headless_Mouse(int x, int y, bool down) {
-    UI_ScriptPointer(x, y, down);
-}
-
-void Headless_PressOk() {
-    Sys_CloseDialog();
 }
 
 // Nothing on the desktop back end, whose boxes a person sees.

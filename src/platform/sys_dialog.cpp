@@ -13,7 +13,7 @@ namespace {
 const Dialog* g_dialog = nullptr;
 std::vector<void (*)()> g_exitHooks;
 int g_exitCode = 0;
-constexpr int kSettleFrames = 3;  // what is under a box or dialog is drawn afresh
+constexpr int kSettleFrames = 3;  // what a box or dialog covered is drawn afresh
 
 }  // namespace
 

@@ -26,7 +26,7 @@ void Sys_ClearEvents() {
 }
 
 // With Alt held, F4 closes the window and Enter switches full screen; no Alt
-// key reaches the game. In a dialog Enter is its default button, OK.
+// key reaches the game. A dialog's default button, OK, is Enter.
 void Sys_DeliverKey(int key, bool down, bool repeat, bool alt) {
     if (key <= 0 || key >= kKeyCodeCount)
         return;

@@ -22,5 +22,5 @@ inline bool operator==(const PixelFormat& a, const PixelFormat& b) {
 }
 
 // Whether a context with all this format asks for can be had (tried on a
-// hidden surface of its own).
+// hidden window of its own); never on a back end without GL.
 bool Sys_GLFormatAvailable(const PixelFormat& format);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/sys_events.h"
+
 void Headless_SetClock(uint32_t tick);
 void Headless_AdvanceClock(uint32_t ms);
 
@@ -15,12 +17,14 @@ void Headless_AdvanceClock(uint32_t ms);
 // Without one, the time waited for passes.
 void Headless_SetIdleHandler(std::function<void(uint32_t timeoutMs)> handler);
 
-// The close button is Sys_PostClose.
-void Headless_Key(int key, bool down, bool repeat = false, bool alt = false);
-void Headless_Menu(int command);
-void Headless_Resize(int width, int height);   // the whole window, menu bar included
+// Input as a back end delivers it; the close button is Sys_PostClose, a menu
+// command Sys_PushEvent. Keys outside 1..255 are dropped; with Alt held a key
+// is the window's, not the game's; an open dialog takes every key.
+void Sys_DeliverKey(int key, bool down, bool repeat = false, bool alt = false);
+void Sys_DeliverResize(int width, int height);  // the whole window, menu bar included
+void Sys_PushEvent(const Event& event);
+void Sys_CloseDialog();                        // the open dialog's OK button
 void Headless_Mouse(int x, int y, bool down);  // the pointer over the menu and dialog
-void Headless_PressOk();                       // the open dialog's OK button
 
 struct ShownBox {
     std::string text;

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/sys_headless.h"
 #include "platform/sys_internal.h"
 
 namespace {
@@ -23,9 +22,11 @@ struct UiState {
 UiState g_ui;
 
 constexpr int kSettleFrames = 3;  // menus settle over a few frames: hover, open, close
-// Dialog units in pixels, sized for the menu font (wider than a classic dialog font).
-constexpr float kUnitX = 2.0f;
-constexpr float kUnitY = 1.625f;
+// Dialog units in pixels, for the menu font (wider than a classic dialog font).
+constexpr float kUnitX = 2.0f, kUnitY = 1.625f;
+constexpr ImGuiWindowFlags kDialogFlags = ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove |
+                                          ImGuiWindowFlags_NoSavedSettings |
+                                          ImGuiWindowFlags_NoScrollbar;
 
 std::string WithoutAccessMarks(std::string label) {
     label.erase(std::remove(label.begin(), label.end(), '&'), label.end());
@@ -83,13 +84,10 @@ void DrawDialog(const Dialog& dialog) {
     if (!ImGui::IsPopupOpen(id.c_str()) && g_ui.frameCount > 1)
         ImGui::OpenPopup(id.c_str());
     float title = ImGui::GetFrameHeight();
-    ImVec2 centre(ImGui::GetIO().DisplaySize.x / 2, ImGui::GetIO().DisplaySize.y / 2);
+    ImVec2 size = ImGui::GetIO().DisplaySize;
     ImGui::SetNextWindowSize(ImVec2(dialog.width * kUnitX, dialog.height * kUnitY + title));
-    ImGui::SetNextWindowPos(centre, ImGuiCond_Always, ImVec2(0.5f, 0.5f));
-    if (!ImGui::BeginPopupModal(id.c_str(), nullptr,
-                                ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove |
-                                    ImGuiWindowFlags_NoSavedSettings |
-                                    ImGuiWindowFlags_NoScrollbar))
+    ImGui::SetNextWindowPos(ImVec2(size.x / 2, size.y / 2), ImGuiCond_Always, ImVec2(0.5f, 0.5f));
+    if (!ImGui::BeginPopupModal(id.c_str(), nullptr, kDialogFlags))
         return;
     ImGui::SetCursorPos(ImVec2(dialog.textX * kUnitX, dialog.textY * kUnitY + title));
     ImGui::TextUnformatted(dialog.text);
@@ -107,7 +105,7 @@ void UI_Draw() {
         Start();
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplSDL2_NewFrame();
-    if (Sys_Backend()->ScriptedPointer()) {
+    if (Sys_Backend()->scriptedPointer) {
         ImGui::GetIO().MousePos = g_ui.scriptedPos;
         ImGui::GetIO().MouseDown[0] = g_ui.scriptedDown;
     }
@@ -122,24 +120,23 @@ void UI_Draw() {
 }
 
 void UI_ProcessEvent(const SDL_Event& event) {
-    if (!g_ui.started)
-        return;
-    ImGui_ImplSDL2_ProcessEvent(&event);
-    Sys_WantPaint(kSettleFrames);
+    if (g_ui.started)
+        ImGui_ImplSDL2_ProcessEvent(&event);
+    Sys_WantPaint(g_ui.started ? kSettleFrames : 0);
 }
 
-void UI_ScriptPointer(int x, int y, bool down) {
+void Headless_Mouse(int x, int y, bool down) {
     g_ui.scriptedPos = ImVec2(static_cast<float>(x), static_cast<float>(y));
     g_ui.scriptedDown = down;
     Sys_WantPaint(kSettleFrames);
 }
 
 void UI_Shutdown() {
-    if (!g_ui.started)
-        return;
-    ImGui_ImplOpenGL2_Shutdown();
-    ImGui_ImplSDL2_Shutdown();
-    ImGui::DestroyContext();
+    if (g_ui.started) {
+        ImGui_ImplOpenGL2_Shutdown();
+        ImGui_ImplSDL2_Shutdown();
+        ImGui::DestroyContext();
+    }
     g_ui = UiState();
 }
 

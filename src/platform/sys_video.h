@@ -28,6 +28,8 @@ struct Picture {
 bool Sys_OpenWindow(const char* title, int width, int height, const PixelFormat& format);
 void Sys_CloseWindow();
 void Sys_ShowWindow();
+// Whether the window has a GL context (a headless one without GL has none).
+bool Sys_WindowDraws();
 // The menu bar's popups (set before opening); a chosen item is a Command event.
 void Sys_SetMenu(const std::vector<MenuPopup>& menu);
 void Sys_SetIcon(const Picture& icon);

@@ -1,6 +1,8 @@
-// The game window on SDL: an SDL window made with its GL format, and its one
-// context. Without GL in the back end it keeps its size and menu only and
-// draws nothing.
+// The game window on SDL: an SDL window made with its GL format, its one
+// context, the menu bar's strip and the requests to draw. Without GL in the
+// back end the window keeps its size and menu only and draws nothing.
+
+#include <GL/gl.h>
 
 #include <algorithm>
 #include <cstring>
@@ -28,31 +30,78 @@ const Uint32 kPalette[] = {0xFF000000, 0xFFFFFFFF, 0xFFC03020, 0xFFF0C040,
 
 Uint32 PixelColour(char c) {
     const char* at = c ? std::strchr(kPaletteLetters, c) : nullptr;
-    return at ? kPalette[at - kPaletteLetters] : 0;  // anything else is clear
+    return at ? kPalette[at - kPaletteLetters] : 0;
 }
 
-// Fixed size: the border cannot be dragged; maximising and full screen come
-// as resizes.
-bool MakeSdlWindow(const char* title, int width, int height, const PixelFormat& format) {
+// Mesa's software rasterisers name themselves in the renderer string.
+bool SoftwareRasteriser() {
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    for (const char* name : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"})
+        if (!renderer || std::strstr(renderer, name))
+            return true;
+    return false;
+}
+
+// Whether the context just made current gives all the format asks for.
+bool GivesAll(const PixelFormat& format) {
+    int samples = 0;
+    SDL_GL_GetAttribute(SDL_GL_MULTISAMPLESAMPLES, &samples);
+    bool enoughSamples = format.sampleBuffers == 0 || samples >= format.samples;
+    return enoughSamples && !(format.accelerated && SoftwareRasteriser());
+}
+
+void ApplyGLFormat(const PixelFormat& format) {
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    for (SDL_GLattr colour : {SDL_GL_RED_SIZE, SDL_GL_GREEN_SIZE, SDL_GL_BLUE_SIZE})
+        SDL_GL_SetAttribute(colour, format.colorBits / 3);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, format.alphaBits);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format.depthBits);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, format.doubleBuffer ? 1 : 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, format.sampleBuffers);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, format.samples);
+}
+
+// A hidden window of this format with its context made current; false (and
+// nothing made) when there is none. Fixed size: the border cannot be dragged;
+// maximising and full screen come as resizes.
+bool MakeWindow(const char* title, int width, int height, const PixelFormat& format,
+                SDL_Window** window, SDL_GLContext* context) {
     if (!Sys_EnsureVideo())
         return false;
-    Sys_ApplyGLFormat(format);
-    g_video.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                                      height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    if (g_video.window && (g_video.context = SDL_GL_CreateContext(g_video.window)))
-        return true;
-    if (g_video.window)
-        SDL_DestroyWindow(g_video.window);
-    g_video.window = nullptr;
-    return false;
+    ApplyGLFormat(format);
+    *window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                               SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    *context = *window ? SDL_GL_CreateContext(*window) : nullptr;
+    if (*window && !*context)
+        SDL_DestroyWindow(*window);
+    return *context != nullptr;
 }
 
 }  // namespace
 
+bool Sys_EnsureVideo() {
+    return SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+bool Sys_GLFormatAvailable(const PixelFormat& format) {
+    SDL_Window* probe = nullptr;
+    SDL_GLContext context = nullptr;
+    bool ok = Sys_Backend() && Sys_Backend()->hasGL &&
+              MakeWindow("", 1, 1, format, &probe, &context) && GivesAll(format);
+    SDL_GL_MakeCurrent(nullptr, nullptr);
+    if (context) {
+        SDL_GL_DeleteContext(context);
+        SDL_DestroyWindow(probe);
+    }
+    return ok;
+}
+
 bool Sys_OpenWindow(const char* title, int width, int height, const PixelFormat& format) {
     SysBackend* backend = Sys_Backend();
-    if (g_video.open || !backend || !backend->GLAvailable() ||
-        (backend->HasGL() && !MakeSdlWindow(title, width, height, format)))
+    if (g_video.open || !backend || !backend->glAvailable ||
+        (backend->hasGL &&
+         !MakeWindow(title, width, height, format, &g_video.window, &g_video.context)))
         return false;
     g_video.open = true;
     g_video.width = width;
@@ -62,10 +111,10 @@ bool Sys_OpenWindow(const char* title, int width, int height, const PixelFormat&
 
 void Sys_CloseWindow() {
     UI_Shutdown();
-    if (g_video.context)
+    if (g_video.context) {
         SDL_GL_DeleteContext(g_video.context);
-    if (g_video.window)
         SDL_DestroyWindow(g_video.window);
+    }
     g_video = Video();
 }
 
@@ -74,6 +123,10 @@ void Sys_ShowWindow() {
     if (g_video.window)
         SDL_ShowWindow(g_video.window);
     Sys_WantPaint(1);
+}
+
+bool Sys_WindowDraws() {
+    return g_video.context != nullptr;
 }
 
 SDL_Window* Sys_SdlWindow() {
@@ -91,12 +144,10 @@ const std::vector<MenuPopup>& Sys_Menu() {
 void Sys_SetIcon(const Picture& icon) {
     SDL_Surface* surface =
         SDL_CreateRGBSurfaceWithFormat(0, icon.width, icon.height, 32, SDL_PIXELFORMAT_ARGB8888);
-    for (int y = 0; surface && y < icon.height; ++y) {
-        Uint32* row =
-            reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
+    for (int y = 0; surface && y < icon.height; ++y)
         for (int x = 0; x < icon.width; ++x)
-            row[x] = PixelColour(icon.rows[y][x]);
-    }
+            static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x] =
+                PixelColour(icon.rows[y][x]);
     if (surface && g_video.window)
         SDL_SetWindowIcon(g_video.window, surface);
     SDL_FreeSurface(surface);

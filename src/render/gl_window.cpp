@@ -7,30 +7,11 @@
 #include "platform/sys_video.h"
 
 namespace {
-
 std::unique_ptr<GLRenderer> g_renderer;
-bool g_drawingEnabled = true;
-
-bool OpenWithChoice(const char* title, int width, int height, GLRenderer* renderer) {
-    PixelFormat plain;
-    PixelFormat chosen = g_drawingEnabled ? renderer->PickPixelFormat(plain) : plain;
-    if (Sys_OpenWindow(title, width, height, chosen))
-        return true;
-    return !(chosen == plain) && Sys_OpenWindow(title, width, height, plain);
-}
-
-}  // namespace
-
-void SetGLDrawingEnabled(bool enabled) {
-    g_drawingEnabled = enabled;
-}
-
-bool GLDrawingEnabled() {
-    return g_drawingEnabled;
 }
 
 void GLRenderer::Render() {
-    if (!g_drawingEnabled)
+    if (!Sys_WindowDraws())
         return;
     Draw();
     glFlush();
@@ -38,10 +19,13 @@ void GLRenderer::Render() {
 }
 
 bool OpenGLWindow(const char* title, int width, int height, std::unique_ptr<GLRenderer> renderer) {
-    if (!renderer || !OpenWithChoice(title, width, height, renderer.get()))
+    PixelFormat plain;
+    PixelFormat chosen = renderer ? renderer->PickPixelFormat(plain) : plain;
+    if (!renderer || !(Sys_OpenWindow(title, width, height, chosen) ||
+                       (!(chosen == plain) && Sys_OpenWindow(title, width, height, plain))))
         return false;
     g_renderer = std::move(renderer);
-    if (g_drawingEnabled)
+    if (Sys_WindowDraws())
         g_renderer->Init();
     Sys_ClientSize(&width, &height);
     ResizeGLWindow(width, height);
@@ -49,7 +33,7 @@ bool OpenGLWindow(const char* title, int width, int height, std::unique_ptr<GLRe
 }
 
 void ResizeGLWindow(int width, int height) {
-    if (g_renderer && g_drawingEnabled)
+    if (g_renderer && Sys_WindowDraws())
         g_renderer->Resize(width, std::max(height, 1));
 }
 
@@ -59,7 +43,7 @@ void RenderGLWindow() {
 }
 
 void CloseGLWindow() {
-    if (g_renderer && g_drawingEnabled)
+    if (g_renderer && Sys_WindowDraws())
         g_renderer->Shutdown();
     g_renderer.reset();
     Sys_CloseWindow();

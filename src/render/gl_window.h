@@ -1,22 +1,16 @@
 #pragma once
-// The GL window: the game window's GL context bound to the one renderer,
-// which it owns from opening to closing and sets up, sizes and shuts down.
+// The GL window: the game window's GL context and the one renderer, which it
+// owns from opening to closing. On a window that draws nothing (a headless
+// back end without GL) the renderer is never called.
 
 #include <memory>
 
 #include "render/gl_renderer.h"
 
-// Opens the window with the renderer's choice of pixel format, or, when no
-// context can be had with that choice, with the plain format; then sets the
-// renderer up for the client area. False, the renderer destroyed, when not
-// even the plain format gives a context.
+// Opens the window with the renderer's choice of pixel format, else with the
+// plain format, and sets the renderer up for the client area. False, the
+// renderer destroyed, when not even the plain format gives a context.
 bool OpenGLWindow(const char* title, int width, int height, std::unique_ptr<GLRenderer> renderer);
-
-// The client area has a new size (a height of 0 is drawn as 1).
-void ResizeGLWindow(int width, int height);
-
-// One frame of the renderer; nothing while the window is closed.
-void RenderGLWindow();
-
-// Shuts the renderer down, destroys it and closes the window.
-void CloseGLWindow();
+void ResizeGLWindow(int width, int height);  // the client area's; a height of 0 is drawn as 1
+void RenderGLWindow();                       // nothing while the window is closed
+void CloseGLWindow();                        // shuts the renderer down and destroys it

@@ -13,30 +13,32 @@
 #include "render/gl_window.h"
 #include "render/renderer_assets.h"
 #include "render/scene_renderer.h"
-#include "shell/exit_status.h"
-#include "shell/fatal_error_box.h"
-#include "shell/menu.h"
-#include "shell/pictures.h"
+#include "shell/resources.h"
 #include "sound/sound_slots.h"
 #include "world/template_assets.h"
 
-int ClientWidth = 0;
-int ClientHeight = 0;
 void (*MainLoopFrame)() = GameFrame;
 uint32_t (*MainLoopNextDue)() = GameFrameNextDue;
 
 namespace {
 
-constexpr int kWindowWidth = 800;
-constexpr int kWindowHeight = 600;
-// While a dialog holds the game the loop only waits for input, looking up
-// this often.
+// While a dialog holds the game the loop only waits for input, this long.
 constexpr uint32_t kDialogWaitMs = 100;
 
 RendererAssets g_assets(nullptr);
+bool g_dataError = false;
 
-// The shell's one-time set-up of the game: an empty level, templates to load
-// on the first frame.
+// Only the first data error is shown: the program is closing after it, and
+// the same load may report more before it stops.
+void ShowDataError(const char* text) {
+    if (g_dataError)
+        return;
+    g_dataError = true;
+    Sys_MessageBox(text, "Unrecoverable Logic Error", BoxIcon::Error);
+    Sys_PostClose();
+}
+
+// An empty level, and the templates to load on the first frame.
 void GameInit() {
     ClearLevel();
     GameState = 1;
@@ -63,13 +65,8 @@ int Shutdown(int status) {
     return status;
 }
 
-void Resize(int width, int height) {
-    ClientWidth = width;
-    ClientHeight = height;
-    ResizeGLWindow(width, height);
-}
-
-// False when the event ends the game.
+// False when the event ends the game. A key released while the window had no
+// focus stays held until its key-up comes.
 bool HandleEvent(const Event& event) {
     switch (event.type) {
         case EventType::KeyDown:
@@ -81,19 +78,17 @@ bool HandleEvent(const Event& event) {
         case EventType::Close:
             return false;
         case EventType::Resize:
-            Resize(event.width, event.height);
+            ResizeGLWindow(event.width, event.height);
             return true;
         case EventType::Paint:
             RenderGLWindow();
             return true;
-        case EventType::Focus:
-            return true;  // a key released elsewhere stays held until its key-up comes
+        default:
+            return true;
     }
-    return true;
 }
 
-// Every waiting event, in order; an event that ends the game ends the
-// handling at once. False when the game ends.
+// Every waiting event in order; one that ends the game ends the handling.
 bool HandleWaitingEvents() {
     for (Event event; Sys_PollEvent(&event);)
         if (!HandleEvent(event))
@@ -101,23 +96,19 @@ bool HandleWaitingEvents() {
     return true;
 }
 
-// Sleeps until input arrives or the frame function's next due time, never
-// longer; the decisions of each pass stay those of a loop that never sleeps.
-void WaitForNextPass() {
-    Sys_WaitEvent(Sys_DialogOpen() ? FrameStartTick + kDialogWaitMs : MainLoopNextDue());
-}
-
-// The time is read once per pass; input that arrived before the pass is
-// handled before its frame; an open dialog holds the game, whose timers
-// then catch up one tick per pass.
+// The time is read once per pass, and the input that came before the pass is
+// handled before its frame. An open dialog holds the game; its timers then
+// catch up one tick per pass. The wait lasts until input arrives or the
+// frame's next due time, never longer, so that every pass decides as a loop
+// that never sleeps would.
 int RunMainLoop() {
     for (;;) {
         FrameStartTick = GetTickCount();
         if (!HandleWaitingEvents())
-            return Shutdown(FatalErrorShown() ? kExitDataError : kExitNormal);
+            return Shutdown(g_dataError ? kExitDataError : kExitNormal);
         if (GameState != 0 && !Sys_DialogOpen())
             MainLoopFrame();
-        WaitForNextPass();
+        Sys_WaitEvent(Sys_DialogOpen() ? FrameStartTick + kDialogWaitMs : MainLoopNextDue());
     }
 }
 
@@ -131,18 +122,17 @@ int NoGLContext() {
 }  // namespace
 
 int RunGame() {
-    ResetFatalErrorBox();
+    g_dataError = false;
     GameState = 0;
     Sys_SetMenu(GameMenu());
     std::unique_ptr<SceneRenderer> scene = MakeRenderer();
     if (!scene)
         return kExitNoRenderer;
-    SetFatalErrorHandler(ShowFatalErrorBox);
+    SetFatalErrorHandler(ShowDataError);
     GameInit();
-    if (!OpenGLWindow("Korvath", kWindowWidth, kWindowHeight, std::move(scene)))
+    if (!OpenGLWindow("Korvath", 800, 600, std::move(scene)))
         return NoGLContext();
     Sys_SetIcon(kGameIcon);
-    Sys_ClientSize(&ClientWidth, &ClientHeight);
     LoadSoundSlots();
     Sys_ShowWindow();
     return RunMainLoop();

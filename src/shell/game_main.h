@@ -1,16 +1,22 @@
 #pragma once
-// The program's start-up, main loop and shutdown.
+// The program's start-up, main loop and shutdown, and its exit statuses.
 
 #include <cstdint>
 
+// The statuses the program ends with (README.md lists them for players). 1
+// is kept free: the README gives it to a start-up step that no longer exists.
+enum ExitStatusCode : int {
+    kExitNormal = 0,       // closed, File > Exit, Alt+F4
+    kExitNoRenderer = 2,   // the renderer could not be allocated
+    kExitBadPicture = 3,   // a JPEG picture could not be read
+    kExitDataError = 4,    // a data file is wrong or missing (after its box)
+    kExitNoGLContext = 5,  // no GL context at all, or no display (after its box)
+};
+
 // Makes the renderer, opens the window with the menu bar, loads the sounds,
 // shows the window and runs the main loop until the game ends; returns the
-// exit status (exit_status.h). The back end must have been started.
+// exit status. The back end must have been started.
 int RunGame();
-
-// The client area, below the menu bar; the GL view fills it.
-extern int ClientWidth;
-extern int ClientHeight;
 
 // What the main loop calls after each pass's events while the game runs, and
 // when that call wants to run again: GameFrame and GameFrameNextDue, unless

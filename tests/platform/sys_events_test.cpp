@@ -12,6 +12,7 @@
 #include "platform/sys_dialog.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
+#include "platform/sys_video.h"
 
 namespace {
 
@@ -35,31 +36,31 @@ class SysEventsTest : public ::testing::Test {
 };
 
 TEST_F(SysEventsTest, OnlyKeysInsideTheTableReachTheGame) {
-    Headless_Key(kKeyCodeCount, true);
-    Headless_Key(-1, true);
-    Headless_Key(0, true);
-    Headless_Key(kKeyLeft, true);
-    Headless_Key(kKeyLeft, true, true);  // auto-repeat
-    Headless_Key(kKeyLeft, false);
+    Sys_DeliverKey(kKeyCodeCount, true);
+    Sys_DeliverKey(-1, true);
+    Sys_DeliverKey(0, true);
+    Sys_DeliverKey(kKeyLeft, true);
+    Sys_DeliverKey(kKeyLeft, true, true);  // auto-repeat
+    Sys_DeliverKey(kKeyLeft, false);
     EXPECT_EQ(Drain(), (std::vector<std::string>{Key(EventType::KeyDown, kKeyLeft),
                                                  Key(EventType::KeyDown, kKeyLeft),
                                                  Key(EventType::KeyUp, kKeyLeft)}));
 }
 
 TEST_F(SysEventsTest, WithAltHeldKeysBelongToTheWindow) {
-    Headless_Key(kKeyRight, true, false, true);
-    Headless_Key(kKeyReturn, true, false, true);  // full screen, where there is a screen
+    Sys_DeliverKey(kKeyRight, true, false, true);
+    Sys_DeliverKey(kKeyReturn, true, false, true);  // full screen, where there is a screen
     EXPECT_TRUE(Drain().empty());
-    Headless_Key(kKeyF4, true, false, true);
+    Sys_DeliverKey(kKeyF4, true, false, true);
     EXPECT_EQ(Drain(), (std::vector<std::string>{Key(EventType::Close, 0)}));
 }
 
 TEST_F(SysEventsTest, AnOpenDialogTakesEveryKeyAndOnlyEnterClosesIt) {
     Sys_OpenDialog(&kDialog);
     for (int key : {int(kKeyEscape), int(kKeySpace), int(kKeyF4)})
-        Headless_Key(key, true, false, key == kKeyF4);
+        Sys_DeliverKey(key, true, false, key == kKeyF4);
     EXPECT_TRUE(Sys_DialogOpen());
-    Headless_Key(kKeyReturn, true);
+    Sys_DeliverKey(kKeyReturn, true);
     EXPECT_FALSE(Sys_DialogOpen());
     EXPECT_TRUE(Drain().empty());
     ASSERT_EQ(Headless_Shown().size(), 1u);
@@ -76,7 +77,7 @@ TEST_F(SysEventsTest, WaitingLetsTimePassUnlessSomethingWaits) {
     Headless_SetClock(1000);
     Headless_AdvanceClock(27);
     EXPECT_EQ(GetTickCount(), 1027u);
-    Headless_Key(kKeyUp, true);
+    Sys_DeliverKey(kKeyUp, true);
     Sys_WaitEvent(1032);  // a key waits: no time passes
     EXPECT_EQ(GetTickCount(), 1027u);
     Drain();
@@ -87,6 +88,21 @@ TEST_F(SysEventsTest, WaitingLetsTimePassUnlessSomethingWaits) {
     Sys_WaitEvent(1040);
     EXPECT_EQ(asked, 8u);
     EXPECT_EQ(GetTickCount(), 1032u);
+}
+
+// The client area is the window below the menu bar.
+TEST_F(SysEventsTest, AResizeTellsTheNewClientArea) {
+    Sys_SetMenu({{"&File", {{"&Exit", 1}}}});
+    ASSERT_TRUE(Sys_OpenWindow("t", 800, 600, PixelFormat()));
+    int width = 0, height = 0;
+    Sys_ClientSize(&width, &height);
+    EXPECT_EQ(height, 580);
+    Sys_DeliverResize(1280, 1000);
+    Event event;
+    ASSERT_TRUE(Sys_PollEvent(&event));
+    EXPECT_EQ(event.type, EventType::Resize);
+    EXPECT_EQ(event.width, 1280);
+    EXPECT_EQ(event.height, 980);
 }
 
 }  // namespace

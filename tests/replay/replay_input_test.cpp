@@ -2,7 +2,7 @@
 
 #include "core/keys.h"
 #include "replay_input.h"
-#include "shell/menu.h"
+#include "shell/resources.h"
 
 namespace {
 

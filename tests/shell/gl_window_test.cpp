@@ -1,5 +1,5 @@
 // The GL window and the renderer it owns: the renderer's choice of format,
-// its set-up, sizing and end.
+// its set-up, sizing and end, on a hidden window of the headless back end.
 
 #include "render/gl_window.h"
 
@@ -41,7 +41,13 @@ class RecordingRenderer : public GLRenderer {
 
 class GLWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { Sys_StartHeadless(HeadlessOptions()); }
+    void SetUp() override {
+        HeadlessOptions options;
+        options.gl = true;
+        Sys_StartHeadless(options);
+        if (!Sys_GLFormatAvailable(PixelFormat()))
+            GTEST_SKIP() << "no GL on this machine";
+    }
     void TearDown() override { Sys_Stop(); }
 
     bool Open(const PixelFormat* choice = nullptr) {
@@ -80,12 +86,6 @@ TEST_F(GLWindowTest, WithoutAnyContextTheRendererIsNeverSetUp) {
 }
 
 TEST_F(GLWindowTest, AChoiceThatCannotBeHadFallsBackToThePlainFormat) {
-    Sys_Stop();
-    HeadlessOptions options;
-    options.gl = true;
-    Sys_StartHeadless(options);
-    if (!Sys_GLFormatAvailable(PixelFormat()))
-        GTEST_SKIP() << "no GL on this machine";
     PixelFormat impossible;
     impossible.sampleBuffers = 1;
     impossible.samples = 64;

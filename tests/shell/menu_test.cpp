@@ -11,7 +11,6 @@
 #include "platform/sys_gl.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
-#include "shell/exit_status.h"
 #include "shell/game_main.h"
 #include "support/headless_script.h"
 

@@ -15,9 +15,8 @@
 #include "platform/sys_events.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
-#include "shell/exit_status.h"
 #include "shell/game_main.h"
-#include "shell/menu.h"
+#include "shell/resources.h"
 #include "support/headless_script.h"
 
 namespace {
@@ -70,9 +69,9 @@ class ShellTest : public ::testing::Test {
 
 TEST_F(ShellTest, CloseEndsTheLoopAtOnceAndLeavesLaterEvents) {
     script->Add([] {
-        Headless_Key('A', true);
+        Sys_DeliverKey('A', true);
         Sys_PostClose();
-        Headless_Key('B', true);
+        Sys_DeliverKey('B', true);
     });
     EXPECT_EQ(Run(), kExitNormal);
     EXPECT_EQ(KeyDown['A'], 1);
@@ -82,23 +81,23 @@ TEST_F(ShellTest, CloseEndsTheLoopAtOnceAndLeavesLaterEvents) {
 }
 
 TEST_F(ShellTest, InputBeforeAPassIsHandledBeforeItsFrame) {
-    script->Add([] { Headless_Key(kKeyRight, true); });
+    script->Add([] { Sys_DeliverKey(kKeyRight, true); });
     script->Add([] {
         EXPECT_EQ(g_rightHeldAtFrame.back(), 1);
-        Headless_Key(kKeyRight, false);
+        Sys_DeliverKey(kKeyRight, false);
     });
     script->Add([] { EXPECT_EQ(g_rightHeldAtFrame.back(), 0); });
     EXPECT_EQ(Run(), kExitNormal);
 }
 
 TEST_F(ShellTest, FileExitCloseButtonAndAltF4EndWithZero) {
-    script->Add([] { Headless_Menu(kCommandExit); });
+    script->Add([] { Sys_PushEvent({EventType::Command, kCommandExit}); });
     EXPECT_EQ(Run(), kExitNormal);
     Restart();
     script->Add([] { Sys_PostClose(); });
     EXPECT_EQ(Run(), kExitNormal);
     Restart();
-    script->Add([] { Headless_Key(kKeyF4, true, false, true); });
+    script->Add([] { Sys_DeliverKey(kKeyF4, true, false, true); });
     EXPECT_EQ(Run(), kExitNormal);
 }
 
@@ -127,14 +126,14 @@ TEST_F(ShellTest, NoGLContextSaysSoAndEnds) {
 // The dialog shows its text; the game stands still until OK closes it.
 void CheckInfoDialog(HeadlessScript* script, int command, const char* caption, const char* text) {
     static size_t framesAtOpen;
-    script->Add([command] { Headless_Menu(command); });
+    script->Add([command] { Sys_PushEvent({EventType::Command, command}); });
     script->Add([] {
         framesAtOpen = Frames();
         Headless_AdvanceClock(500);
     });
     script->Add([] {
         EXPECT_EQ(Frames(), framesAtOpen);
-        Headless_PressOk();
+        Sys_CloseDialog();
     });
     script->Add([] { EXPECT_GT(Frames(), framesAtOpen); });
     EXPECT_EQ(RunGame(), kExitNormal);
@@ -150,19 +149,6 @@ TEST_F(ShellTest, InfoDialogsHoldTheGameUntilOk) {
                     "Up - Activate Switch, Enter Door, Climb\nX - Reset to Last Checkpoint");
     Restart();
     CheckInfoDialog(script.get(), kCommandAbout, "About", "Korvath\nTwo Level Demo\n\n");
-}
-
-TEST_F(ShellTest, TheViewFillsTheClientAreaBelowTheMenuBar) {
-    script->Add([] {
-        EXPECT_EQ(ClientWidth, 800);
-        EXPECT_EQ(ClientHeight, 580);
-        Headless_Resize(1280, 1000);
-    });
-    script->Add([] {
-        EXPECT_EQ(ClientWidth, 1280);
-        EXPECT_EQ(ClientHeight, 980);
-    });
-    EXPECT_EQ(Run(), kExitNormal);
 }
 
 }  // namespace

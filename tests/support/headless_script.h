@@ -32,7 +32,7 @@ class HeadlessScript {
             steps_.pop_front();
             step();
         } else if (Sys_DialogOpen()) {
-            Headless_PressOk();
+            Sys_CloseDialog();
         } else if (!closed_) {
             closed_ = true;
             Sys_PostClose();

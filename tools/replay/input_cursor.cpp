@@ -8,11 +8,11 @@ void DeliverTimedEvent(const InputEvent& event) {
     switch (event.kind) {
         case InputKind::KeyDown:
         case InputKind::KeyUp:
-            return Headless_Key(event.code, event.kind == InputKind::KeyDown);
+            return Sys_DeliverKey(event.code, event.kind == InputKind::KeyDown);
         case InputKind::Menu:
-            return Headless_Menu(event.code);
+            return Sys_PushEvent({EventType::Command, event.code});
         case InputKind::Ok:
-            return Headless_PressOk();
+            return Sys_CloseDialog();
         case InputKind::Next:
             return;  // pressed by AfterPass, never by time
     }
@@ -49,13 +49,13 @@ bool InputCursor::DeliverTimed(uint32_t now) {
 void InputCursor::AfterPass(uint32_t now, bool gameplayTick, bool atRest) {
     if (held_ && gameplayTick) {
         for (int key : Turn()->chord)
-            Headless_Key(key, false);
+            Sys_DeliverKey(key, false);
         held_ = false;
         Finish(now);
     }
     if (const InputEvent* press = PressWaiting(); press && atRest) {
         for (int key : press->chord)
-            Headless_Key(key, true);
+            Sys_DeliverKey(key, true);
         held_ = true;
     }
 }

@@ -10,7 +10,6 @@
 #include "platform/sys_main.h"
 #include "platform/sys_path.h"
 #include "replay_input.h"
-#include "shell/exit_status.h"
 #include "shell/game_main.h"
 
 namespace {

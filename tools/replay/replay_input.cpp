@@ -5,7 +5,7 @@
 
 #include "core/keys.h"
 #include "platform/sys_path.h"
-#include "shell/menu.h"
+#include "shell/resources.h"
 
 namespace {
 

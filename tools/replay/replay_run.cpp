@@ -15,7 +15,6 @@
 #include "platform/sys_events.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
-#include "render/gl_renderer.h"
 #include "render/texture.h"
 #include "screenshot.h"
 #include "shell/game_main.h"
@@ -201,7 +200,6 @@ void Install(bool render) {
     headless.gl = render;
     Sys_StartHeadless(headless);
     SetTextureUploadEnabled(render);
-    SetGLDrawingEnabled(render);
     Headless_SetIdleHandler(OnIdle);
     StartWatching(&g_run->trace, Callbacks());
     static bool exitHookAdded = false;
@@ -216,7 +214,6 @@ int Uninstall(int status) {
     StopWatching();
     Sys_Stop();
     SetTextureUploadEnabled(true);
-    SetGLDrawingEnabled(true);
     g_run->trace.Close();
     return status;
 }

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "platform/sys_main.h"
-#include "shell/exit_status.h"
 #include "shell/game_main.h"
 
 int main() {

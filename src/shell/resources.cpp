@@ -1,4 +1,4 @@
-#include "shell/menu.h"
+#include "shell/resources.h"
 
 #include "platform/sys_dialog.h"
 
@@ -34,7 +34,17 @@ const Dialog kControls = {"Controls",
                           50,
                           14};
 
+// A little hero in front of a crate.
+const char* const kIconRows[] = {
+    "DDDDDDDDDDDDDDDD", "DBBBBBBBBBBBBBBD", "DBBBBBYYYYBBBBBD", "DBBBBYYYYYYBBBBD",
+    "DBBBBYXYYXYBBBBD", "DBBBBYYYYYYBBBBD", "DBBBBBRRRRBBBBBD", "DBBBRRRRRRRRBBBD",
+    "DBBBRRRRRRRRBBBD", "DGGGGRRRRRRGGGGD", "DGYYYGRRRRGYYYGD", "DGYYYGXXXXGYYYGD",
+    "DGYYYGXBBXGYYYGD", "DGGGGGXBBXGGGGGD", "DGGGGGXBBXGGGGGD", "DDDDDDDDDDDDDDDD",
+};
+
 }  // namespace
+
+const Picture kGameIcon = {16, 16, kIconRows};
 
 const std::vector<MenuPopup>& GameMenu() {
     static const std::vector<MenuPopup> menu = {

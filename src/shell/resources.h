@@ -1,5 +1,5 @@
 #pragma once
-// The menu bar and the two information dialogs it opens.
+// The program's resources: the menu bar, the two dialogs it opens, the icon.
 
 #include <vector>
 
@@ -7,14 +7,11 @@
 
 // The menu's commands; the replay tool's input names them exit, about and
 // controls.
-enum MenuCommand : int {
-    kCommandExit = 102,
-    kCommandAbout = 40004,
-    kCommandControls = 40005,
-};
+enum MenuCommand : int { kCommandExit = 102, kCommandAbout = 40004, kCommandControls = 40005 };
 
 // File > Exit; Info > About, Info > Controls.
 const std::vector<MenuPopup>& GameMenu();
-
 // Carries out a menu command; false when it ends the game (File > Exit).
 bool RunMenuCommand(int command);
+
+extern const Picture kGameIcon;
