@@ -22,13 +22,12 @@ struct Sys_AudioBuffer {
 
 namespace {
 
-struct Device {
+struct {
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;
     bool openFailed = false;  // with no sound card every later attempt fails too
     int liveVoices = 0;
-};
-Device g_audio;
+} g_audio;
 
 void CloseDeviceAndContext() {
     alcMakeContextCurrent(nullptr);
@@ -72,10 +71,10 @@ ALenum OpenALFormat(const Sys_AudioFormat& format) {
     return AL_NONE;
 }
 
-ALint SourceState(ALuint source) {
-    ALint state = AL_INITIAL;
-    alGetSourcei(source, AL_SOURCE_STATE, &state);
-    return state;
+ALint SourceValue(ALuint source, ALenum what) {
+    ALint value = 0;
+    alGetSourcei(source, what, &value);
+    return value;
 }
 
 // Uploads whole frames of the samples into a new OpenAL buffer and cuts
@@ -154,7 +153,7 @@ void Sys_PlayBuffer(Sys_AudioBuffer* buffer, bool looping) {
     if (!buffer)
         return;
     alSourcei(buffer->voice->source, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
-    if (SourceState(buffer->voice->source) != AL_PLAYING)
+    if (SourceValue(buffer->voice->source, AL_SOURCE_STATE) != AL_PLAYING)
         alSourcePlay(buffer->voice->source);
 }
 
@@ -164,14 +163,11 @@ void Sys_StopBuffer(Sys_AudioBuffer* buffer) {
 }
 
 bool Sys_BufferPlaying(const Sys_AudioBuffer* buffer) {
-    return buffer && SourceState(buffer->voice->source) == AL_PLAYING;
+    return buffer && SourceValue(buffer->voice->source, AL_SOURCE_STATE) == AL_PLAYING;
 }
 
 int Sys_BufferPosition(const Sys_AudioBuffer* buffer) {
-    ALint offset = 0;
-    if (buffer)
-        alGetSourcei(buffer->voice->source, AL_SAMPLE_OFFSET, &offset);
-    return offset;
+    return buffer ? SourceValue(buffer->voice->source, AL_SAMPLE_OFFSET) : 0;
 }
 
 bool Sys_AudioDeviceOpen() {

@@ -64,6 +64,7 @@ void Translate(const SDL_Event& event) {
 
 class DesktopBackend : public SysBackend {
   public:
+    DesktopBackend() : SysBackend(true, true, false) {}
     uint32_t Ticks() override { return SDL_GetTicks(); }
     void Sleep(uint32_t ms) override { SDL_Delay(ms); }
     void Wait(uint32_t timeoutMs) override {

@@ -1,6 +1,5 @@
-// The headless back end: a virtual clock, input from the idle handler,
-// message boxes and dialogs recorded, GL only when asked for (on SDL's
-// offscreen video driver).
+// The headless back end: a virtual clock, input from the idle handler, boxes
+// and dialogs recorded, GL only when asked for (on SDL's offscreen driver).
 
 #include <cstdlib>
 
@@ -12,11 +11,8 @@ namespace {
 
 class HeadlessBackend : public SysBackend {
   public:
-    explicit HeadlessBackend(const HeadlessOptions& options) {
-        hasGL = options.gl;
-        glAvailable = !options.glUnavailable;
-        scriptedPointer = true;
-    }
+    explicit HeadlessBackend(const HeadlessOptions& options)
+        : SysBackend(options.gl, !options.glUnavailable, true) {}
 
     uint32_t Ticks() override { return clock_; }
     void Sleep(uint32_t ms) override { clock_ += ms; }

@@ -4,14 +4,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include "platform/sys_internal.h"
 
 namespace {
 
 const Dialog* g_dialog = nullptr;
-std::vector<void (*)()> g_exitHooks;
 int g_exitCode = 0;
 constexpr int kSettleFrames = 3;  // what a box or dialog covered is drawn afresh
 
@@ -34,11 +32,7 @@ void Sys_OpenDialog(const Dialog* dialog) {
     Sys_WantPaint(kSettleFrames);
 }
 
-bool Sys_DialogOpen() {
-    return g_dialog != nullptr;
-}
-
-const Dialog* Sys_ActiveDialog() {
+const Dialog* Sys_ShownDialog() {
     return g_dialog;
 }
 
@@ -47,18 +41,11 @@ void Sys_CloseDialog() {
     Sys_WantPaint(kSettleFrames);
 }
 
-void Sys_AtExit(void (*hook)()) {
-    g_exitHooks.push_back(hook);
-}
-
 int Sys_ExitCode() {
     return g_exitCode;
 }
 
 void Sys_ExitProcess(int code) {
     g_exitCode = code;
-    for (; !g_exitHooks.empty(); g_exitHooks.pop_back())
-        g_exitHooks.back()();
-    std::fflush(nullptr);
     std::exit(code);
 }

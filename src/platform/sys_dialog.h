@@ -19,11 +19,9 @@ struct Dialog {
 // Opens the dialog (one at a time; it must outlive its showing). While open
 // it takes every key; Enter or a click on OK closes it, nothing else does.
 void Sys_OpenDialog(const Dialog* dialog);
-bool Sys_DialogOpen();
+const Dialog* Sys_ShownDialog();  // null when none is open
 
-// Runs hook when the program ends through Sys_ExitProcess (newest first).
-void Sys_AtExit(void (*hook)());
-// The status Sys_ExitProcess is ending with, for its hooks; 0 before.
-int Sys_ExitCode();
-// Ends the program at once with this status (after a box that announced it).
+// Ends the program at once with this status (after a box that announced it),
+// through std::exit; its handlers can read the status from Sys_ExitCode.
 [[noreturn]] void Sys_ExitProcess(int code);
+int Sys_ExitCode();  // 0 before

@@ -18,7 +18,7 @@ void Sys_PushEvent(const Event& event) {
 }
 
 void Sys_PostClose() {
-    Sys_PushEvent({EventType::Close});
+    g_queue.push_back({EventType::Close});
 }
 
 void Sys_ClearEvents() {
@@ -32,9 +32,9 @@ void Sys_DeliverKey(int key, bool down, bool repeat, bool alt) {
         return;
     if (Sys_KeyObserver)
         Sys_KeyObserver(key, down, repeat);
-    if (Sys_DialogOpen() && down && !alt && key == kKeyReturn)
+    if (Sys_ShownDialog() && down && !alt && key == kKeyReturn)
         Sys_CloseDialog();
-    else if (Sys_DialogOpen() || (alt && !down))
+    else if (Sys_ShownDialog() || (alt && !down))
         return;
     else if (alt && key == kKeyF4)
         Sys_PostClose();

@@ -1,8 +1,6 @@
 #pragma once
 // Input as events: keys as the game's key codes (core/keys.h), menu commands,
-// the window closing, focus, resizes and requests to draw. The main loop
-// takes every waiting event, then waits until its next due time or the next
-// event.
+// the window closing, focus, resizes and requests to draw.
 
 #include <cstdint>
 
@@ -30,7 +28,7 @@ void Sys_WaitEvent(uint32_t deadline);
 // A Close behind the events already waiting: the program's own way to end.
 void Sys_PostClose();
 
-// See every key delivered (before it is acted on) and every menu command and
-// dialog OK a person clicks, for a recorder. Null when nobody listens.
+// See every key delivered and every menu command or dialog OK clicked, for a
+// recorder; null when nobody listens.
 extern void (*Sys_KeyObserver)(int key, bool down, bool repeat);
 extern void (*Sys_CommandObserver)(int command, bool dialogOk);

@@ -1,7 +1,6 @@
 #pragma once
-// Pixel formats: the framebuffer attributes a GL surface is made with. On
-// X11 the visual (and so multisampling) is fixed when a surface is made, so a
-// format is chosen before the window is.
+// Pixel formats: the framebuffer attributes a window is made with (on X11 the
+// visual, and so multisampling, cannot change afterwards).
 
 struct PixelFormat {
     int colorBits = 24;

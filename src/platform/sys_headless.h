@@ -33,7 +33,3 @@ struct ShownBox {
     bool error;   // a message box with the error icon
 };
 const std::vector<ShownBox>& Headless_Shown();
-
-// Where the menu bar or dialog last drew an item ("&File", "OK"), in window
-// pixels; false before it was drawn. Needs GL.
-bool Sys_MenuItemCenter(const char* label, int* x, int* y);

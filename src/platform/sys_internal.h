@@ -13,6 +13,8 @@
 
 class SysBackend {
   public:
+    SysBackend(bool gl, bool glAvailable, bool scriptedPointer)
+        : hasGL(gl), glAvailable(glAvailable), scriptedPointer(scriptedPointer) {}
     virtual ~SysBackend() = default;
     virtual uint32_t Ticks() = 0;
     virtual void Pump() {}                      // native input waiting becomes events
@@ -20,9 +22,9 @@ class SysBackend {
     virtual void Sleep(uint32_t ms) = 0;        // time passes; input is not looked at
     virtual void MessageBox(const char* text, const char* caption, BoxIcon icon) = 0;
     virtual void DialogShown(const Dialog& /*dialog*/) {}
-    bool hasGL = true;             // else the window draws nothing
-    bool glAvailable = true;       // else the window cannot be opened
-    bool scriptedPointer = false;  // the menu's pointer comes from a script
+    const bool hasGL;            // else the window draws nothing
+    const bool glAvailable;      // else the window cannot be opened
+    const bool scriptedPointer;  // the menu's pointer comes from a script
 };
 
 SysBackend* Sys_Backend();  // null until a back end is started
@@ -31,18 +33,16 @@ void Sys_SetBackend(SysBackend* backend);
 void Sys_ClearEvents();
 void Sys_ToggleFullscreen();
 
-// The picture wants this many fresh frames (menus settle over a few); the
-// shown window takes them one Paint event at a time.
+// Fresh frames wanted (menus settle over a few): one Paint event each.
 void Sys_WantPaint(int frames);
 bool Sys_PaintWanted();
 bool Sys_TakePaint();
 const std::vector<MenuPopup>& Sys_Menu();
-const Dialog* Sys_ActiveDialog();  // null when none is open
 
 bool Sys_EnsureVideo();
-SDL_Window* Sys_SdlWindow();          // null while the window has none
-int Sys_KeyFromSDL(SDL_Keycode key);  // 0 for a key without a code
-int Sys_KeyFromPadButton(int button);
+SDL_Window* Sys_SdlWindow();           // null while the window has none
+int Sys_KeyFromSDL(SDL_Keycode key);   // 0 for a key without a code
+int Sys_KeyFromPadButton(int button);  // 0 for a button without a key
 
 // The menu bar and the dialog, drawn with Dear ImGui over each frame.
 void UI_Draw();

@@ -1,12 +1,10 @@
 #pragma once
-// The platform's back end, chosen at run time: the desktop one (SDL2's
-// window, events, GL, clock and message boxes) for the game, or the headless
-// one for tests and the replay tool: a virtual clock that moves only when
-// told, input from a script, boxes and dialogs recorded, and GL on SDL's
-// offscreen video driver when asked for.
+// The platform's back end, chosen at run time: the desktop one (SDL2) for the
+// game, or the headless one for tests and the replay tool: a virtual clock,
+// scripted input, boxes and dialogs recorded, GL on SDL's offscreen video
+// driver when asked for.
 
-// False when no display can be had.
-bool Sys_StartDesktop();
+bool Sys_StartDesktop();  // false when no display can be had
 
 struct HeadlessOptions {
     bool gl = false;             // a real (offscreen) GL context for the window
@@ -14,6 +12,4 @@ struct HeadlessOptions {
 };
 void Sys_StartHeadless(const HeadlessOptions& options);
 
-// Closes the window, forgets waiting events and an open dialog, and ends the
-// back end.
-void Sys_Stop();
+void Sys_Stop();  // closes the window and dialog, forgets events, ends the back end

@@ -1,7 +1,7 @@
 #pragma once
 // Read-only mapping of a whole file, for loaders that read a file in place
-// (the WAV loader hands its samples from the mapping straight to the audio
-// library). The path is a data path, turned into a host path on opening.
+// (WAV samples go from it straight to the audio library). The path is a data
+// path, turned into a host path on opening.
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,5 @@
-// Mapped files on POSIX: open, check that it is a regular file, mmap the whole
-// of it read-only. The descriptor is closed at once; the mapping keeps the
-// pages reachable until munmap.
+// Mapped files on POSIX: the descriptor is closed at once; the mapping keeps
+// the pages reachable until munmap.
 
 #include <fcntl.h>
 #include <sys/mman.h>

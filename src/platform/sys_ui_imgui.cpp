@@ -17,7 +17,6 @@ struct UiState {
     int frameCount = 0;
     ImVec2 scriptedPos{-1.0f, -1.0f};
     bool scriptedDown = false;
-    std::vector<std::pair<std::string, ImVec2>> centers;  // of the items drawn last
 };
 UiState g_ui;
 
@@ -31,11 +30,6 @@ constexpr ImGuiWindowFlags kDialogFlags = ImGuiWindowFlags_NoResize | ImGuiWindo
 std::string WithoutAccessMarks(std::string label) {
     label.erase(std::remove(label.begin(), label.end(), '&'), label.end());
     return label;
-}
-
-void RecordItem(const char* label) {
-    ImVec2 min = ImGui::GetItemRectMin(), max = ImGui::GetItemRectMax();
-    g_ui.centers.push_back({label, ImVec2((min.x + max.x) / 2, (min.y + max.y) / 2)});
 }
 
 void Start() {
@@ -64,11 +58,9 @@ void DrawMenuBar() {
         return;
     for (const MenuPopup& popup : Sys_Menu()) {
         bool open = ImGui::BeginMenu(WithoutAccessMarks(popup.label).c_str());
-        RecordItem(popup.label);
         for (size_t i = 0; open && i < popup.items.size(); ++i) {
             if (ImGui::MenuItem(WithoutAccessMarks(popup.items[i].label).c_str()))
                 Choose(popup.items[i].command, false);
-            RecordItem(popup.items[i].label);
         }
         if (open)
             ImGui::EndMenu();
@@ -76,9 +68,8 @@ void DrawMenuBar() {
     ImGui::EndMainMenuBar();
 }
 
-// A modal window without a close box, so that only OK closes it. It opens
-// once the menu bar was drawn on an earlier frame: a popup opened on the
-// first frame is closed again.
+// A modal window without a close box: only OK closes it. It opens once the
+// menu bar was drawn before, as a popup opened on the first frame closes again.
 void DrawDialog(const Dialog& dialog) {
     std::string id = std::string(dialog.caption) + "##dialog";
     if (!ImGui::IsPopupOpen(id.c_str()) && g_ui.frameCount > 1)
@@ -94,7 +85,6 @@ void DrawDialog(const Dialog& dialog) {
     ImGui::SetCursorPos(ImVec2(dialog.okX * kUnitX, dialog.okY * kUnitY + title));
     if (ImGui::Button("OK", ImVec2(dialog.okWidth * kUnitX, dialog.okHeight * kUnitY)))
         Choose(0, true);
-    RecordItem("OK");
     ImGui::EndPopup();
 }
 
@@ -110,9 +100,8 @@ void UI_Draw() {
         ImGui::GetIO().MouseDown[0] = g_ui.scriptedDown;
     }
     ImGui::NewFrame();
-    g_ui.centers.clear();
     DrawMenuBar();
-    if (const Dialog* dialog = Sys_ActiveDialog())
+    if (const Dialog* dialog = Sys_ShownDialog())
         DrawDialog(*dialog);
     ImGui::Render();
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
@@ -138,14 +127,4 @@ void UI_Shutdown() {
         ImGui::DestroyContext();
     }
     g_ui = UiState();
-}
-
-bool Sys_MenuItemCenter(const char* label, int* x, int* y) {
-    for (const auto& [name, center] : g_ui.centers)
-        if (name == label) {
-            *x = static_cast<int>(center.x);
-            *y = static_cast<int>(center.y);
-            return true;
-        }
-    return false;
 }

@@ -16,13 +16,6 @@ struct MenuPopup {
     std::vector<MenuItem> items;
 };
 
-// Rows of width characters: 'X' black, '.' white, R Y B G D colours, others
-// clear.
-struct Picture {
-    int width, height;
-    const char* const* rows;
-};
-
 // Makes the window, hidden, with a GL context of this format made current;
 // false (and no window) when no context can be had with this format.
 bool Sys_OpenWindow(const char* title, int width, int height, const PixelFormat& format);
@@ -32,11 +25,9 @@ void Sys_ShowWindow();
 bool Sys_WindowDraws();
 // The menu bar's popups (set before opening); a chosen item is a Command event.
 void Sys_SetMenu(const std::vector<MenuPopup>& menu);
-void Sys_SetIcon(const Picture& icon);
 // The client area: the window below the menu bar.
 void Sys_ClientSize(int* width, int* height);
 // Shows the frame in the back buffer with the menu bar and dialog over it.
 void Sys_SwapWindow();
-// Called just before a frame (menu bar included) is shown, while it is still
-// in the back buffer, so that a tool can read its pixels.
+// Called with a finished frame still in the back buffer, for a tool to read.
 extern void (*Sys_BeforeSwap)();

@@ -24,14 +24,6 @@ struct Video {
 Video g_video;
 
 constexpr int kMenuBarHeight = 20;
-const char kPaletteLetters[] = "X.RYBGD";
-const Uint32 kPalette[] = {0xFF000000, 0xFFFFFFFF, 0xFFC03020, 0xFFF0C040,
-                           0xFF3050A0, 0xFF40A040, 0xFF505060};
-
-Uint32 PixelColour(char c) {
-    const char* at = c ? std::strchr(kPaletteLetters, c) : nullptr;
-    return at ? kPalette[at - kPaletteLetters] : 0;
-}
 
 // Mesa's software rasterisers name themselves in the renderer string.
 bool SoftwareRasteriser() {
@@ -62,9 +54,8 @@ void ApplyGLFormat(const PixelFormat& format) {
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, format.samples);
 }
 
-// A hidden window of this format with its context made current; false (and
-// nothing made) when there is none. Fixed size: the border cannot be dragged;
-// maximising and full screen come as resizes.
+// A hidden window of this format, its context current; false and nothing made
+// without one. Fixed size: maximising and full screen come as resizes.
 bool MakeWindow(const char* title, int width, int height, const PixelFormat& format,
                 SDL_Window** window, SDL_GLContext* context) {
     if (!Sys_EnsureVideo())
@@ -139,18 +130,6 @@ void Sys_SetMenu(const std::vector<MenuPopup>& menu) {
 
 const std::vector<MenuPopup>& Sys_Menu() {
     return g_video.menu;
-}
-
-void Sys_SetIcon(const Picture& icon) {
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, icon.width, icon.height, 32, SDL_PIXELFORMAT_ARGB8888);
-    for (int y = 0; surface && y < icon.height; ++y)
-        for (int x = 0; x < icon.width; ++x)
-            static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x] =
-                PixelColour(icon.rows[y][x]);
-    if (surface && g_video.window)
-        SDL_SetWindowIcon(g_video.window, surface);
-    SDL_FreeSurface(surface);
 }
 
 void Sys_ClientSize(int* width, int* height) {

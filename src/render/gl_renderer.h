@@ -13,6 +13,5 @@ class GLRenderer {
     virtual void Resize(int width, int height) = 0;  // viewport and projection
     virtual void Init() = 0;                         // one-time GL state, the context current
     virtual void Shutdown() = 0;                     // releases GL objects, the context current
-    // Draw, glFlush, swap; nothing on a window that draws nothing.
-    void Render();
+    void Render();  // Draw, glFlush, swap; nothing on a window that draws nothing
 };

@@ -1,7 +1,6 @@
 #pragma once
-// The GL window: the game window's GL context and the one renderer, which it
-// owns from opening to closing. On a window that draws nothing (a headless
-// back end without GL) the renderer is never called.
+// The GL window: the game window's GL context and the one renderer, owned from
+// opening to closing and never called on a window that draws nothing.
 
 #include <memory>
 

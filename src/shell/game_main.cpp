@@ -22,14 +22,12 @@ uint32_t (*MainLoopNextDue)() = GameFrameNextDue;
 
 namespace {
 
-// While a dialog holds the game the loop only waits for input, this long.
-constexpr uint32_t kDialogWaitMs = 100;
+constexpr uint32_t kDialogWaitMs = 100;  // a dialog holds the game: wait for input
 
 RendererAssets g_assets(nullptr);
 bool g_dataError = false;
 
-// Only the first data error is shown: the program is closing after it, and
-// the same load may report more before it stops.
+// Only the first data error is shown; the load may report more before it stops.
 void ShowDataError(const char* text) {
     if (g_dataError)
         return;
@@ -45,8 +43,8 @@ void GameInit() {
     LevelPhase = 0;
 }
 
-// The renderer, with its view of the game and the asset interface through
-// which the template loader fills its model table.
+// The renderer, with its view of the game; the template loader fills its
+// model table through the asset interface.
 std::unique_ptr<SceneRenderer> MakeRenderer() {
     std::unique_ptr<SceneRenderer> scene(new (std::nothrow) SceneRenderer);
     if (scene) {
@@ -88,27 +86,20 @@ bool HandleEvent(const Event& event) {
     }
 }
 
-// Every waiting event in order; one that ends the game ends the handling.
-bool HandleWaitingEvents() {
-    for (Event event; Sys_PollEvent(&event);)
-        if (!HandleEvent(event))
-            return false;
-    return true;
-}
-
-// The time is read once per pass, and the input that came before the pass is
-// handled before its frame. An open dialog holds the game; its timers then
-// catch up one tick per pass. The wait lasts until input arrives or the
-// frame's next due time, never longer, so that every pass decides as a loop
-// that never sleeps would.
+// The time is read once per pass; every waiting event is handled before the
+// pass's frame, and one that ends the game ends the handling at once. An open
+// dialog holds the game; its timers then catch up one tick per pass. The wait
+// lasts until input comes or the frame's next due time, never longer, so that
+// every pass decides as a loop that never sleeps would.
 int RunMainLoop() {
-    for (;;) {
+    for (Event event;;) {
         FrameStartTick = GetTickCount();
-        if (!HandleWaitingEvents())
-            return Shutdown(g_dataError ? kExitDataError : kExitNormal);
-        if (GameState != 0 && !Sys_DialogOpen())
+        while (Sys_PollEvent(&event))
+            if (!HandleEvent(event))
+                return Shutdown(g_dataError ? kExitDataError : kExitNormal);
+        if (GameState != 0 && !Sys_ShownDialog())
             MainLoopFrame();
-        Sys_WaitEvent(Sys_DialogOpen() ? FrameStartTick + kDialogWaitMs : MainLoopNextDue());
+        Sys_WaitEvent(Sys_ShownDialog() ? FrameStartTick + kDialogWaitMs : MainLoopNextDue());
     }
 }
 
@@ -132,7 +123,6 @@ int RunGame() {
     GameInit();
     if (!OpenGLWindow("Korvath", 800, 600, std::move(scene)))
         return NoGLContext();
-    Sys_SetIcon(kGameIcon);
     LoadSoundSlots();
     Sys_ShowWindow();
     return RunMainLoop();

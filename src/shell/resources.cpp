@@ -4,47 +4,17 @@
 
 namespace {
 
-const Dialog kAbout = {"About",
-                       235,
-                       109,
-                       7,
-                       18,
-                       "Korvath\n"
-                       "Two Level Demo\n"
-                       "\n"
-                       "Made by the Korvath team.\n"
-                       "\n"
-                       "Questions and bug reports: see README.md.",
-                       93,
-                       81,
-                       50,
-                       14};
+const char kAboutText[] =
+    "Korvath\nTwo Level Demo\n\nMade by the Korvath team.\n\n"
+    "Questions and bug reports: see README.md.";
+const char kControlsText[] =
+    "Left/Right - Move\nSpacebar - Explode Bomb\nUp - Activate Switch, Enter Door, Climb\n"
+    "X - Reset to Last Checkpoint";
 
-const Dialog kControls = {"Controls",
-                          178,
-                          105,
-                          31,
-                          17,
-                          "Left/Right - Move\n"
-                          "Spacebar - Explode Bomb\n"
-                          "Up - Activate Switch, Enter Door, Climb\n"
-                          "X - Reset to Last Checkpoint",
-                          60,
-                          67,
-                          50,
-                          14};
-
-// A little hero in front of a crate.
-const char* const kIconRows[] = {
-    "DDDDDDDDDDDDDDDD", "DBBBBBBBBBBBBBBD", "DBBBBBYYYYBBBBBD", "DBBBBYYYYYYBBBBD",
-    "DBBBBYXYYXYBBBBD", "DBBBBYYYYYYBBBBD", "DBBBBBRRRRBBBBBD", "DBBBRRRRRRRRBBBD",
-    "DBBBRRRRRRRRBBBD", "DGGGGRRRRRRGGGGD", "DGYYYGRRRRGYYYGD", "DGYYYGXXXXGYYYGD",
-    "DGYYYGXBBXGYYYGD", "DGGGGGXBBXGGGGGD", "DGGGGGXBBXGGGGGD", "DDDDDDDDDDDDDDDD",
-};
+const Dialog kAbout = {"About", 235, 109, 7, 18, kAboutText, 93, 81, 50, 14};
+const Dialog kControls = {"Controls", 178, 105, 31, 17, kControlsText, 60, 67, 50, 14};
 
 }  // namespace
-
-const Picture kGameIcon = {16, 16, kIconRows};
 
 const std::vector<MenuPopup>& GameMenu() {
     static const std::vector<MenuPopup> menu = {

@@ -1,5 +1,5 @@
 #pragma once
-// The program's resources: the menu bar, the two dialogs it opens, the icon.
+// The program's resources: the menu bar and the two dialogs it opens.
 
 #include <vector>
 
@@ -13,5 +13,3 @@ enum MenuCommand : int { kCommandExit = 102, kCommandAbout = 40004, kCommandCont
 const std::vector<MenuPopup>& GameMenu();
 // Carries out a menu command; false when it ends the game (File > Exit).
 bool RunMenuCommand(int command);
-
-extern const Picture kGameIcon;

@@ -59,9 +59,9 @@ TEST_F(SysEventsTest, AnOpenDialogTakesEveryKeyAndOnlyEnterClosesIt) {
     Sys_OpenDialog(&kDialog);
     for (int key : {int(kKeyEscape), int(kKeySpace), int(kKeyF4)})
         Sys_DeliverKey(key, true, false, key == kKeyF4);
-    EXPECT_TRUE(Sys_DialogOpen());
+    EXPECT_TRUE(Sys_ShownDialog());
     Sys_DeliverKey(kKeyReturn, true);
-    EXPECT_FALSE(Sys_DialogOpen());
+    EXPECT_FALSE(Sys_ShownDialog());
     EXPECT_TRUE(Drain().empty());
     ASSERT_EQ(Headless_Shown().size(), 1u);
     EXPECT_TRUE(Headless_Shown()[0].dialog);

@@ -1,27 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/sys_dialog.h"
 
 namespace {
 
-void FirstHook() {
-    std::fputs("first hook\n", stderr);
+void SayTheStatus() {
+    std::fprintf(stderr, "ending with %d\n", Sys_ExitCode());
 }
 
-void SecondHook() {
-    std::fputs("second hook\n", stderr);
-}
-
-TEST(SysExitDeathTest, ExitRunsTheHooksNewestFirstAndKeepsTheStatus) {
+TEST(SysExitDeathTest, HandlersSeeTheStatusTheProgramEndsWith) {
     EXPECT_EXIT(
         {
-            Sys_AtExit(FirstHook);
-            Sys_AtExit(SecondHook);
+            std::atexit(SayTheStatus);
             Sys_ExitProcess(3);
         },
-        ::testing::ExitedWithCode(3), "second hook\nfirst hook");
+        ::testing::ExitedWithCode(3), "ending with 3");
 }
 
 }  // namespace

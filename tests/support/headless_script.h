@@ -31,7 +31,7 @@ class HeadlessScript {
             std::function<void()> step = std::move(steps_.front());
             steps_.pop_front();
             step();
-        } else if (Sys_DialogOpen()) {
+        } else if (Sys_ShownDialog()) {
             Sys_CloseDialog();
         } else if (!closed_) {
             closed_ = true;

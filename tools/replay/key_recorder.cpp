@@ -1,6 +1,7 @@
 #include "key_recorder.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/keys.h"
 #include "game_watch.h"
@@ -70,7 +71,7 @@ int RecordGame(const std::string& path, const std::string& tracePath) {
         CloseRecording();
         return kExitNoGLContext;
     }
-    Sys_AtExit(OnExitProcess);
+    std::atexit(OnExitProcess);
     Sys_KeyObserver = OnKey;
     Sys_CommandObserver = OnCommand;
     StartWatching(&g_trace);

@@ -204,7 +204,7 @@ void Install(bool render) {
     StartWatching(&g_run->trace, Callbacks());
     static bool exitHookAdded = false;
     if (!exitHookAdded)
-        Sys_AtExit(OnExitProcess);
+        std::atexit(OnExitProcess);
     exitHookAdded = true;
     g_run->grabber.Install(!g_run->options->shots.empty());
 }
