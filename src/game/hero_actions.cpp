@@ -1,5 +1,6 @@
 #include "game/hero_actions.h"
 
+#include "core/keys.h"
 #include "game/draw_list.h"
 #include "game/flow_state.h"
 #include "game/game_sounds.h"
@@ -12,13 +13,6 @@
 #include "world/level.h"
 
 namespace {
-
-constexpr int kKeyX = 0x58;
-constexpr int kKeySpace = 0x20;
-constexpr int kKeyLeft = 0x25;
-constexpr int kKeyUp = 0x26;
-constexpr int kKeyRight = 0x27;
-constexpr int kKeyDown = 0x28;
 
 constexpr int kBombPickupFlag = 2;
 constexpr int kDestructibleId = 3;
