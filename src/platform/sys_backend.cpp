@@ -1,8 +1,11 @@
 // The back end in use: its start and end, and its clock.
 
 #include "platform/sys_clock.h"
+#include "platform/sys_dialog.h"
+#include "platform/sys_events.h"
 #include "platform/sys_internal.h"
 #include "platform/sys_main.h"
+#include "platform/sys_video.h"
 
 namespace {
 SysBackend* g_backend = nullptr;
@@ -20,7 +23,9 @@ void Sys_SetBackend(SysBackend* backend) {
 void Sys_Stop() {
     Sys_CloseWindow();
     Sys_CloseDialog();
-    Sys_ClearEvents();
+    Event event;
+    while (Sys_PollEvent(&event)) {
+    }
     Sys_SetBackend(nullptr);
 }
 

@@ -4,8 +4,11 @@
 #include <cstdio>
 
 #include "core/keys.h"
+#include "platform/sys_dialog.h"
+#include "platform/sys_events.h"
 #include "platform/sys_internal.h"
 #include "platform/sys_main.h"
+#include "platform/sys_video.h"
 
 namespace {
 
@@ -36,7 +39,7 @@ int Lookup(const int (&pairs)[N][2], int from) {
 void TranslateWindowEvent(const SDL_WindowEvent& event) {
     bool focused = event.event == SDL_WINDOWEVENT_FOCUS_GAINED;
     if (event.event == SDL_WINDOWEVENT_CLOSE)
-        Sys_PostClose();
+        Sys_PushEvent({EventType::Close});
     else if (event.event == SDL_WINDOWEVENT_SIZE_CHANGED)
         Sys_DeliverResize(event.data1, event.data2);
     else if (event.event == SDL_WINDOWEVENT_EXPOSED)
@@ -49,7 +52,7 @@ void Translate(const SDL_Event& event) {
     UI_ProcessEvent(event);
     const SDL_KeyboardEvent& key = event.key;
     if (event.type == SDL_QUIT)
-        Sys_PostClose();
+        Sys_PushEvent({EventType::Close});
     else if (event.type == SDL_WINDOWEVENT)
         TranslateWindowEvent(event.window);
     else if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
@@ -76,7 +79,7 @@ class DesktopBackend : public SysBackend {
     }
     void MessageBox(const char* text, const char* caption, BoxIcon icon) override {
         Uint32 flags = icon == BoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
-        if (SDL_ShowSimpleMessageBox(flags, caption, text, Sys_SdlWindow()) != 0)
+        if (SDL_ShowSimpleMessageBox(flags, caption, text, SDL_GL_GetCurrentWindow()) != 0)
             std::fprintf(stderr, "%s: %s\n", caption, text);
     }
 };

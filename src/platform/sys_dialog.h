@@ -20,6 +20,7 @@ struct Dialog {
 // it takes every key; Enter or a click on OK closes it, nothing else does.
 void Sys_OpenDialog(const Dialog* dialog);
 const Dialog* Sys_ShownDialog();  // null when none is open
+void Sys_CloseDialog();           // as its OK button does
 
 // Ends the program at once with this status (after a box that announced it),
 // through std::exit; its handlers can read the status from Sys_ExitCode.

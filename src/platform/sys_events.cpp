@@ -4,6 +4,8 @@
 
 #include "core/keys.h"
 #include "platform/sys_clock.h"
+#include "platform/sys_dialog.h"
+#include "platform/sys_events.h"
 #include "platform/sys_internal.h"
 
 void (*Sys_KeyObserver)(int key, bool down, bool repeat) = nullptr;
@@ -15,14 +17,6 @@ std::deque<Event> g_queue;
 
 void Sys_PushEvent(const Event& event) {
     g_queue.push_back(event);
-}
-
-void Sys_PostClose() {
-    g_queue.push_back({EventType::Close});
-}
-
-void Sys_ClearEvents() {
-    g_queue.clear();
 }
 
 // With Alt held, F4 closes the window and Enter switches full screen; no Alt
@@ -37,7 +31,7 @@ void Sys_DeliverKey(int key, bool down, bool repeat, bool alt) {
     else if (Sys_ShownDialog() || (alt && !down))
         return;
     else if (alt && key == kKeyF4)
-        Sys_PostClose();
+        Sys_PushEvent({EventType::Close});
     else if (alt && key == kKeyReturn)
         Sys_ToggleFullscreen();
     else if (!alt)

@@ -8,7 +8,7 @@ enum class EventType {
     KeyDown,  // code: the key; auto-repeat sends more of these
     KeyUp,    // code: the key
     Command,  // code: the menu command chosen
-    Close,    // the close button, Alt+F4, or Sys_PostClose
+    Close,    // the close button, Alt+F4, or the program itself
     Focus,    // code: 1 when the window got the keyboard, 0 when it lost it
     Resize,   // width, height: the new client area
     Paint,    // the picture on screen is stale: draw a frame
@@ -25,8 +25,12 @@ struct Event {
 bool Sys_PollEvent(Event* event);
 // Returns once an event waits or the clock has reached deadline.
 void Sys_WaitEvent(uint32_t deadline);
-// A Close behind the events already waiting: the program's own way to end.
-void Sys_PostClose();
+// Input as a back end delivers it; a menu command, or a Close (also the
+// program's own way to end), is pushed as an event. Keys outside 1..255 are
+// dropped; with Alt held a key is the window's, not the game's; an open
+// dialog takes every key.
+void Sys_DeliverKey(int key, bool down, bool repeat = false, bool alt = false);
+void Sys_PushEvent(const Event& event);
 
 // See every key delivered and every menu command or dialog OK clicked, for a
 // recorder; null when nobody listens.

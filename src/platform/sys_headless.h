@@ -1,13 +1,11 @@
 #pragma once
-// Driving the headless back end: its clock, input as the desktop would
-// deliver it, and what was shown.
+// Driving the headless back end: its clock, its idle time, its pointer over
+// the menu and dialog (other input goes in as on the desktop), what it showed.
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "platform/sys_events.h"
 
 void Headless_SetClock(uint32_t tick);
 void Headless_AdvanceClock(uint32_t ms);
@@ -17,14 +15,7 @@ void Headless_AdvanceClock(uint32_t ms);
 // Without one, the time waited for passes.
 void Headless_SetIdleHandler(std::function<void(uint32_t timeoutMs)> handler);
 
-// Input as a back end delivers it; the close button is Sys_PostClose, a menu
-// command Sys_PushEvent. Keys outside 1..255 are dropped; with Alt held a key
-// is the window's, not the game's; an open dialog takes every key.
-void Sys_DeliverKey(int key, bool down, bool repeat = false, bool alt = false);
-void Sys_DeliverResize(int width, int height);  // the whole window, menu bar included
-void Sys_PushEvent(const Event& event);
-void Sys_CloseDialog();                        // the open dialog's OK button
-void Headless_Mouse(int x, int y, bool down);  // the pointer over the menu and dialog
+void Headless_Mouse(int x, int y, bool down);
 
 struct ShownBox {
     std::string text;

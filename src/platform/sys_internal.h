@@ -5,11 +5,11 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <vector>
 
-#include "platform/sys_dialog.h"
-#include "platform/sys_events.h"
-#include "platform/sys_headless.h"
-#include "platform/sys_video.h"
+enum class BoxIcon;
+struct Dialog;
+struct MenuPopup;
 
 class SysBackend {
   public:
@@ -30,7 +30,6 @@ class SysBackend {
 SysBackend* Sys_Backend();  // null until a back end is started
 void Sys_SetBackend(SysBackend* backend);
 
-void Sys_ClearEvents();
 void Sys_ToggleFullscreen();
 
 // Fresh frames wanted (menus settle over a few): one Paint event each.
@@ -40,7 +39,6 @@ bool Sys_TakePaint();
 const std::vector<MenuPopup>& Sys_Menu();
 
 bool Sys_EnsureVideo();
-SDL_Window* Sys_SdlWindow();           // null while the window has none
 int Sys_KeyFromSDL(SDL_Keycode key);   // 0 for a key without a code
 int Sys_KeyFromPadButton(int button);  // 0 for a button without a key
 

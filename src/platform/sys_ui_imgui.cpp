@@ -8,7 +8,11 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/sys_dialog.h"
+#include "platform/sys_events.h"
+#include "platform/sys_headless.h"
 #include "platform/sys_internal.h"
+#include "platform/sys_video.h"
 
 namespace {
 
@@ -39,7 +43,7 @@ void Start() {
     ImGui::StyleColorsLight();
     ImGui::GetStyle().FramePadding.y = 3.5f;  // a 20-pixel menu bar strip
     ImGui::GetStyle().WindowRounding = 0.0f;
-    ImGui_ImplSDL2_InitForOpenGL(Sys_SdlWindow(), SDL_GL_GetCurrentContext());
+    ImGui_ImplSDL2_InitForOpenGL(SDL_GL_GetCurrentWindow(), SDL_GL_GetCurrentContext());
     ImGui_ImplOpenGL2_Init();
     g_ui.started = true;
 }

@@ -27,6 +27,7 @@ bool Sys_WindowDraws();
 void Sys_SetMenu(const std::vector<MenuPopup>& menu);
 // The client area: the window below the menu bar.
 void Sys_ClientSize(int* width, int* height);
+void Sys_DeliverResize(int width, int height);  // the whole window, as a back end tells it
 // Shows the frame in the back buffer with the menu bar and dialog over it.
 void Sys_SwapWindow();
 // Called with a finished frame still in the back buffer, for a tool to read.

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/sys_events.h"
 #include "platform/sys_internal.h"
+#include "platform/sys_video.h"
 
 void (*Sys_BeforeSwap)() = nullptr;
 
@@ -118,10 +120,6 @@ void Sys_ShowWindow() {
 
 bool Sys_WindowDraws() {
     return g_video.context != nullptr;
-}
-
-SDL_Window* Sys_SdlWindow() {
-    return g_video.window;
 }
 
 void Sys_SetMenu(const std::vector<MenuPopup>& menu) {

@@ -33,7 +33,7 @@ void ShowDataError(const char* text) {
         return;
     g_dataError = true;
     Sys_MessageBox(text, "Unrecoverable Logic Error", BoxIcon::Error);
-    Sys_PostClose();
+    Sys_PushEvent({EventType::Close});
 }
 
 // An empty level, and the templates to load on the first frame.

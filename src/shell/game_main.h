@@ -14,8 +14,7 @@ enum ExitStatusCode : int {
 };
 
 // Makes the renderer, opens the window with the menu bar, loads the sounds,
-// shows the window and runs the main loop until the game ends; returns the
-// exit status. The back end must have been started.
+// shows the window and runs the main loop; the back end must have started.
 int RunGame();
 
 // What the main loop calls after each pass's events while the game runs, and

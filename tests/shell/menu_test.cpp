@@ -8,6 +8,7 @@
 #include "game/game_frame.h"
 #include "game/game_state.h"
 #include "platform/sys_dialog.h"
+#include "platform/sys_events.h"
 #include "platform/sys_gl.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"

@@ -70,7 +70,7 @@ class ShellTest : public ::testing::Test {
 TEST_F(ShellTest, CloseEndsTheLoopAtOnceAndLeavesLaterEvents) {
     script->Add([] {
         Sys_DeliverKey('A', true);
-        Sys_PostClose();
+        Sys_PushEvent({EventType::Close});
         Sys_DeliverKey('B', true);
     });
     EXPECT_EQ(Run(), kExitNormal);
@@ -94,7 +94,7 @@ TEST_F(ShellTest, FileExitCloseButtonAndAltF4EndWithZero) {
     script->Add([] { Sys_PushEvent({EventType::Command, kCommandExit}); });
     EXPECT_EQ(Run(), kExitNormal);
     Restart();
-    script->Add([] { Sys_PostClose(); });
+    script->Add([] { Sys_PushEvent({EventType::Close}); });
     EXPECT_EQ(Run(), kExitNormal);
     Restart();
     script->Add([] { Sys_DeliverKey(kKeyF4, true, false, true); });

@@ -35,7 +35,7 @@ class HeadlessScript {
             Sys_CloseDialog();
         } else if (!closed_) {
             closed_ = true;
-            Sys_PostClose();
+            Sys_PushEvent({EventType::Close});
         } else {
             Headless_AdvanceClock(timeoutMs);
         }

@@ -1,6 +1,7 @@
 #include "input_cursor.h"
 
-#include "platform/sys_headless.h"
+#include "platform/sys_dialog.h"
+#include "platform/sys_events.h"
 
 namespace {
 

@@ -46,7 +46,7 @@ void Stop(int status) {
         return;
     g_run->stopped = true;
     g_run->stopStatus = status;
-    Sys_PostClose();
+    Sys_PushEvent({EventType::Close});
 }
 
 void OnPhase(int phase) {

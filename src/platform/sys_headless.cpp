@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "platform/sys_dialog.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_internal.h"
 #include "platform/sys_main.h"
