@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, then builds and runs every test twice:
-# once in a normal build (build/) and once, unoptimised, with AddressSanitizer and
-# UndefinedBehaviorSanitizer (build/asan/).
+# Installs what is missing, checks the formatting, then builds and runs every test twice,
+# two at a time: once in a normal build (build/) and once, unoptimised, with
+# AddressSanitizer and UndefinedBehaviorSanitizer (build/asan/). Last, checks that no two
+# modules use each other.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/check-format.sh
 scripts/build.sh build -DKORVATH_BENCHMARKS=ON -DKORVATH_SANITIZE=OFF
-(cd build && ctest --output-on-failure --timeout 600)
+(cd build && ctest -j2 --output-on-failure --timeout 600)
 scripts/build.sh build/asan -DKORVATH_SANITIZE=ON -DKORVATH_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
 (cd build/asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  ctest --output-on-failure --timeout 900)
+  ctest -j2 --output-on-failure --timeout 900)
+scripts/check-cycles.py
