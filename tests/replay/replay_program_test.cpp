@@ -8,9 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -43,19 +46,16 @@ long NumberAfter(const std::string& line, const std::string& key) {
 
 class ReplayProgram : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        char pattern[] = "/tmp/korvath_replay_XXXXXX";
-        dir_ = mkdtemp(pattern) ? pattern : "/tmp";
-    }
+    static void SetUpTestSuite() { dir_ = std::make_unique<TempDir>("korvath_replay"); }
     // KORVATH_KEEP_TRACES names a folder that keeps the traces the replays wrote.
     static void TearDownTestSuite() {
         if (const char* keep = std::getenv("KORVATH_KEEP_TRACES"))
-            std::system(("mkdir -p '" + std::string(keep) + "/replay' && cp '" + dir_ +
+            std::system(("mkdir -p '" + std::string(keep) + "/replay' && cp '" + dir_->Path() +
                          "'/*.jsonl '" + keep + "/replay/'")
                             .c_str());
-        std::system(("rm -rf '" + dir_ + "'").c_str());
+        dir_.reset();
     }
-    static std::string Path(const std::string& name) { return dir_ + "/" + name; }
+    static std::string Path(const std::string& name) { return dir_->File(name); }
 
     // Runs the program in root with these arguments; returns its exit status.
     // A run that draws loads the GL driver, whose own allocations outlive it:
@@ -70,10 +70,10 @@ class ReplayProgram : public ::testing::Test {
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    static std::string dir_;
+    static std::unique_ptr<TempDir> dir_;
 };
 
-std::string ReplayProgram::dir_;
+std::unique_ptr<TempDir> ReplayProgram::dir_;
 
 // Virtual time at which the given level's phase is first entered, from a trace.
 long PhaseTime(const std::string& trace, int level, const std::string& phase) {
