@@ -7,9 +7,6 @@ LinkedList<Pawn*> DrawList;
 
 namespace {
 
-constexpr int32_t kWideViewId = 30;  // kept within a wider strip around the camera
-constexpr int32_t kFixedPawn = 1;
-
 // The view box is not centred vertically: 200 below the centre, 160 above.
 constexpr float kHalfWidth = 220.0f;
 constexpr float kWideHalfWidth = 280.0f;
@@ -25,7 +22,7 @@ bool InView(const Pawn& pawn, float cx, float cy) {
     float y = pawn.Placement.yoffset;
     if (Within(x, cx - kHalfWidth, cx + kHalfWidth) && Within(y, cy - kBelow, cy + kAbove))
         return true;
-    return pawn.Template->ID == kWideViewId && Within(x, cx - kWideHalfWidth, cx + kWideHalfWidth);
+    return pawn.Template->ID == kIdWideView && Within(x, cx - kWideHalfWidth, cx + kWideHalfWidth);
 }
 
 // Animated or translucent pawns are drawn after the opaque still ones. A

@@ -3,8 +3,13 @@
 
 #include <cstdint>
 
-// 0 until GameInit has run; 1 templates to load on the next frame; 2 running
-// the levels.
+// Values of GameState.
+enum GameStateValue : int32_t {
+    kGameNotStarted = 0,     // until GameInit has run
+    kGameLoadTemplates = 1,  // the templates load on the next frame
+    kGameRunning = 2,        // the levels are played
+};
+
 extern int32_t GameState;
 // Within GameState 2: the step of the current level (set to 0 by GameInit).
 extern int32_t LevelPhase;

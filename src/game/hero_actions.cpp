@@ -10,6 +10,7 @@
 #include "game/world_camera.h"
 #include "sound/sound_slots.h"
 #include "world/level.h"
+#include "world/template_roles.h"
 
 namespace {
 
@@ -19,21 +20,6 @@ constexpr int kKeyLeft = 0x25;
 constexpr int kKeyUp = 0x26;
 constexpr int kKeyRight = 0x27;
 constexpr int kKeyDown = 0x28;
-
-constexpr int kBombPickupFlag = 2;
-constexpr int kDestructibleId = 3;
-constexpr int kSwitchUpId = 15;
-constexpr int kSwitchDownId = 16;
-constexpr int kCheckpointId = 29;
-constexpr int kDeadlyId = 34;
-
-constexpr int kBlastedSlot = 4;
-constexpr int kGateSlotForSwitchDown = 5;
-constexpr int kSwitchUpSlot = 15;
-constexpr int kSwitchDownSlot = 16;
-constexpr int kExplosionSlot = 21;
-constexpr int kCheckpointTakenSlot = 36;
-constexpr int kGateSlotForSwitchUp = 39;
 
 bool Held(int key) {
     return KeyDown[key] != 0;
@@ -51,7 +37,7 @@ void TakeBomb(Pawn* pickup) {
 
 void TakeCheckpoint(Pawn* checkpoint) {
     PlaySlotOnce(kSoundCheckpoint);
-    SetPawnTemplate(checkpoint, kCheckpointTakenSlot);
+    SetPawnTemplate(checkpoint, kSlotCheckpointTaken);
     SavedPawns = LevelPawns;
     RefreshLevelPointers();
 }
@@ -63,11 +49,11 @@ void TouchCheck() {
         if (!SameCell(*pawn, *PlayerPawn))
             continue;
         const PawnTemplate& t = *pawn->Template;
-        if (t.SpecialFlag == kBombPickupFlag)
+        if (t.SpecialFlag == kFlagBombPickup)
             return TakeBomb(pawn);
-        if (t.ID == kDeadlyId)
+        if (t.ID == kIdDeadly)
             return HeroDies();
-        if (t.ID == kCheckpointId)
+        if (t.ID == kIdCheckpoint)
             return TakeCheckpoint(pawn);
     }
 }
@@ -77,7 +63,7 @@ void WakeNearbyPawns() {
     const float x = PlayerPawn->Placement.xoffset;
     for (auto* node = MovingPawns.head; node; node = node->next) {
         const float px = node->data->Placement.xoffset;
-        if (x - 40.0f <= px && px <= x + 40.0f)
+        if (x - 2 * kCellSize <= px && px <= x + 2 * kCellSize)
             node->data->Settled = 0;
     }
 }
@@ -94,7 +80,7 @@ void ResetToCheckpoint() {
 bool InBlast(const Pawn& pawn, float x, float y) {
     const float px = pawn.Placement.xoffset;
     const float py = pawn.Placement.yoffset;
-    return x - 20.0f <= px && px <= x + 20.0f && y - 20.0f <= py && py <= y + 20.0f;
+    return x - kCellSize <= px && px <= x + kCellSize && y - kCellSize <= py && py <= y + kCellSize;
 }
 
 void SetOffBomb() {
@@ -103,11 +89,11 @@ void SetOffBomb() {
     BombCount -= 1;
     const float x = PlayerPawn->Placement.xoffset;
     const float y = PlayerPawn->Placement.yoffset;
-    LevelPawns.PushBack(Pawn(&PawnTemplates[kExplosionSlot], x, y + 10.0f));
+    LevelPawns.PushBack(Pawn(&PawnTemplates[kSlotExplosion], x, y + 10.0f));
     for (auto* node = Id3Pawns.head; node; node = node->next) {
         if (!InBlast(*node->data, x, y))
             continue;
-        SetPawnTemplate(node->data, kBlastedSlot);
+        SetPawnTemplate(node->data, kSlotBlasted);
         node->data->Frame = 0;
     }
     InputCooldown = 10;
@@ -154,10 +140,10 @@ void UseCell() {
         const PawnTemplate& t = *cell->Template;
         if (t.Ladder)
             return ClimbUp();
-        if (t.ID == kSwitchUpId)
-            return ThrowSwitch(cell, kSwitchDownSlot, kGateSlotForSwitchUp, true);
-        if (t.ID == kSwitchDownId)
-            return ThrowSwitch(cell, kSwitchUpSlot, kGateSlotForSwitchDown, false);
+        if (t.ID == kIdSwitchUp)
+            return ThrowSwitch(cell, kSlotSwitchDown, kSlotGateOpen, true);
+        if (t.ID == kIdSwitchDown)
+            return ThrowSwitch(cell, kSlotSwitchUp, kSlotGateClosed, false);
     }
 }
 
@@ -238,13 +224,13 @@ void HeroFallCheck() {
         Pawn* pawn = node->data;
         if (!SameCell(*pawn, *PlayerPawn))
             continue;
-        if (pawn->Template->SpecialFlag == kBombPickupFlag) {
+        if (pawn->Template->SpecialFlag == kFlagBombPickup) {
             DetachPawnDuringStep(pawn);
             BombCount += 1;
             PlaySlotOnce(kSoundBombCollect);
             return;
         }
-        if (pawn->Template->ID == kDeadlyId)
+        if (pawn->Template->ID == kIdDeadly)
             return HeroDies();
     }
 }

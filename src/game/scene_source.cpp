@@ -8,7 +8,7 @@
 namespace {
 
 bool LevelBeingPlayed() {
-    return GameState == 2 && LevelPhase == kPhasePlaying;
+    return GameState == kGameRunning && LevelPhase == kPhasePlaying;
 }
 
 }  // namespace

@@ -8,11 +8,21 @@
 #include "world/pawn_template.h"
 #include "world/transform.h"
 
+// One grid cell, in world units: every ordered move is one cell long, and
+// pawns that take part in the rules stand on whole cells.
+constexpr float kCellSize = 20.0f;
+
+// Values of Pawn::Type.
+enum PawnType : int32_t {
+    kWorldPawn = 0,  // drawn through the world camera and culled around it
+    kFixedPawn = 1,  // drawn through the fixed camera, never culled
+};
+
 struct Pawn {
     PawnTemplate* Template;
     int32_t Frame = 0;
-    int32_t Type = 0;     // 0 world pawn, 1 fixed pawn, other values never drawn
-    int32_t Settled = 1;  // 0 asks the physics to test its support
+    int32_t Type = kWorldPawn;  // other values than PawnType are never drawn
+    int32_t Settled = 1;        // 0 asks the physics to test its support
     bool Visible = true;
     bool Falling = false;
     bool HolderPopped = false;

@@ -96,8 +96,8 @@ std::map<std::pair<int, int>, std::vector<int>> CellsOf(const LevelText& level,
         if (pawn.Type != 0)
             continue;  // the loading picture is fixed to the screen
         const int slot = static_cast<int>(pawn.Template - PawnTemplates);
-        const float column = (pawn.Placement.xoffset - left) / kCell;
-        const float row = (top - pawn.Placement.yoffset) / kCell;
+        const float column = (pawn.Placement.xoffset - left) / kCellSize;
+        const float row = (top - pawn.Placement.yoffset) / kCellSize;
         const bool inside = column == std::floor(column) && row == std::floor(row) && column >= 0 &&
                             row >= 0 && column < columns && row < rows;
         if (inside)
