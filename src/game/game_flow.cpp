@@ -83,9 +83,9 @@ void WaitOutPhaseTimer() {
 void StartStageMusic() {
     char path[128];
     std::snprintf(path, sizeof path, "./gamedata\\sound\\stage%d.wav", CurrentLevel);
-    StopSound(&SoundEffects[MusicSlot]);
-    LoadWave(&SoundEffects[MusicSlot], path);
-    PlayLooping(&SoundEffects[MusicSlot]);
+    StopSlot(kSoundMusic);
+    LoadSlot(kSoundMusic, path);
+    PlaySlotLooping(kSoundMusic);
 }
 
 void LoadLevel() {

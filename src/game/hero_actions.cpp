@@ -103,9 +103,9 @@ void SetOffBomb() {
 }
 
 void EnterExit() {
-    StopSound(&SoundEffects[MusicSlot]);
-    LoadWave(&SoundEffects[MusicSlot], "./gamedata\\sound\\finish.wav");
-    PlaySlotOnce(MusicSlot);
+    StopSlot(kSoundMusic);
+    LoadSlot(kSoundMusic, "./gamedata\\sound\\finish.wav");
+    PlaySlotOnce(kSoundMusic);
     PlayerPawn->Motion.zoffset = -kCellSize;
     PlayerPawn->Motion.yangle = 180.0f;
     LevelFinished = true;

@@ -7,6 +7,7 @@
 #include "game/game_sounds.h"
 #include "game/hero_actions.h"
 #include "game/template_swap.h"
+#include "sound/sound_slots.h"
 #include "world/angle.h"
 #include "world/level.h"
 #include "world/template_roles.h"

@@ -27,7 +27,7 @@ TEST_F(FlowTest, LoadingPictureStaysUpBeyondThePhasePeriodWhenTheLevelLoadsAtOnc
     ASSERT_GE(played.size(), 2u);
     const PlayedSound& load = played[played.size() - 2];
     EXPECT_EQ(load.op, SoundOp::Load);
-    EXPECT_EQ(load.slot, MusicSlot);
+    EXPECT_EQ(load.slot, kSoundMusic);
     EXPECT_EQ(load.file, "./gamedata\\sound\\stage1.wav");
     EXPECT_EQ(played.back().op, SoundOp::PlayLooping);
 }
