@@ -4,6 +4,7 @@
 #include "world/template_roles.h"
 
 LinkedList<Pawn*> DrawList;
+Camera WorldCamera;
 
 namespace {
 
@@ -55,4 +56,18 @@ void BuildDrawList(float cameraX, float cameraY) {
     for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next)
         if (node->data.Template->ID == kIdExplosion)
             DrawList.PushBack(&node->data);
+}
+
+void RebuildDrawList() {
+    BuildDrawList(WorldCamera.GetX(), WorldCamera.GetY());
+}
+
+void CenterCameraOn(const Pawn& pawn) {
+    WorldCamera.SetX(-pawn.Placement.xoffset, true);
+    WorldCamera.SetY(-pawn.Placement.yoffset, true);
+}
+
+void ResetDrawList() {
+    DrawList.Clear();
+    WorldCamera = Camera();
 }

@@ -19,3 +19,6 @@ extern uint32_t FrameStartTick;
 // 1 while the key with that virtual-key code is held, else 0. Written by the
 // main window's procedure, read by the gameplay tick.
 extern uint8_t KeyDown[256];
+
+// Every value above as it is when the program starts.
+void ResetGameState();

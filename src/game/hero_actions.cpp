@@ -6,8 +6,7 @@
 #include "game/game_state.h"
 #include "game/level_changes.h"
 #include "game/pawn_motion.h"
-#include "game/template_swap.h"
-#include "game/world_camera.h"
+#include "game/touch_rules.h"
 #include "sound/sound_slots.h"
 #include "world/level.h"
 #include "world/template_roles.h"
@@ -23,39 +22,6 @@ constexpr int kKeyDown = 0x28;
 
 bool Held(int key) {
     return KeyDown[key] != 0;
-}
-
-bool SameCell(const Pawn& a, const Pawn& b) {
-    return a.Placement.xoffset == b.Placement.xoffset && a.Placement.yoffset == b.Placement.yoffset;
-}
-
-void TakeBomb(Pawn* pickup) {
-    RemoveLevelPawn(pickup);
-    BombCount += 1;
-    PlaySlotOnce(kSoundBombCollect);
-}
-
-void TakeCheckpoint(Pawn* checkpoint) {
-    PlaySlotOnce(kSoundCheckpoint);
-    SetPawnTemplate(checkpoint, kSlotCheckpointTaken);
-    SavedPawns = LevelPawns;
-    RefreshLevelPointers();
-}
-
-// What the hero touches in his cell, first match in PickupPawns order.
-void TouchCheck() {
-    for (auto* node = PickupPawns.head; node; node = node->next) {
-        Pawn* pawn = node->data;
-        if (!SameCell(*pawn, *PlayerPawn))
-            continue;
-        const PawnTemplate& t = *pawn->Template;
-        if (t.SpecialFlag == kFlagBombPickup)
-            return TakeBomb(pawn);
-        if (t.ID == kIdDeadly)
-            return HeroDies();
-        if (t.ID == kIdCheckpoint)
-            return TakeCheckpoint(pawn);
-    }
 }
 
 // Pawns near the hero check their support on this tick.
@@ -208,32 +174,6 @@ bool HeroStep() {
 }
 
 }  // namespace
-
-void HeroDies() {
-    if (HeroDead)
-        return;
-    PlaySlotOnce(kSoundDead);
-    HeroDead = true;
-    PhaseTimer.Reset(FrameStartTick);
-    BombCount = 0;
-    InputCooldown = 10;
-}
-
-void HeroFallCheck() {
-    for (auto* node = PickupPawns.head; node; node = node->next) {
-        Pawn* pawn = node->data;
-        if (!SameCell(*pawn, *PlayerPawn))
-            continue;
-        if (pawn->Template->SpecialFlag == kFlagBombPickup) {
-            DetachPawnDuringStep(pawn);
-            BombCount += 1;
-            PlaySlotOnce(kSoundBombCollect);
-            return;
-        }
-        if (pawn->Template->ID == kIdDeadly)
-            return HeroDies();
-    }
-}
 
 bool GameplayTick() {
     if (!PlayerPawn)

@@ -5,8 +5,7 @@
 
 #include "game/flow_state.h"
 #include "game/game_sounds.h"
-#include "game/hero_actions.h"
-#include "game/template_swap.h"
+#include "game/touch_rules.h"
 #include "sound/sound_slots.h"
 #include "world/angle.h"
 #include "world/level.h"

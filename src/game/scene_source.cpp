@@ -3,7 +3,6 @@
 #include "game/draw_list.h"
 #include "game/flow_state.h"
 #include "game/game_state.h"
-#include "game/world_camera.h"
 
 namespace {
 

@@ -55,3 +55,6 @@ constexpr int kLastListNumber = 90;
 
 // Fills the model table and PawnTemplates from "pawntemp.xml".
 void LoadPawnTemplates();
+
+// Every slot of PawnTemplates empty again, as before the first load.
+void ResetPawnTemplates();

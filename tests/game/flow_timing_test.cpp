@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "flow_fixture.h"
-#include "game/frame_timer.h"
 #include "game/game_frame.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_headless.h"
@@ -158,11 +157,11 @@ TEST_F(FlowTest, NextDueIsNeverLaterThanTheNextFiring) {
     Add(1, kDeadly, 40, 0);
     Add(1, kLooping, 100, 0);
     WriteLevels();
-    GameState = 2;
+    GameState = kGameRunning;
     LevelPhase = kPhaseStartLevel;
     uint32_t latestDue = Now();
     bool dueNow = false;
-    KeyDown[kRight] = 1;  // walks into the deadly cell: a death and a restore
+    KeyDown[kKeyRight] = 1;  // walks into the deadly cell: a death and a restore
     for (int pass = 0; pass < 6000; ++pass) {
         const uint32_t phase = PhaseTimer.last, tick = GameTickTimer.last;
         const uint32_t animation = AnimationTimer.last;
@@ -174,7 +173,7 @@ TEST_F(FlowTest, NextDueIsNeverLaterThanTheNextFiring) {
             ASSERT_LE(static_cast<int32_t>(latestDue - Now()), 0) << "pass " << pass;
         }
         if (HeroDead)
-            KeyDown[kRight] = 0;
+            KeyDown[kKeyRight] = 0;
         const uint32_t due = GameFrameNextDue();
         dueNow = static_cast<int32_t>(due - Now()) <= 0;
         if (!dueNow)

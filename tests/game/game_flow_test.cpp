@@ -20,8 +20,8 @@ TEST_F(FlowTest, LoadingPictureStaysUpBeyondThePhasePeriodWhenTheLevelLoadsAtOnc
     EXPECT_GT(Now() - shown, 2001u);
     EXPECT_LE(Now() - shown, 2002u);
     const Pawn& picture = LevelPawns.head->data;
-    EXPECT_EQ(picture.Template, &PawnTemplates[kLoadingPicture]);
-    EXPECT_EQ(picture.Type, 1);
+    EXPECT_EQ(picture.Template, &PawnTemplates[kSlotLoadingPicture]);
+    EXPECT_EQ(picture.Type, kFixedPawn);
     EXPECT_EQ(picture.Motion.opacity, 0.0f);
     EXPECT_EQ(SavedPawns.LastIndex(), LevelPawns.LastIndex());
     ASSERT_GE(played.size(), 2u);
@@ -37,19 +37,19 @@ TEST_F(FlowTest, DeadHeroStandingOnTheDeadlyCellIsRestoredOnlyAfterThePhasePerio
     Add(1, kDeadly, 20, 0);
     WriteLevels();
     StartLevelAndPlay(1);
-    KeyDown[kRight] = 1;
+    KeyDown[kKeyRight] = 1;
     ASSERT_TRUE(SpinUntil([] { return HeroDead; }));
-    KeyDown[kRight] = 0;
+    KeyDown[kKeyRight] = 0;
     const uint32_t died = Now();
     // He stays on the deadly cell: the death is not repeated, so the phase
     // timer is not pushed back and the restore comes on time.
     Spin(2001);
     EXPECT_TRUE(HeroDead);
-    EXPECT_EQ(Hero()->Placement.xoffset, 20.0f);
+    EXPECT_EQ(PlayerPawn->Placement.xoffset, 20.0f);
     Spin(1);
     EXPECT_EQ(Now() - died, 2002u);
     EXPECT_FALSE(HeroDead);
-    EXPECT_EQ(Hero()->Placement.xoffset, 0.0f);
+    EXPECT_EQ(PlayerPawn->Placement.xoffset, 0.0f);
     EXPECT_EQ(CountPlayed(kSoundDead), 1);
 }
 
@@ -60,22 +60,22 @@ TEST_F(FlowTest, DeathThenExitRestoresFirstAndStartsTheNextLevelOnTheFollowingFi
     AddFloorAndHero(2);
     WriteLevels();
     StartLevelAndPlay(1);
-    KeyDown[kRight] = 1;
+    KeyDown[kKeyRight] = 1;
     ASSERT_TRUE(SpinUntil([] { return HeroDead; }));
     // Keys count again once the death's cooldown has run out.
-    ASSERT_TRUE(
-        SpinUntil([this] { return Hero()->Placement.xoffset == 40.0f && MoveFinished(*Hero()); }));
-    KeyDown[kRight] = 0;
-    KeyDown[kUp] = 1;
+    ASSERT_TRUE(SpinUntil(
+        [this] { return PlayerPawn->Placement.xoffset == 40.0f && MoveFinished(*PlayerPawn); }));
+    KeyDown[kKeyRight] = 0;
+    KeyDown[kKeyUp] = 1;
     ASSERT_TRUE(SpinUntil([] { return LevelFinished; }));
-    KeyDown[kUp] = 0;
+    KeyDown[kKeyUp] = 0;
     const uint32_t entered = Now();
     ASSERT_LT(entered - PhaseTimer.last, 1u);
 
     ASSERT_TRUE(SpinUntil([] { return !HeroDead; }));
     EXPECT_EQ(Now() - entered, 2002u);
     EXPECT_TRUE(LevelFinished);
-    EXPECT_EQ(Hero()->Placement.xoffset, 0.0f);
+    EXPECT_EQ(PlayerPawn->Placement.xoffset, 0.0f);
     EXPECT_EQ(CurrentLevel, 1);
 
     ASSERT_TRUE(SpinUntil([] { return LevelPhase != kPhasePlaying; }));
@@ -90,7 +90,7 @@ TEST_F(FlowTest, DeathThenExitRestoresFirstAndStartsTheNextLevelOnTheFollowingFi
     EXPECT_EQ(assets.pictures[1], "./gamedata\\loading2.jpg");
     Pass();
     EXPECT_EQ(LevelPhase, kPhasePlaying);
-    EXPECT_EQ(Hero()->Placement.xoffset, 0.0f);
+    EXPECT_EQ(PlayerPawn->Placement.xoffset, 0.0f);
 }
 
 TEST_F(FlowTest, ExitOfTheLastLevelShowsTheEndPictureAndNothingMoreHappens) {
@@ -98,7 +98,7 @@ TEST_F(FlowTest, ExitOfTheLastLevelShowsTheEndPictureAndNothingMoreHappens) {
     Add(2, kExit, 0, 0);
     WriteLevels();
     StartLevelAndPlay(2);
-    KeyDown[kUp] = 1;
+    KeyDown[kKeyUp] = 1;
     ASSERT_TRUE(SpinUntil([] { return LevelPhase == kPhaseLoadingScreen; }));
     Pass();
     EXPECT_EQ(LevelPhase, kPhaseEnded);
@@ -106,7 +106,7 @@ TEST_F(FlowTest, ExitOfTheLastLevelShowsTheEndPictureAndNothingMoreHappens) {
     EXPECT_EQ(assets.pictures[1], "./gamedata\\demo_end.jpg");
     EXPECT_EQ(PlayerPawn, nullptr);
     const size_t sounds = played.size();
-    KeyDown[kX] = KeyDown[kRight] = 1;
+    KeyDown[kKeyX] = KeyDown[kKeyRight] = 1;
     Spin(3000);
     EXPECT_EQ(LevelPhase, kPhaseEnded);
     EXPECT_EQ(played.size(), sounds);
@@ -150,7 +150,7 @@ TEST_F(AnimationFlowTest, OneShotOfThreeFramesLeavesOnTheThirdStepAndOneFrameSta
 TEST_F(FlowTest, LevelWithoutHeroIsReportedAndNothingUsesTheHero) {
     Add(1, kWall, 0, -20);
     WriteLevels();
-    GameState = 2;
+    GameState = kGameRunning;
     LevelPhase = kPhaseStartLevel;
     for (int i = 0; i < 3; ++i)
         Pass();

@@ -1,14 +1,14 @@
+#include "game/game_frame.h"
+
 #include <cstdio>
 
 #include "game/draw_list.h"
 #include "game/flow_state.h"
 #include "game/frame_output.h"
-#include "game/game_frame.h"
 #include "game/game_sounds.h"
 #include "game/game_state.h"
 #include "game/hero_actions.h"
 #include "game/level_changes.h"
-#include "game/world_camera.h"
 #include "platform/sys_clock.h"
 #include "sound/sound_slots.h"
 #include "world/level.h"
