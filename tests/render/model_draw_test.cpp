@@ -8,7 +8,7 @@
 #include "ms3d_writer.h"
 #include "render/jpeg_image.h"
 #include "render/texture.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 #include "test_models.h"
 
 namespace {
@@ -62,18 +62,12 @@ TEST_F(ModelDrawTest, TextureOverridesAndRestoredState) {
     EXPECT_EQ(colour[0] + colour[1] + colour[2] + colour[3], 4.0f);
 }
 
-TEST(ModelRetryPath, FromTheLastBackslash) {
-    EXPECT_EQ(ModelRetryPath("./gamedata\\models\\crate.ms3d"), ".\\crate.ms3d");
-    EXPECT_EQ(ModelRetryPath("crate.ms3d"), ".crate.ms3d");
-    EXPECT_EQ(ModelRetryPath("\\crate.ms3d"), ".\\crate.ms3d");
-}
-
 // The retry finds the file in the working directory; slots outside the
 // table load nothing.
 TEST(ModelTable, LoadModelRetriesInTheWorkingDirectory) {
     auto renderer = std::make_unique<SceneRenderer>();
     TempDir dir;
-    std::string direct = dir.Write("tri.ms3d", MakeMs3d(Ms3dRecipe()));
+    std::string direct = WriteBytes(dir.File("tri.ms3d"), MakeMs3d(Ms3dRecipe()));
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
     ASSERT_EQ(chdir(dir.Path().c_str()), 0);
