@@ -55,7 +55,11 @@ extern int32_t CurrentLevel;
 extern bool TimerResetRequested;
 extern bool HeroDead;
 extern bool LevelFinished;
-extern int32_t InputCooldown;
+extern int32_t InputCooldown;  // game ticks during which the hero's keys are not read
+// The cooldown after a bomb, a death, a reset, a restore and a barrel kick;
+// and the shorter one after a switch.
+constexpr int32_t kCooldownTicks = 10;
+constexpr int32_t kSwitchCooldownTicks = 8;
 extern int32_t BombCount;
 extern int32_t ExplosionSoundIndex;  // 1, 2, 3: which explosion voice sounds next
 // The last gameplay tick began with the hero standing in the cell he is in

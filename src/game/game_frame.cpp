@@ -105,7 +105,7 @@ void OnPhaseTimer() {
     if (HeroDead) {
         RestoreSavedLevel();
         HeroDead = false;
-        InputCooldown = 10;
+        InputCooldown = kCooldownTicks;
         if (PlayerPawn)
             CenterCameraOn(*PlayerPawn);
     } else if (LevelFinished) {

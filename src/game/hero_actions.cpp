@@ -37,7 +37,7 @@ void WakeNearbyPawns() {
 void ResetToCheckpoint() {
     PlaySlotOnce(kSoundDead);
     HeroDead = false;
-    InputCooldown = 10;
+    InputCooldown = kCooldownTicks;
     RestoreSavedLevel();
     CenterCameraOn(*PlayerPawn);
     BombCount = 0;
@@ -62,7 +62,7 @@ void SetOffBomb() {
         SetPawnTemplate(node->data, kSlotBlasted);
         node->data->Frame = 0;
     }
-    InputCooldown = 10;
+    InputCooldown = kCooldownTicks;
     // Nothing is drawn on the tick of the blast; the draw list still points at
     // live pawns, since only a pawn was added.
     BuildLevelIndex();
@@ -81,7 +81,7 @@ void EnterExit() {
 // Every gate of the row beneath the switch, across the level, changes kind.
 void ThrowSwitch(Pawn* lever, int newLeverSlot, int gateSlot, bool wakeMovers) {
     PlaySlotOnce(kSoundSwitch);
-    InputCooldown = 8;
+    InputCooldown = kSwitchCooldownTicks;
     SetPawnTemplate(lever, newLeverSlot);
     const float row = lever->Placement.yoffset - kCellSize;
     for (auto* node = GatePawns.head; node; node = node->next)

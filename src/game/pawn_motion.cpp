@@ -121,7 +121,7 @@ bool PushedAside(Pawn* pushed, int direction, float d) {
     } else {
         SetPawnTemplate(pushed, direction == kDirectionLeft ? kSlotRollingLeft : kSlotRollingRight);
         PlaySlotOnce(kSoundBarrelRoll);
-        InputCooldown = 10;
+        InputCooldown = kCooldownTicks;
     }
     pushed->Settled = 0;
     return true;

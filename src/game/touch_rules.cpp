@@ -63,5 +63,5 @@ void HeroDies() {
     HeroDead = true;
     PhaseTimer.Reset(FrameStartTick);
     BombCount = 0;
-    InputCooldown = 10;
+    InputCooldown = kCooldownTicks;
 }

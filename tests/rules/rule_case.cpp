@@ -93,7 +93,7 @@ std::map<std::pair<int, int>, std::vector<int>> CellsOf(const LevelText& level,
     const int columns = rows ? static_cast<int>(level.map.rows[0].size()) : 0;
     for (auto* node = LevelPawns.head; node; node = node->next) {
         const Pawn& pawn = node->data;
-        if (pawn.Type != 0)
+        if (pawn.Type != kWorldPawn)
             continue;  // the loading picture is fixed to the screen
         const int slot = static_cast<int>(pawn.Template - PawnTemplates);
         const float column = (pawn.Placement.xoffset - left) / kCellSize;
