@@ -80,12 +80,7 @@ void FlowTest::TearDown() {
 }
 
 void FlowTest::Add(int level, int slot, float x, float y) {
-    std::string& pawns = levels_[level];
-    int number = 1;
-    for (size_t at = pawns.find("label=\"Pawn"); at != std::string::npos;
-         at = pawns.find("label=\"Pawn", at + 1))
-        ++number;
-    pawns += PawnSection(number, slot, x, y);
+    levels_[level].push_back(PawnSection(static_cast<int>(levels_[level].size()) + 1, slot, x, y));
 }
 
 void FlowTest::AddFloorAndHero(int level) {
@@ -96,8 +91,12 @@ void FlowTest::AddFloorAndHero(int level) {
 
 void FlowTest::WriteLevels() {
     std::string levels;
-    for (size_t level = 1; level < levels_.size(); ++level)
-        levels += Section("Level" + std::to_string(level), levels_[level]);
+    for (size_t level = 1; level < levels_.size(); ++level) {
+        std::string pawns;
+        for (const std::string& pawn : levels_[level])
+            pawns += pawn;
+        levels += Section("Level" + std::to_string(level), pawns);
+    }
     data_.Write("levels.xml", Root(levels));
 }
 

@@ -90,7 +90,7 @@ class FlowTest : public ::testing::Test {
 
   private:
     DataFolder data_;
-    std::vector<std::string> levels_ = std::vector<std::string>(3);
+    std::vector<std::vector<std::string>> levels_ = std::vector<std::vector<std::string>>(3);
 };
 
 }  // namespace game_test

@@ -15,27 +15,10 @@ namespace {
 
 using ModelDrawTest = SceneGLTest;
 
-float DiffuseAlpha() {
-    float diffuse[4];
-    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
-    return diffuse[3];
-}
-
 GLint BoundTexture() {
     GLint name = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
     return name;
-}
-
-TEST_F(ModelDrawTest, OpacityAboveFullIsOpaqueAndBelowBlends) {
-    SKIP_WITHOUT_GL();
-    Model box = MakeBox(5.0f, false);
-    box.Draw(1, 1, 1, 150.0f, LinkedList<int>(), ModelColour());
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_EQ(DiffuseAlpha(), 1.0f);
-    box.Draw(1, 1, 1, 99.0f, LinkedList<int>(), ModelColour());
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_FLOAT_EQ(DiffuseAlpha(), 0.99f);
 }
 
 // An override of -1 keeps the material's texture; texturing is restored and

@@ -46,19 +46,8 @@ TEST_F(XmlContextTest, SectionPathsNameSections) {
         EXPECT_EQ(Read(*store, path, "Name"), std::nullopt) << path;
 }
 
-// Large and indexed sections are compared with the XPath engine in xpath_agreement_test.cpp.
-TEST_F(XmlContextTest, FirstMatchInDocumentOrderOverRepeatedLabels) {
-    auto store = Open(Root("<Section label=\"L\">" + Key("a", "1") + Key("a", "2") +
-                           "<Section label=\"P\">" + Key("x", "first P") +
-                           "</Section></Section><Section label=\"L\">" + Key("a", "3") +
-                           Key("b", "second L") + "<Section label=\"P\">" + Key("x", "second P") +
-                           Key("y", "only in second P") + "</Section></Section>"));
-    EXPECT_EQ(Read(*store, "L", "a"), "1");
-    EXPECT_EQ(Read(*store, "L", "b"), "second L");
-    EXPECT_EQ(Read(*store, "L\\P", "x"), "first P");
-    EXPECT_EQ(Read(*store, "L\\P", "y"), "only in second P");
-}
-
+// First matches over repeated labels, large and indexed sections: see
+// xpath_agreement_test.cpp.
 TEST_F(XmlContextTest, EmptyWrongOrBrokenDocumentsFindNothing) {
     const std::string good = Root(Key("a", "1"));
     std::string cases[] = {"",
