@@ -122,6 +122,8 @@ class AnimationFlowTest : public FlowTest {
         const uint32_t last = AnimationTimer.last;
         ASSERT_TRUE(SpinUntil([last] { return AnimationTimer.last != last; }, 100));
     }
+    // The frame the slot's pawn shows; -1 once it has left the level.
+    int FrameOf(int slot) const { return Find(slot) ? Find(slot)->Frame : -1; }
 };
 
 TEST_F(AnimationFlowTest, OneShotOfThreeFramesLeavesOnTheThirdStepAndOneFrameStays) {
@@ -132,19 +134,18 @@ TEST_F(AnimationFlowTest, OneShotOfThreeFramesLeavesOnTheThirdStepAndOneFrameSta
     WriteLevels();
     StartLevelAndPlay(1);
     NextAnimationStep();
-    EXPECT_EQ(Find(kOneShotThree)->Frame, 1);
-    EXPECT_EQ(Find(kLooping)->Frame, 1);
+    EXPECT_EQ(FrameOf(kOneShotThree), 1);
+    EXPECT_EQ(FrameOf(kLooping), 1);
     NextAnimationStep();
-    EXPECT_EQ(Find(kOneShotThree)->Frame, 2);
-    EXPECT_EQ(Find(kLooping)->Frame, 0);
+    EXPECT_EQ(FrameOf(kOneShotThree), 2);
+    EXPECT_EQ(FrameOf(kLooping), 0);
     NextAnimationStep();
-    EXPECT_EQ(Find(kOneShotThree), nullptr);
-    EXPECT_EQ(Find(kLooping)->Frame, 0);  // behind the removed pawn: waits a step
+    EXPECT_EQ(FrameOf(kOneShotThree), -1);
+    EXPECT_EQ(FrameOf(kLooping), 0);  // behind the removed pawn: waits a step
     NextAnimationStep();
-    EXPECT_EQ(Find(kLooping)->Frame, 1);
+    EXPECT_EQ(FrameOf(kLooping), 1);
     Spin(500);
-    ASSERT_NE(Find(kOneShotSingle), nullptr);
-    EXPECT_EQ(Find(kOneShotSingle)->Frame, 0);
+    EXPECT_EQ(FrameOf(kOneShotSingle), 0);
 }
 
 TEST_F(FlowTest, LevelWithoutHeroIsReportedAndNothingUsesTheHero) {
