@@ -9,12 +9,12 @@
 #include "game/draw_list.h"
 #include "game/hero_actions.h"
 #include "game/level_changes.h"
-#include "game/world_camera.h"
 #include "world/level.h"
+#include "world/template_roles.h"
 
 namespace {
 
-enum Slot { kHero = 0, kWall = 1, kRock = 2, kCrate = 3, kRollingRight = 33 };
+enum Slot { kHero = 0, kWall = 1, kRock = 2, kCrate = 3 };
 
 constexpr int kTotalPawns = 2000;
 constexpr int kRockColumns = 30, kRocksPerColumn = 10;
@@ -29,16 +29,16 @@ void Blocks(PawnTemplate& t) {
 }
 
 void SetUpTemplates() {
-    PawnTemplates[kHero].SpecialFlag = 11;
+    PawnTemplates[kHero].SpecialFlag = kFlagHero;
     PawnTemplates[kHero].WeightHero = 1;
     Blocks(PawnTemplates[kWall]);
     PawnTemplates[kRock].WeightRock = 1;
     Blocks(PawnTemplates[kRock]);
     PawnTemplates[kCrate].WeightCrate = PawnTemplates[kCrate].Sliding = 1;
     Blocks(PawnTemplates[kCrate]);
-    PawnTemplates[kRollingRight].ID = 33;
-    PawnTemplates[kRollingRight].Rolling = PawnTemplates[kRollingRight].WeightRock = 1;
-    Blocks(PawnTemplates[kRollingRight]);
+    PawnTemplates[kSlotRollingRight].ID = kIdRollingRight;
+    PawnTemplates[kSlotRollingRight].Rolling = PawnTemplates[kSlotRollingRight].WeightRock = 1;
+    Blocks(PawnTemplates[kSlotRollingRight]);
 }
 
 Pawn& Place(int slot, float x, float y) {
@@ -69,7 +69,7 @@ void PlaceRollingBarrels() {
         for (int cell = 0; cell < kBarrelFloorCells; ++cell)
             Place(kWall, 20.0f * cell, y - 20.0f);
         const float left = 2.5f * static_cast<float>(1 + b % 8);
-        Pawn& barrel = Place(kRollingRight, 0.0f - 20.0f + left, y);
+        Pawn& barrel = Place(kSlotRollingRight, 0.0f - 20.0f + left, y);
         barrel.Settled = 0;
         barrel.Motion.xoffset = left;
     }

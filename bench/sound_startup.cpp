@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "game/game_sounds.h"
 #include "platform/sys_path.h"
 #include "sound/sound_slots.h"
 #include "sound/test_wave_files.h"
+#include "support/data_folder.h"
 
 namespace {
 
@@ -23,47 +25,41 @@ Bytes StereoMusic(int seconds) {
     return RiffImage({Chunk("fmt ", FormatRecord(2, 44100, 16)), Chunk("data", samples)});
 }
 
-// A working folder with ./gamedata/sound/ holding every slot's file.
-std::filesystem::path MakeGameData() {
-    std::filesystem::path dir = TestFolder("bench_sound_startup");
-    std::filesystem::create_directories(dir / "gamedata" / "sound");
-    std::filesystem::current_path(dir);
+// Every slot's file under ./gamedata/sound/ of the working folder.
+void WriteSlotFiles() {
+    std::filesystem::create_directories("gamedata/sound");
     for (const char* file : SoundSlotFiles)
         WriteFile(Sys_HostPath(file), SineWave16(22050, 22050, 0.5));
-    WriteFile(Sys_HostPath(SoundSlotFiles[MusicSlot]), StereoMusic(30));
-    return dir;
+    WriteFile(Sys_HostPath(SoundSlotFiles[kSoundMusic]), StereoMusic(30));
 }
 
 void BM_LoadAllSlots(benchmark::State& state) {
     setenv("ALSOFT_DRIVERS", "null", 0);
-    std::filesystem::path home = std::filesystem::current_path();
-    std::filesystem::path dir = MakeGameData();
+    DataFolder data;
+    WriteSlotFiles();
     for (auto _ : state) {
         LoadSoundSlots();
         state.PauseTiming();
-        if (!SoundEffects[MusicSlot].buffer)
+        if (!SoundEffects[kSoundMusic].buffer)
             state.SkipWithError("the music did not load (no audio device?)");
         ReleaseSoundSlots();
         state.ResumeTiming();
     }
-    std::filesystem::current_path(home);
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_LoadAllSlots)->Unit(benchmark::kMillisecond);
 
+// What the game does at the start of each level.
 void BM_ReloadMusic(benchmark::State& state) {
     setenv("ALSOFT_DRIVERS", "null", 0);
-    std::filesystem::path home = std::filesystem::current_path();
-    std::filesystem::path dir = MakeGameData();
+    DataFolder data;
+    WriteSlotFiles();
     LoadSoundSlots();
     for (auto _ : state) {
-        StopSound(&SoundEffects[MusicSlot]);
-        LoadWave(&SoundEffects[MusicSlot], SoundSlotFiles[MusicSlot]);
-        PlayLooping(&SoundEffects[MusicSlot]);
+        StopSlot(kSoundMusic);
+        LoadSlot(kSoundMusic, SoundSlotFiles[kSoundMusic]);
+        PlaySlotLooping(kSoundMusic);
     }
     ReleaseSoundSlots();
-    std::filesystem::current_path(home);
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_ReloadMusic)->Unit(benchmark::kMillisecond);
 

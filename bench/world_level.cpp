@@ -10,6 +10,7 @@
 
 #include "game/draw_list.h"
 #include "world/level.h"
+#include "world/template_roles.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::string PawnSection(int n, int slot, int x, int y) {
 
 // A mix of kinds: walls, crates, ladders, animated pawns, hazards, one hero.
 void SetUpTemplates() {
-    PawnTemplates[1].SpecialFlag = 11;
+    PawnTemplates[1].SpecialFlag = kFlagHero;
     PawnTemplates[1].WeightHero = 1;
     PawnTemplates[2].WeightCrate = 1;
     PawnTemplates[2].Sliding = 1;
@@ -44,7 +45,7 @@ void SetUpTemplates() {
     PawnTemplates[4].Ladder = 1;
     PawnTemplates[5].Frames.PushBack(LinkedList<FramePart>());
     PawnTemplates[5].Frames.PushBack(LinkedList<FramePart>());
-    PawnTemplates[6].ID = 34;
+    PawnTemplates[6].ID = kIdDeadly;
 }
 
 void WriteLevelFile() {

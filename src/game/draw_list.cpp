@@ -4,11 +4,9 @@
 #include "world/template_roles.h"
 
 LinkedList<Pawn*> DrawList;
+Camera WorldCamera;
 
 namespace {
-
-constexpr int32_t kWideViewId = 30;  // kept within a wider strip around the camera
-constexpr int32_t kFixedPawn = 1;
 
 // The view box is not centred vertically: 200 below the centre, 160 above.
 constexpr float kHalfWidth = 220.0f;
@@ -25,7 +23,7 @@ bool InView(const Pawn& pawn, float cx, float cy) {
     float y = pawn.Placement.yoffset;
     if (Within(x, cx - kHalfWidth, cx + kHalfWidth) && Within(y, cy - kBelow, cy + kAbove))
         return true;
-    return pawn.Template->ID == kWideViewId && Within(x, cx - kWideHalfWidth, cx + kWideHalfWidth);
+    return pawn.Template->ID == kIdWideView && Within(x, cx - kWideHalfWidth, cx + kWideHalfWidth);
 }
 
 // Animated or translucent pawns are drawn after the opaque still ones. A
@@ -58,4 +56,18 @@ void BuildDrawList(float cameraX, float cameraY) {
     for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next)
         if (node->data.Template->ID == kIdExplosion)
             DrawList.PushBack(&node->data);
+}
+
+void RebuildDrawList() {
+    BuildDrawList(WorldCamera.GetX(), WorldCamera.GetY());
+}
+
+void CenterCameraOn(const Pawn& pawn) {
+    WorldCamera.SetX(-pawn.Placement.xoffset, true);
+    WorldCamera.SetY(-pawn.Placement.yoffset, true);
+}
+
+void ResetDrawList() {
+    DrawList.Clear();
+    WorldCamera = Camera();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The sound slots the rules play, by slot number.
+// What the rules play in each sound slot (sound/sound_slots.h plays them).
 
 enum SoundSlot {
     kSoundBombCollect = 0,
@@ -13,6 +13,3 @@ enum SoundSlot {
     kSoundBarrelRoll = 10,
     kSoundSliding = 11,
 };
-
-// Starts the slot's sound once; a sound still playing is left alone.
-void PlaySlotOnce(int slot);

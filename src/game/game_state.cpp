@@ -1,6 +1,16 @@
 #include "game/game_state.h"
 
-int32_t GameState = 0;
+#include <algorithm>
+#include <iterator>
+
+int32_t GameState = kGameNotStarted;
 int32_t LevelPhase = 0;
 uint32_t FrameStartTick = 0;
 uint8_t KeyDown[256] = {};
+
+void ResetGameState() {
+    GameState = kGameNotStarted;
+    LevelPhase = 0;
+    FrameStartTick = 0;
+    std::fill(std::begin(KeyDown), std::end(KeyDown), 0);
+}

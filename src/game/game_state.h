@@ -3,8 +3,13 @@
 
 #include <cstdint>
 
-// 0 until GameInit has run; 1 templates to load on the next frame; 2 running
-// the levels.
+// Values of GameState.
+enum GameStateValue : int32_t {
+    kGameNotStarted = 0,     // until GameInit has run
+    kGameLoadTemplates = 1,  // the templates load on the next frame
+    kGameRunning = 2,        // the levels are played
+};
+
 extern int32_t GameState;
 // Within GameState 2: the step of the current level (set to 0 by GameInit).
 extern int32_t LevelPhase;
@@ -14,3 +19,6 @@ extern uint32_t FrameStartTick;
 // 1 while the key with that code (core/keys.h) is held, else 0.
 // Written by the main loop's key events, read by the gameplay tick.
 extern uint8_t KeyDown[256];
+
+// Every value above as it is when the program starts.
+void ResetGameState();

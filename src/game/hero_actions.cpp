@@ -7,63 +7,15 @@
 #include "game/game_state.h"
 #include "game/level_changes.h"
 #include "game/pawn_motion.h"
-#include "game/template_swap.h"
-#include "game/world_camera.h"
+#include "game/touch_rules.h"
 #include "sound/sound_slots.h"
 #include "world/level.h"
+#include "world/template_roles.h"
 
 namespace {
 
-constexpr int kBombPickupFlag = 2;
-constexpr int kDestructibleId = 3;
-constexpr int kSwitchUpId = 15;
-constexpr int kSwitchDownId = 16;
-constexpr int kCheckpointId = 29;
-constexpr int kDeadlyId = 34;
-
-constexpr int kBlastedSlot = 4;
-constexpr int kGateSlotForSwitchDown = 5;
-constexpr int kSwitchUpSlot = 15;
-constexpr int kSwitchDownSlot = 16;
-constexpr int kExplosionSlot = 21;
-constexpr int kCheckpointTakenSlot = 36;
-constexpr int kGateSlotForSwitchUp = 39;
-
 bool Held(int key) {
     return KeyDown[key] != 0;
-}
-
-bool SameCell(const Pawn& a, const Pawn& b) {
-    return a.Placement.xoffset == b.Placement.xoffset && a.Placement.yoffset == b.Placement.yoffset;
-}
-
-void TakeBomb(Pawn* pickup) {
-    RemoveLevelPawn(pickup);
-    BombCount += 1;
-    PlaySlotOnce(kSoundBombCollect);
-}
-
-void TakeCheckpoint(Pawn* checkpoint) {
-    PlaySlotOnce(kSoundCheckpoint);
-    SetPawnTemplate(checkpoint, kCheckpointTakenSlot);
-    SavedPawns = LevelPawns;
-    RefreshLevelPointers();
-}
-
-// What the hero touches in his cell, first match in PickupPawns order.
-void TouchCheck() {
-    for (auto* node = PickupPawns.head; node; node = node->next) {
-        Pawn* pawn = node->data;
-        if (!SameCell(*pawn, *PlayerPawn))
-            continue;
-        const PawnTemplate& t = *pawn->Template;
-        if (t.SpecialFlag == kBombPickupFlag)
-            return TakeBomb(pawn);
-        if (t.ID == kDeadlyId)
-            return HeroDies();
-        if (t.ID == kCheckpointId)
-            return TakeCheckpoint(pawn);
-    }
 }
 
 // Pawns near the hero check their support on this tick.
@@ -71,7 +23,7 @@ void WakeNearbyPawns() {
     const float x = PlayerPawn->Placement.xoffset;
     for (auto* node = MovingPawns.head; node; node = node->next) {
         const float px = node->data->Placement.xoffset;
-        if (x - 40.0f <= px && px <= x + 40.0f)
+        if (x - 2 * kCellSize <= px && px <= x + 2 * kCellSize)
             node->data->Settled = 0;
     }
 }
@@ -79,7 +31,7 @@ void WakeNearbyPawns() {
 void ResetToCheckpoint() {
     PlaySlotOnce(kSoundDead);
     HeroDead = false;
-    InputCooldown = 10;
+    InputCooldown = kCooldownTicks;
     RestoreSavedLevel();
     CenterCameraOn(*PlayerPawn);
     BombCount = 0;
@@ -88,7 +40,7 @@ void ResetToCheckpoint() {
 bool InBlast(const Pawn& pawn, float x, float y) {
     const float px = pawn.Placement.xoffset;
     const float py = pawn.Placement.yoffset;
-    return x - 20.0f <= px && px <= x + 20.0f && y - 20.0f <= py && py <= y + 20.0f;
+    return x - kCellSize <= px && px <= x + kCellSize && y - kCellSize <= py && py <= y + kCellSize;
 }
 
 void SetOffBomb() {
@@ -97,23 +49,23 @@ void SetOffBomb() {
     BombCount -= 1;
     const float x = PlayerPawn->Placement.xoffset;
     const float y = PlayerPawn->Placement.yoffset;
-    LevelPawns.PushBack(Pawn(&PawnTemplates[kExplosionSlot], x, y + 10.0f));
+    LevelPawns.PushBack(Pawn(&PawnTemplates[kSlotExplosion], x, y + 10.0f));
     for (auto* node = Id3Pawns.head; node; node = node->next) {
         if (!InBlast(*node->data, x, y))
             continue;
-        SetPawnTemplate(node->data, kBlastedSlot);
+        SetPawnTemplate(node->data, kSlotBlasted);
         node->data->Frame = 0;
     }
-    InputCooldown = 10;
+    InputCooldown = kCooldownTicks;
     // Nothing is drawn on the tick of the blast; the draw list still points at
     // live pawns, since only a pawn was added.
     BuildLevelIndex();
 }
 
 void EnterExit() {
-    StopSound(&SoundEffects[MusicSlot]);
-    LoadWave(&SoundEffects[MusicSlot], "./gamedata\\sound\\finish.wav");
-    PlaySlotOnce(MusicSlot);
+    StopSlot(kSoundMusic);
+    LoadSlot(kSoundMusic, "./gamedata\\sound\\finish.wav");
+    PlaySlotOnce(kSoundMusic);
     PlayerPawn->Motion.zoffset = -kCellSize;
     PlayerPawn->Motion.yangle = 180.0f;
     LevelFinished = true;
@@ -123,7 +75,7 @@ void EnterExit() {
 // Every gate of the row beneath the switch, across the level, changes kind.
 void ThrowSwitch(Pawn* lever, int newLeverSlot, int gateSlot, bool wakeMovers) {
     PlaySlotOnce(kSoundSwitch);
-    InputCooldown = 8;
+    InputCooldown = kSwitchCooldownTicks;
     SetPawnTemplate(lever, newLeverSlot);
     const float row = lever->Placement.yoffset - kCellSize;
     for (auto* node = GatePawns.head; node; node = node->next)
@@ -148,10 +100,10 @@ void UseCell() {
         const PawnTemplate& t = *cell->Template;
         if (t.Ladder)
             return ClimbUp();
-        if (t.ID == kSwitchUpId)
-            return ThrowSwitch(cell, kSwitchDownSlot, kGateSlotForSwitchUp, true);
-        if (t.ID == kSwitchDownId)
-            return ThrowSwitch(cell, kSwitchUpSlot, kGateSlotForSwitchDown, false);
+        if (t.ID == kIdSwitchUp)
+            return ThrowSwitch(cell, kSlotSwitchDown, kSlotGateOpen, true);
+        if (t.ID == kIdSwitchDown)
+            return ThrowSwitch(cell, kSlotSwitchUp, kSlotGateClosed, false);
     }
 }
 
@@ -216,32 +168,6 @@ bool HeroStep() {
 }
 
 }  // namespace
-
-void HeroDies() {
-    if (HeroDead)
-        return;
-    PlaySlotOnce(kSoundDead);
-    HeroDead = true;
-    PhaseTimer.Reset(FrameStartTick);
-    BombCount = 0;
-    InputCooldown = 10;
-}
-
-void HeroFallCheck() {
-    for (auto* node = PickupPawns.head; node; node = node->next) {
-        Pawn* pawn = node->data;
-        if (!SameCell(*pawn, *PlayerPawn))
-            continue;
-        if (pawn->Template->SpecialFlag == kBombPickupFlag) {
-            DetachPawnDuringStep(pawn);
-            BombCount += 1;
-            PlaySlotOnce(kSoundBombCollect);
-            return;
-        }
-        if (pawn->Template->ID == kDeadlyId)
-            return HeroDies();
-    }
-}
 
 bool GameplayTick() {
     if (!PlayerPawn)

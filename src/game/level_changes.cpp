@@ -4,7 +4,6 @@
 
 #include "game/draw_list.h"
 #include "game/flow_state.h"
-#include "game/world_camera.h"
 #include "world/level.h"
 
 namespace {

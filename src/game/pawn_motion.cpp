@@ -5,10 +5,11 @@
 
 #include "game/flow_state.h"
 #include "game/game_sounds.h"
-#include "game/hero_actions.h"
-#include "game/template_swap.h"
+#include "game/touch_rules.h"
+#include "sound/sound_slots.h"
 #include "world/angle.h"
 #include "world/level.h"
+#include "world/template_roles.h"
 
 namespace {
 
@@ -16,13 +17,6 @@ constexpr float kWalkStep = 2.5f;
 constexpr float kFallStep = 5.0f;
 constexpr float kTurnStep = 15.0f;
 constexpr float kFadeStep = 20.0f;
-
-constexpr int kHolder = 1;
-constexpr int kTallBlocker = 20;
-constexpr int kCarriedInColumn = 30;
-constexpr int kLadderId = 10;
-constexpr int kRollingLeftSlot = 32;
-constexpr int kRollingRightSlot = 33;
 
 // Pawns whose IsBlocked is running in the current push chain: meeting one of
 // them again means the chain came round, which counts as blocked.
@@ -32,7 +26,7 @@ std::vector<const Pawn*> g_pushChain;
 int g_pushTestDepth = 0;
 
 bool IsRollingBarrel(const Pawn& pawn) {
-    return pawn.Template->ID == kRollingLeftSlot || pawn.Template->ID == kRollingRightSlot;
+    return pawn.Template->ID == kIdRollingLeft || pawn.Template->ID == kIdRollingRight;
 }
 
 // Moves `value` one step of `step` towards zero, and `position` with it.
@@ -76,8 +70,8 @@ bool CarriedBy(const Pawn& pawn, const Pawn& blocker) {
     const float y = pawn.Placement.yoffset;
     const float by = blocker.Placement.yoffset;
     const int flag = blocker.Template->SpecialFlag;
-    return (by == y - kCellSize && flag != kHolder) || (by == y && flag == kHolder) ||
-           (by == y - 3 * kCellSize && flag == kTallBlocker);
+    return (by == y - kCellSize && flag != kFlagHolder) || (by == y && flag == kFlagHolder) ||
+           (by == y - 3 * kCellSize && flag == kFlagTall);
 }
 
 // The weight test of a carrying blocker; settles the pawn when it holds.
@@ -85,7 +79,7 @@ bool RestsOn(Pawn* pawn, const Pawn& blocker) {
     const PawnTemplate& p = *pawn->Template;
     const PawnTemplate& b = *blocker.Template;
     if (p.WeightCrate && b.BlocksCrate) {
-        if (!pawn->HolderPopped && b.SpecialFlag == kHolder) {
+        if (!pawn->HolderPopped && b.SpecialFlag == kFlagHolder) {
             PlaySlotOnce(kSoundPopHolder);
             pawn->HolderPopped = true;
         }
@@ -106,11 +100,11 @@ bool InTheWay(const Pawn& pawn, const Pawn& blocker, float d) {
     const float x = pawn.Placement.xoffset + pawn.Motion.xoffset;
     const float bx = blocker.Placement.xoffset;
     const int flag = blocker.Template->SpecialFlag;
-    const bool sideways = (bx == x + d && flag != kHolder) || (bx == x && flag == kHolder);
+    const bool sideways = (bx == x + d && flag != kFlagHolder) || (bx == x && flag == kFlagHolder);
     const float y = pawn.Placement.yoffset;
     const float by = blocker.Placement.yoffset;
     const bool vertically = y == by + blocker.Motion.yoffset ||
-                            (flag == kTallBlocker && (by == y - kCellSize || by == y - 40.0f));
+                            (flag == kFlagTall && (by == y - kCellSize || by == y - 2 * kCellSize));
     return sideways && vertically;
 }
 
@@ -125,9 +119,9 @@ bool PushedAside(Pawn* pushed, int direction, float d) {
         PlaySlotOnce(kSoundSliding);
         pushed->Motion.xoffset = d;
     } else {
-        SetPawnTemplate(pushed, direction == kDirectionLeft ? kRollingLeftSlot : kRollingRightSlot);
+        SetPawnTemplate(pushed, direction == kDirectionLeft ? kSlotRollingLeft : kSlotRollingRight);
         PlaySlotOnce(kSoundBarrelRoll);
-        InputCooldown = 10;
+        InputCooldown = kCooldownTicks;
     }
     pushed->Settled = 0;
     return true;
@@ -200,11 +194,11 @@ void StartFall(Pawn* pawn) {
 
 void RollOn(Pawn* pawn) {
     const int id = pawn->Template->ID;
-    if (id == kRollingLeftSlot && !IsBlocked(pawn, kDirectionLeft)) {
+    if (id == kIdRollingLeft && !IsBlocked(pawn, kDirectionLeft)) {
         pawn->Settled = 0;
         pawn->Motion.xoffset = -kCellSize;
     }
-    if (id == kRollingRightSlot && !IsBlocked(pawn, kDirectionRight)) {
+    if (id == kIdRollingRight && !IsBlocked(pawn, kDirectionRight)) {
         pawn->Settled = 0;
         pawn->Motion.xoffset = kCellSize;
     }
@@ -234,7 +228,7 @@ bool IsSupported(Pawn* pawn) {
         const Pawn& blocker = *node->data;
         if (blocker.Placement.xoffset != pawn->Placement.xoffset)
             continue;
-        if (pawn->Template->SpecialFlag == kCarriedInColumn)
+        if (pawn->Template->SpecialFlag == kFlagCarriedInColumn)
             return true;
         if (CarriedBy(*pawn, blocker) && RestsOn(pawn, blocker))
             return true;
@@ -249,7 +243,7 @@ bool OnLadder(const Pawn& pawn) {
     const float y = pawn.Placement.yoffset;
     for (auto* node = CellActionPawns.head; node; node = node->next) {
         const Pawn& cell = *node->data;
-        if (cell.Placement.xoffset != x || cell.Template->ID != kLadderId)
+        if (cell.Placement.xoffset != x || cell.Template->ID != kIdLadder)
             continue;
         if (cell.Placement.yoffset == y - kCellSize || cell.Placement.yoffset == y)
             return true;

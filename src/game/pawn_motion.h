@@ -5,8 +5,6 @@
 
 #include "world/pawn.h"
 
-constexpr float kCellSize = 20.0f;
-
 enum Direction { kDirectionLeft = 1, kDirectionRight = 3 };
 
 // True when the pawn has no distance left to travel.

@@ -11,7 +11,7 @@ namespace {
 // Only the Playing phase runs gameplay ticks; every other phase moves on by
 // itself (loading, the next level) or never reads keys (the end picture).
 bool LevelInPlay() {
-    return GameState == 2 && LevelPhase == kPhasePlaying;
+    return GameState == kGameRunning && LevelPhase == kPhasePlaying;
 }
 
 // A dead hero is restored, and a finished level left, when the phase timer

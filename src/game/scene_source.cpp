@@ -3,12 +3,11 @@
 #include "game/draw_list.h"
 #include "game/flow_state.h"
 #include "game/game_state.h"
-#include "game/world_camera.h"
 
 namespace {
 
 bool LevelBeingPlayed() {
-    return GameState == 2 && LevelPhase == kPhasePlaying;
+    return GameState == kGameRunning && LevelPhase == kPhasePlaying;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "render/bomb_gauge.h"
 #include "render/list_lookup.h"
 #include "world/pawn.h"
+#include "world/template_roles.h"
 
 namespace {
 
@@ -123,12 +124,12 @@ void SceneRenderer::DrawPawn(const Pawn& pawn) {
     if (!frame || pawn.Placement.opacity <= 0.0f)
         return;
     Camera camera = Camera(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 300.0f);
-    if (pawn.Type == 0 && view_.worldCamera)
+    if (pawn.Type == kWorldPawn && view_.worldCamera)
         camera = *view_.worldCamera;
-    else if (pawn.Type != 1)
+    else if (pawn.Type != kFixedPawn)
         return;
     Transform base = pawn.Placement;
-    if (kind->SpecialFlag == 10)
+    if (kind->SpecialFlag == kFlagRaised)
         base.yoffset += 10.0f;
     for (const LLNode<FramePart>* part = frame->head; part; part = part->next) {
         const int* slot = ElementAt(kind->ModelRefList, part->data.ModelRef);
@@ -164,10 +165,10 @@ void SceneRenderer::DrawBombGauge(int bombCount) {
     const LinkedList<int> noTextures;
     const Transform bar(0.0f, 0.0f, 0.0f, -123.0f + BombGaugePosition, 53.0f, -10.0f, 1.0f, 1.2f,
                         1.0f, 80.0f);
-    DrawModelInstance(34, bar, hud, noTextures, ModelColour());
+    DrawModelInstance(kModelGaugeBar, bar, hud, noTextures, ModelColour());
     for (int i = 0; i < bombCount; ++i) {
         const Transform bomb(0.0f, BombGaugeSpin, 0.0f, 5.0f * i - 83.0f, 50.0f, 0.0f, 0.25f, 0.25f,
                              0.25f, 100.0f);
-        DrawModelInstance(1, bomb, hud, noTextures, ModelColour());
+        DrawModelInstance(kModelGaugeBomb, bomb, hud, noTextures, ModelColour());
     }
 }

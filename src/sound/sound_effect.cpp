@@ -8,8 +8,6 @@
 #include <cstring>
 
 #include "platform/sys_mapped_file.h"
-#include "sound/sound_observer.h"
-#include "sound/sound_slots.h"
 #include "sound/wave_chunks.h"
 #include "sound/wave_format.h"
 
@@ -46,10 +44,6 @@ bool MapAndLoad(SoundEffect* sound, const char* path) {
     return ok;
 }
 
-void NotifyPlayback(const SoundEffect* sound, SoundOp op) {
-    NotifySoundObserver(SoundSlotOf(sound), op, sound->file, sound->buffer != nullptr);
-}
-
 }  // namespace
 
 bool CreateDevice(SoundEffect* sound) {
@@ -59,24 +53,19 @@ bool CreateDevice(SoundEffect* sound) {
 }
 
 bool LoadWave(SoundEffect* sound, const char* path) {
-    bool ok = MapAndLoad(sound, path);
-    NotifySoundObserver(SoundSlotOf(sound), SoundOp::Load, path ? path : "", ok);
-    return ok;
+    return MapAndLoad(sound, path);
 }
 
 void PlayOnce(SoundEffect* sound) {
     Sys_PlayBuffer(sound->buffer, false);
-    NotifyPlayback(sound, SoundOp::PlayOnce);
 }
 
 void PlayLooping(SoundEffect* sound) {
     Sys_PlayBuffer(sound->buffer, true);
-    NotifyPlayback(sound, SoundOp::PlayLooping);
 }
 
 void StopSound(SoundEffect* sound) {
     Sys_StopBuffer(sound->buffer);
-    NotifyPlayback(sound, SoundOp::Stop);
 }
 
 void ReleaseSound(SoundEffect* sound) {

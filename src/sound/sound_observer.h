@@ -1,11 +1,11 @@
 #pragma once
 // A process-wide hook that sees every load and playback call on a sound
-// record, whether or not the call had any effect (the replay tool records
-// what the game asked to hear).
+// slot, whether or not the call had any effect (the replay tool records what
+// the game asked to hear).
 
 enum class SoundOp { Load, PlayOnce, PlayLooping, Stop };
 
-// slot: the record's slot in SoundEffects, or -1 for a record outside it.
+// slot: the slot in SoundEffects.
 // file: the path being loaded, or for playback the file last loaded ("" if none).
 // ok: the load succeeded, or the record had a buffer to act on.
 using SoundObserver = void (*)(int slot, SoundOp op, const char* file, bool ok);

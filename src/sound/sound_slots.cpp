@@ -1,5 +1,7 @@
 #include "sound/sound_slots.h"
 
+#include "sound/sound_observer.h"
+
 SoundEffect SoundEffects[kSoundSlotCount];
 
 const char* const SoundSlotFiles[kSoundSlotCount] = {
@@ -11,10 +13,20 @@ const char* const SoundSlotFiles[kSoundSlotCount] = {
     "./gamedata\\sound\\barrel_roll.wav",  "./gamedata\\sound\\sliding.wav",
 };
 
+namespace {
+
+// Playback is told with the file last loaded, and whether there was a sound to act on.
+void NotifyPlayback(int slot, SoundOp op) {
+    const SoundEffect& sound = SoundEffects[slot];
+    NotifySoundObserver(slot, op, sound.file, sound.buffer != nullptr);
+}
+
+}  // namespace
+
 void LoadSoundSlots() {
     for (int slot = 0; slot < kSoundSlotCount; slot++) {
         CreateDevice(&SoundEffects[slot]);
-        LoadWave(&SoundEffects[slot], SoundSlotFiles[slot]);
+        LoadSlot(slot, SoundSlotFiles[slot]);
     }
 }
 
@@ -24,9 +36,23 @@ void ReleaseSoundSlots() {
     Sys_CloseAudioDevice();
 }
 
-int SoundSlotOf(const SoundEffect* sound) {
-    for (int slot = 0; slot < kSoundSlotCount; slot++)
-        if (sound == &SoundEffects[slot])
-            return slot;
-    return -1;
+bool LoadSlot(int slot, const char* path) {
+    bool ok = LoadWave(&SoundEffects[slot], path);
+    NotifySoundObserver(slot, SoundOp::Load, path ? path : "", ok);
+    return ok;
+}
+
+void PlaySlotOnce(int slot) {
+    PlayOnce(&SoundEffects[slot]);
+    NotifyPlayback(slot, SoundOp::PlayOnce);
+}
+
+void PlaySlotLooping(int slot) {
+    PlayLooping(&SoundEffects[slot]);
+    NotifyPlayback(slot, SoundOp::PlayLooping);
+}
+
+void StopSlot(int slot) {
+    StopSound(&SoundEffects[slot]);
+    NotifyPlayback(slot, SoundOp::Stop);
 }

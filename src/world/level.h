@@ -36,5 +36,8 @@ void BuildLevelIndex();
 // Empties every index list and both pointers, without looking for a hero.
 void ClearLevelIndex();
 
+// Empties the level, its restart copy, every index list and both pointers.
+void ResetLevelLists();
+
 // The seven index lists, in the order BuildLevelIndex clears them.
 std::array<LinkedList<Pawn*>*, 7> IndexLists();

@@ -2,42 +2,28 @@
 
 #include "core/fatal_error.h"
 #include "world/level.h"
+#include "world/template_roles.h"
 
 namespace {
-
-enum : int32_t {
-    kFlagGate = 5,
-    kFlagPlayerStart = 11,
-    kFlagSwitchA = 15,
-    kFlagSwitchB = 16,
-    kFlagCarriedByColumn = 30,
-};
-
-enum : int32_t {
-    kIdBomb = 3,
-    kIdCheckpoint = 29,
-    kIdHazard = 34,
-    kIdFinish = 35,
-};
 
 // Every test applies; a later pawn replaces an earlier hero or finish.
 void IndexPawn(Pawn* pawn) {
     const PawnTemplate& t = *pawn->Template;
-    if (t.SpecialFlag == kFlagPlayerStart)
+    if (t.SpecialFlag == kFlagHero)
         PlayerPawn = pawn;
-    if (t.ID == kIdFinish)
+    if (t.ID == kIdExit)
         FinishPawn = pawn;
     if (t.SpecialFlag == kFlagGate)
         GatePawns.PushBack(pawn);
-    if (t.ID == kIdBomb)
+    if (t.ID == kIdDestructible)
         Id3Pawns.PushBack(pawn);
-    if (t.WeightCrate || t.WeightRock || t.WeightHero || t.SpecialFlag == kFlagCarriedByColumn)
+    if (CanMove(t))
         MovingPawns.PushBack(pawn);
-    if (t.BlocksCrate || t.BlocksRock || t.BlocksHero)
+    if (Blocks(t))
         BlockingPawns.PushBack(pawn);
-    if (t.Ladder || t.SpecialFlag == kFlagSwitchB || t.SpecialFlag == kFlagSwitchA)
+    if (t.Ladder || t.SpecialFlag == kFlagSwitchDown || t.SpecialFlag == kFlagSwitchUp)
         CellActionPawns.PushBack(pawn);
-    if (t.Collectable || t.ID == kIdHazard || t.ID == kIdCheckpoint)
+    if (t.Collectable || t.ID == kIdDeadly || t.ID == kIdCheckpoint)
         PickupPawns.PushBack(pawn);
     if (t.IsAnimated())
         AnimatedPawns.PushBack(pawn);

@@ -16,3 +16,9 @@ LinkedList<Pawn*> AnimatedPawns;
 
 Pawn* PlayerPawn = nullptr;
 Pawn* FinishPawn = nullptr;
+
+void ResetLevelLists() {
+    ClearLevelIndex();
+    LevelPawns.Clear();
+    SavedPawns.Clear();
+}

@@ -7,11 +7,10 @@
 
 #include "core/fatal_error.h"
 #include "store/xmlcontext.h"
+#include "world/template_roles.h"
 #include "world/text_numbers.h"
 
 namespace {
-
-constexpr int kInvisibleHazardId = 34;
 
 // The number keys of a pawn section, in reading order, with their fields.
 struct PlacementKey {
@@ -44,7 +43,7 @@ void ReadPawnKeys(XmlContext& store, const char* section, Scratch* scratch, Pawn
         store.GetDouble(section, key.key, &scratch->value);
         pawn->Placement.*key.field = NarrowToFloat(scratch->value);
     }
-    if (pawn->Template->ID == kInvisibleHazardId)
+    if (pawn->Template->ID == kIdDeadly)
         pawn->Placement.opacity = 0.0f;  // present in the rules, unseen in play
 }
 

@@ -8,11 +8,21 @@
 #include "world/pawn_template.h"
 #include "world/transform.h"
 
+// One grid cell, in world units: every ordered move is one cell long, and
+// pawns that take part in the rules stand on whole cells.
+constexpr float kCellSize = 20.0f;
+
+// Values of Pawn::Type.
+enum PawnType : int32_t {
+    kWorldPawn = 0,  // drawn through the world camera and culled around it
+    kFixedPawn = 1,  // drawn through the fixed camera, never culled
+};
+
 struct Pawn {
     PawnTemplate* Template;
     int32_t Frame = 0;
-    int32_t Type = 0;     // 0 world pawn, 1 fixed pawn, other values never drawn
-    int32_t Settled = 1;  // 0 asks the physics to test its support
+    int32_t Type = kWorldPawn;  // other values than PawnType are never drawn
+    int32_t Settled = 1;        // 0 asks the physics to test its support
     bool Visible = true;
     bool Falling = false;
     bool HolderPopped = false;
@@ -25,3 +35,18 @@ struct Pawn {
         Placement.yoffset = y;
     }
 };
+
+// The rules compare positions exactly: every move is whole cells travelled
+// in steps that floats hold exactly.
+inline bool SameCell(const Pawn& a, const Pawn& b) {
+    return a.Placement.xoffset == b.Placement.xoffset && a.Placement.yoffset == b.Placement.yoffset;
+}
+
+// Turns the pawn into another kind: template slot `slot`. The pawn keeps its
+// frame unless the new template has no such frame, in which case it starts
+// again at frame 0 (a frame past the end would draw nothing for ever).
+inline void SetPawnTemplate(Pawn* pawn, int slot) {
+    pawn->Template = &PawnTemplates[slot];
+    if (pawn->Frame > pawn->Template->Frames.LastIndex())
+        pawn->Frame = 0;
+}

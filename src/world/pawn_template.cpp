@@ -4,6 +4,11 @@
 
 PawnTemplate PawnTemplates[kPawnTemplateSlots];
 
+void ResetPawnTemplates() {
+    for (PawnTemplate& t : PawnTemplates)
+        t = PawnTemplate();
+}
+
 bool PawnTemplate::LoadTexture(const char* path, int index) {
     if (index < 0)
         return true;

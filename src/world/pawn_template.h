@@ -49,5 +49,12 @@ class PawnTemplate {
 constexpr int kPawnTemplateSlots = 99;
 extern PawnTemplate PawnTemplates[kPawnTemplateSlots];
 
+// Every numbered list of the template file (models, templates, model
+// references, textures) stops after this number: slots above it stay empty.
+constexpr int kLastListNumber = 90;
+
 // Fills the model table and PawnTemplates from "pawntemp.xml".
 void LoadPawnTemplates();
+
+// Every slot of PawnTemplates empty again, as before the first load.
+void ResetPawnTemplates();

@@ -1,6 +1,6 @@
 // Reads "pawntemp.xml": the model list into the renderer's model table, then
 // the templates into PawnTemplates. Every numbered list stops at its first
-// missing number and after number 90.
+// missing number and after kLastListNumber.
 
 #include <cstdio>
 
@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kLastListNumber = 90;
 constexpr size_t kTextCapacity = 512;
 
 struct FlagKey {

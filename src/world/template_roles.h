@@ -1,7 +1,10 @@
 #pragma once
 // The numbers the game's rules give a meaning: the template slots the rules
-// turn pawns into (or draw), the template IDs they test, and the values of
-// SpecialFlag. Every part of the program names them from here.
+// turn pawns into (or draw), the template IDs they test, the values of
+// SpecialFlag, and the model slots the renderer draws by itself. Every part
+// of the program names them from here. A slot names a template in the table;
+// an ID is a field of the template in it: the two are compared only with
+// their own kind.
 
 #include <cstdint>
 
@@ -10,27 +13,27 @@
 // Template slots, as levels and the rules' swaps name templates.
 enum TemplateSlot : int {
     kSlotBlasted = 4,           // what a blast leaves of a destructible
-    kSlotGateClosed = 5,        // gates after a switch in slot 16 is thrown
-    kSlotSwitchUp = 15,         // the switch position with ID 15
-    kSlotSwitchDown = 16,       // the switch position with ID 16
+    kSlotGateClosed = 5,        // gates after a switch with kIdSwitchDown is thrown
+    kSlotSwitchUp = 15,         // a thrown kIdSwitchDown switch becomes this
+    kSlotSwitchDown = 16,       // a thrown kIdSwitchUp switch becomes this
     kSlotExplosion = 21,        // created by a bomb going off
     kSlotLoadingPicture = 31,   // the loading and end pictures
-    kSlotRollingLeft = 32,      // a kicked barrel rolling left
-    kSlotRollingRight = 33,     // a kicked barrel rolling right
+    kSlotRollingLeft = 32,      // a barrel kicked to the left
+    kSlotRollingRight = 33,     // a barrel kicked to the right
     kSlotCheckpointTaken = 36,  // a checkpoint that has been reached
-    kSlotGateOpen = 39,         // gates after a switch in slot 15 is thrown
+    kSlotGateOpen = 39,         // gates after a switch with kIdSwitchUp is thrown
 };
 
 // Values of PawnTemplate::ID that the rules test.
 enum TemplateId : int32_t {
     kIdDestructible = 3,  // a bomb next to the hero turns it into kSlotBlasted
     kIdLadder = 10,       // holds a hero standing in it or on its top
-    kIdSwitchUp = 15,
-    kIdSwitchDown = 16,
-    kIdExplosion = 21,  // drawn after everything else
-    kIdCheckpoint = 29,
-    kIdScenery = 30,  // kept in the draw list within a wider window
-    kIdRollingLeft = 32,
+    kIdSwitchUp = 15,     // thrown, it becomes kSlotSwitchDown
+    kIdSwitchDown = 16,   // thrown, it becomes kSlotSwitchUp
+    kIdExplosion = 21,    // drawn after everything else
+    kIdCheckpoint = 29,   // reached, it becomes kSlotCheckpointTaken
+    kIdWideView = 30,     // kept in the draw list within a wider window
+    kIdRollingLeft = 32,  // rolls on to the left until something stops it
     kIdRollingRight = 33,
     kIdDeadly = 34,  // kills the hero; invisible in play
     kIdExit = 35,
@@ -44,10 +47,17 @@ enum SpecialFlagValue : int32_t {
     kFlagGate = 5,        // swapped by the switches of the row above
     kFlagRaised = 10,     // drawn 10 units above its position
     kFlagHero = 11,       // the player's pawn
-    kFlagSwitchUp = 15,
+    kFlagSwitchUp = 15,   // a switch cell (with kFlagSwitchDown)
     kFlagSwitchDown = 16,
     kFlagTall = 20,             // blocks three rows, carries 60 units up
     kFlagCarriedInColumn = 30,  // carried by any blocker in its column
+};
+
+// Slots of the renderer's model table that it draws itself, not through a
+// template: the bomb gauge while a level is played.
+enum ModelSlot : int {
+    kModelGaugeBomb = 1,  // one small spinning bomb per bomb carried
+    kModelGaugeBar = 34,  // the bar that slides out by the bombs carried
 };
 
 // The template's pawns are stepped by the physics every tick.

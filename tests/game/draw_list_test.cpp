@@ -5,20 +5,21 @@
 #include <vector>
 
 #include "world/level.h"
+#include "world/template_roles.h"
 
 namespace {
 
 class DrawListTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        explosion.ID = 21;
-        wide.ID = 30;
+        explosion.ID = kIdExplosion;
+        wide.ID = kIdWideView;
         animated.Frames.PushBack(LinkedList<FramePart>());
         animated.Frames.PushBack(LinkedList<FramePart>());
     }
     void TearDown() override {
-        DrawList.Clear();
-        LevelPawns.Clear();
+        ResetDrawList();
+        ResetLevelLists();
     }
 
     // Relative to the view's centre, (100, 40): the camera's translation is (-100, -40).
@@ -48,7 +49,7 @@ TEST_F(DrawListTest, CullingBoxBoundaries) {
     Add(&still, 0, 161);
     Pawn* wideIn = Add(&wide, -280, 5000);
     Add(&wide, 281, 0);
-    Pawn* fixed = Add(&still, 9000, -9000, 100.0f, 1);
+    Pawn* fixed = Add(&still, 9000, -9000, 100.0f, kFixedPawn);
     EXPECT_EQ(Build(), (std::vector<Pawn*>{fixed, wideIn, above, below, right}));
 }
 
@@ -59,7 +60,7 @@ TEST_F(DrawListTest, OpaqueStillPawnsFirstThenTranslucentThenExplosions) {
     Pawn* negative = Add(&still, 0, 0, -5.0f);
     Pawn* clear = Add(&still, 0, 0, 0.0f);
     Pawn* moving = Add(&animated, 0, 0);
-    Pawn* boom2 = Add(&explosion, 0, 0, 50.0f, 1);
+    Pawn* boom2 = Add(&explosion, 0, 0, 50.0f, kFixedPawn);
     EXPECT_EQ(Build(), (std::vector<Pawn*>{clear, opaque, faint, negative, moving, boom1, boom2}));
     LevelPawns.Clear();
     EXPECT_TRUE(Build().empty());

@@ -1,24 +1,39 @@
 #include "flow_fixture.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
+#include "core/fatal_error.h"
+#include "game/draw_list.h"
 #include "game/game_frame.h"
+#include "game/level_changes.h"
 #include "level_pointers.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
+#include "support/test_xml.h"
 
 namespace game_test {
 
+std::vector<PlayedSound> FlowTest::played;
+std::vector<std::string> FlowTest::fatalErrors;
+
+void RecordSound(int slot, SoundOp op, const char* file, bool) {
+    FlowTest::played.push_back({slot, op, file ? file : ""});
+}
+
 namespace {
 
-void MakeFlowTemplates() {
-    PawnTemplates[kOneShotThree].SpecialFlag = 4;
-    PawnTemplates[kOneShotSingle].SpecialFlag = 4;
+void Blocks(PawnTemplate& t) {
+    t.BlocksCrate = t.BlocksHero = t.BlocksRock = 1;
+}
+
+void MakeTemplates() {
+    ResetPawnTemplates();
+    PawnTemplates[kHero].SpecialFlag = kFlagHero;
+    PawnTemplates[kHero].WeightHero = 1;
+    Blocks(PawnTemplates[kWall]);
+    PawnTemplates[kDeadly].ID = kIdDeadly;
+    PawnTemplates[kExit].ID = kIdExit;
+    PawnTemplates[kOneShotThree].SpecialFlag = kFlagOneShot;
+    PawnTemplates[kOneShotSingle].SpecialFlag = kFlagOneShot;
     for (int frames = 0; frames < 3; ++frames)
         PawnTemplates[kOneShotThree].Frames.PushBack(LinkedList<FramePart>());
     PawnTemplates[kOneShotSingle].Frames.PushBack(LinkedList<FramePart>());
@@ -26,22 +41,13 @@ void MakeFlowTemplates() {
         PawnTemplates[kLooping].Frames.PushBack(LinkedList<FramePart>());
 }
 
-std::string PawnSection(int number, int slot, float x, float y) {
-    std::string s = "<Section label=\"Pawn" + std::to_string(number) + "\">";
-    auto key = [&s](const char* name, const std::string& value) {
-        s += std::string("<KeyVal Key=\"") + name + "\">" + value + "</KeyVal>";
-    };
-    key("PawnTemplate", std::to_string(slot));
-    key("Type", "0");
-    key("Visible", "1");
-    for (const char* name : {"xangle", "yangle", "zangle", "zoffset"})
-        key(name, "0");
-    key("xoffset", std::to_string(x));
-    key("yoffset", std::to_string(y));
-    for (const char* name : {"xstretch", "ystretch", "zstretch"})
-        key(name, "1");
-    key("opacity", "100");
-    return s + "</Section>\n";
+// Every module the flow touches, as at start-up.
+void ResetGame() {
+    ResetFlowState();
+    ResetGameState();
+    ClearLevel();
+    ResetLevelLists();
+    ResetDrawList();
 }
 
 }  // namespace
@@ -53,61 +59,45 @@ void RecordingAssets::LoadJpegTexture(int* textures, const char* path, int) {
 }
 
 void FlowTest::SetUp() {
-    GameTest::SetUp();
-    MakeFlowTemplates();
+    MakeTemplates();
+    ResetGame();
+    played.clear();
+    fatalErrors.clear();
+    SetSoundObserver(RecordSound);
+    SetFatalErrorHandler([](const char* text) { fatalErrors.push_back(text); });
+    SetTemplateAssets(&assets);
     Sys_StartHeadless(HeadlessOptions());
     Headless_SetClock(1000);
-    SetTemplateAssets(&assets);
-    char pattern[] = "/tmp/korvath_flow_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    std::filesystem::create_directory(dir_ + "/gamedata");
-    previousDir_ = std::filesystem::current_path().string();
-    ASSERT_EQ(chdir(dir_.c_str()), 0);
-    levels_.assign(3, "");
 }
 
 void FlowTest::TearDown() {
-    SetTemplateAssets(nullptr);
-    GameState = 0;
-    LevelPhase = 0;
-    CurrentLevel = 1;
     Sys_Stop();
-    if (!previousDir_.empty()) {
-        EXPECT_EQ(chdir(previousDir_.c_str()), 0);
-    }
-    if (!dir_.empty())
-        std::filesystem::remove_all(dir_);
-    GameTest::TearDown();
+    SetTemplateAssets(nullptr);
+    SetFatalErrorHandler(nullptr);
+    SetSoundObserver(nullptr);
+    ResetGame();
+    ResetPawnTemplates();
 }
 
 void FlowTest::Add(int level, int slot, float x, float y) {
-    std::string& pawns = levels_[level];
-    int number = 1;
-    for (size_t at = pawns.find("label=\"Pawn"); at != std::string::npos;
-         at = pawns.find("label=\"Pawn", at + 1))
-        ++number;
-    pawns += PawnSection(number, slot, x, y);
+    levels_[level].push_back(PawnSection(static_cast<int>(levels_[level].size()) + 1, slot, x, y));
 }
 
 void FlowTest::AddFloorAndHero(int level) {
-    for (float x = -40.0f; x <= 200.0f; x += 20.0f)
-        Add(level, kWall, x, -20.0f);
+    for (float x = -40.0f; x <= 200.0f; x += kCellSize)
+        Add(level, kWall, x, -kCellSize);
     Add(level, kHero, 0.0f, 0.0f);
 }
 
 void FlowTest::WriteLevels() {
-    std::ofstream file(dir_ + "/gamedata/levels.xml");
-    file << "<?xml version=\"1.0\"?>\n<Section label=\"Root\">\n";
-    for (size_t level = 1; level < levels_.size(); ++level)
-        file << "<Section label=\"Level" << level << "\">\n" << levels_[level] << "</Section>\n";
-    file << "</Section>\n";
-}
-
-void FlowTest::WriteDataFile(const std::string& name, const std::string& text) {
-    const std::filesystem::path path = dir_ + "/gamedata/" + name;
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path) << text;
+    std::string levels;
+    for (size_t level = 1; level < levels_.size(); ++level) {
+        std::string pawns;
+        for (const std::string& pawn : levels_[level])
+            pawns += pawn;
+        levels += Section("Level" + std::to_string(level), pawns);
+    }
+    data_.Write("levels.xml", Root(levels));
 }
 
 void FlowTest::Pass() {
@@ -124,7 +114,7 @@ void FlowTest::Spin(uint32_t ms) {
 }
 
 void FlowTest::StartLevelAndPlay(int level) {
-    GameState = 2;
+    GameState = kGameRunning;
     LevelPhase = kPhaseStartLevel;
     CurrentLevel = level;
     for (int i = 0; i < 3 && LevelPhase != kPhasePlaying; ++i)
@@ -143,6 +133,13 @@ Pawn* FlowTest::Find(int slot) const {
         if (node->data.Template == &PawnTemplates[slot])
             return &node->data;
     return nullptr;
+}
+
+int FlowTest::CountPlayed(int slot) const {
+    int count = 0;
+    for (const PlayedSound& s : played)
+        count += s.slot == slot && s.op == SoundOp::PlayOnce;
+    return count;
 }
 
 }  // namespace game_test

@@ -20,14 +20,14 @@ TEST_F(FlowTest, LoadingPictureStaysUpBeyondThePhasePeriodWhenTheLevelLoadsAtOnc
     EXPECT_GT(Now() - shown, 2001u);
     EXPECT_LE(Now() - shown, 2002u);
     const Pawn& picture = LevelPawns.head->data;
-    EXPECT_EQ(picture.Template, &PawnTemplates[kLoadingPicture]);
-    EXPECT_EQ(picture.Type, 1);
+    EXPECT_EQ(picture.Template, &PawnTemplates[kSlotLoadingPicture]);
+    EXPECT_EQ(picture.Type, kFixedPawn);
     EXPECT_EQ(picture.Motion.opacity, 0.0f);
     EXPECT_EQ(SavedPawns.LastIndex(), LevelPawns.LastIndex());
     ASSERT_GE(played.size(), 2u);
     const PlayedSound& load = played[played.size() - 2];
     EXPECT_EQ(load.op, SoundOp::Load);
-    EXPECT_EQ(load.slot, MusicSlot);
+    EXPECT_EQ(load.slot, kSoundMusic);
     EXPECT_EQ(load.file, "./gamedata\\sound\\stage1.wav");
     EXPECT_EQ(played.back().op, SoundOp::PlayLooping);
 }
@@ -37,19 +37,19 @@ TEST_F(FlowTest, DeadHeroStandingOnTheDeadlyCellIsRestoredOnlyAfterThePhasePerio
     Add(1, kDeadly, 20, 0);
     WriteLevels();
     StartLevelAndPlay(1);
-    KeyDown[kRight] = 1;
+    KeyDown[kKeyRight] = 1;
     ASSERT_TRUE(SpinUntil([] { return HeroDead; }));
-    KeyDown[kRight] = 0;
+    KeyDown[kKeyRight] = 0;
     const uint32_t died = Now();
     // He stays on the deadly cell: the death is not repeated, so the phase
     // timer is not pushed back and the restore comes on time.
     Spin(2001);
     EXPECT_TRUE(HeroDead);
-    EXPECT_EQ(Hero()->Placement.xoffset, 20.0f);
+    EXPECT_EQ(PlayerPawn->Placement.xoffset, 20.0f);
     Spin(1);
     EXPECT_EQ(Now() - died, 2002u);
     EXPECT_FALSE(HeroDead);
-    EXPECT_EQ(Hero()->Placement.xoffset, 0.0f);
+    EXPECT_EQ(PlayerPawn->Placement.xoffset, 0.0f);
     EXPECT_EQ(CountPlayed(kSoundDead), 1);
 }
 
@@ -60,22 +60,22 @@ TEST_F(FlowTest, DeathThenExitRestoresFirstAndStartsTheNextLevelOnTheFollowingFi
     AddFloorAndHero(2);
     WriteLevels();
     StartLevelAndPlay(1);
-    KeyDown[kRight] = 1;
+    KeyDown[kKeyRight] = 1;
     ASSERT_TRUE(SpinUntil([] { return HeroDead; }));
     // Keys count again once the death's cooldown has run out.
-    ASSERT_TRUE(
-        SpinUntil([this] { return Hero()->Placement.xoffset == 40.0f && MoveFinished(*Hero()); }));
-    KeyDown[kRight] = 0;
-    KeyDown[kUp] = 1;
+    ASSERT_TRUE(SpinUntil(
+        [this] { return PlayerPawn->Placement.xoffset == 40.0f && MoveFinished(*PlayerPawn); }));
+    KeyDown[kKeyRight] = 0;
+    KeyDown[kKeyUp] = 1;
     ASSERT_TRUE(SpinUntil([] { return LevelFinished; }));
-    KeyDown[kUp] = 0;
+    KeyDown[kKeyUp] = 0;
     const uint32_t entered = Now();
     ASSERT_LT(entered - PhaseTimer.last, 1u);
 
     ASSERT_TRUE(SpinUntil([] { return !HeroDead; }));
     EXPECT_EQ(Now() - entered, 2002u);
     EXPECT_TRUE(LevelFinished);
-    EXPECT_EQ(Hero()->Placement.xoffset, 0.0f);
+    EXPECT_EQ(PlayerPawn->Placement.xoffset, 0.0f);
     EXPECT_EQ(CurrentLevel, 1);
 
     ASSERT_TRUE(SpinUntil([] { return LevelPhase != kPhasePlaying; }));
@@ -90,7 +90,7 @@ TEST_F(FlowTest, DeathThenExitRestoresFirstAndStartsTheNextLevelOnTheFollowingFi
     EXPECT_EQ(assets.pictures[1], "./gamedata\\loading2.jpg");
     Pass();
     EXPECT_EQ(LevelPhase, kPhasePlaying);
-    EXPECT_EQ(Hero()->Placement.xoffset, 0.0f);
+    EXPECT_EQ(PlayerPawn->Placement.xoffset, 0.0f);
 }
 
 TEST_F(FlowTest, ExitOfTheLastLevelShowsTheEndPictureAndNothingMoreHappens) {
@@ -98,7 +98,7 @@ TEST_F(FlowTest, ExitOfTheLastLevelShowsTheEndPictureAndNothingMoreHappens) {
     Add(2, kExit, 0, 0);
     WriteLevels();
     StartLevelAndPlay(2);
-    KeyDown[kUp] = 1;
+    KeyDown[kKeyUp] = 1;
     ASSERT_TRUE(SpinUntil([] { return LevelPhase == kPhaseLoadingScreen; }));
     Pass();
     EXPECT_EQ(LevelPhase, kPhaseEnded);
@@ -106,7 +106,7 @@ TEST_F(FlowTest, ExitOfTheLastLevelShowsTheEndPictureAndNothingMoreHappens) {
     EXPECT_EQ(assets.pictures[1], "./gamedata\\demo_end.jpg");
     EXPECT_EQ(PlayerPawn, nullptr);
     const size_t sounds = played.size();
-    KeyDown[kX] = KeyDown[kRight] = 1;
+    KeyDown[kKeyX] = KeyDown[kKeyRight] = 1;
     Spin(3000);
     EXPECT_EQ(LevelPhase, kPhaseEnded);
     EXPECT_EQ(played.size(), sounds);
@@ -122,6 +122,8 @@ class AnimationFlowTest : public FlowTest {
         const uint32_t last = AnimationTimer.last;
         ASSERT_TRUE(SpinUntil([last] { return AnimationTimer.last != last; }, 100));
     }
+    // The frame the slot's pawn shows; -1 once it has left the level.
+    int FrameOf(int slot) const { return Find(slot) ? Find(slot)->Frame : -1; }
 };
 
 TEST_F(AnimationFlowTest, OneShotOfThreeFramesLeavesOnTheThirdStepAndOneFrameStays) {
@@ -132,25 +134,24 @@ TEST_F(AnimationFlowTest, OneShotOfThreeFramesLeavesOnTheThirdStepAndOneFrameSta
     WriteLevels();
     StartLevelAndPlay(1);
     NextAnimationStep();
-    EXPECT_EQ(Find(kOneShotThree)->Frame, 1);
-    EXPECT_EQ(Find(kLooping)->Frame, 1);
+    EXPECT_EQ(FrameOf(kOneShotThree), 1);
+    EXPECT_EQ(FrameOf(kLooping), 1);
     NextAnimationStep();
-    EXPECT_EQ(Find(kOneShotThree)->Frame, 2);
-    EXPECT_EQ(Find(kLooping)->Frame, 0);
+    EXPECT_EQ(FrameOf(kOneShotThree), 2);
+    EXPECT_EQ(FrameOf(kLooping), 0);
     NextAnimationStep();
-    EXPECT_EQ(Find(kOneShotThree), nullptr);
-    EXPECT_EQ(Find(kLooping)->Frame, 0);  // behind the removed pawn: waits a step
+    EXPECT_EQ(FrameOf(kOneShotThree), -1);
+    EXPECT_EQ(FrameOf(kLooping), 0);  // behind the removed pawn: waits a step
     NextAnimationStep();
-    EXPECT_EQ(Find(kLooping)->Frame, 1);
+    EXPECT_EQ(FrameOf(kLooping), 1);
     Spin(500);
-    ASSERT_NE(Find(kOneShotSingle), nullptr);
-    EXPECT_EQ(Find(kOneShotSingle)->Frame, 0);
+    EXPECT_EQ(FrameOf(kOneShotSingle), 0);
 }
 
 TEST_F(FlowTest, LevelWithoutHeroIsReportedAndNothingUsesTheHero) {
     Add(1, kWall, 0, -20);
     WriteLevels();
-    GameState = 2;
+    GameState = kGameRunning;
     LevelPhase = kPhaseStartLevel;
     for (int i = 0; i < 3; ++i)
         Pass();

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "game/hero_actions.h"
 #include "game/pawn_motion.h"
 #include "world/level.h"
 #include "world/template_roles.h"
@@ -15,8 +14,7 @@ enum Slot { kHero = 0, kWall = 1, kCrate = 2, kRock = 3, kHolder = 6, kBarrel = 
 class PhysicsEdges : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (PawnTemplate& t : PawnTemplates)
-            t = PawnTemplate();
+        ResetPawnTemplates();
         PawnTemplates[kHero].SpecialFlag = kFlagHero;
         PawnTemplates[kHero].WeightHero = 1;
         MakeSolid(kWall);
@@ -31,10 +29,7 @@ class PhysicsEdges : public ::testing::Test {
         for (float x = -40; x <= 140; x += 20)
             Place(kWall, x, -20);
     }
-    void TearDown() override {
-        ClearLevelIndex();
-        LevelPawns.Clear();
-    }
+    void TearDown() override { ResetLevelLists(); }
     static PawnTemplate& MakeSolid(int slot) {
         PawnTemplate& t = PawnTemplates[slot];
         t.BlocksCrate = t.BlocksHero = t.BlocksRock = 1;

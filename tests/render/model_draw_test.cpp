@@ -8,34 +8,17 @@
 #include "ms3d_writer.h"
 #include "render/jpeg_image.h"
 #include "render/texture.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 #include "test_models.h"
 
 namespace {
 
 using ModelDrawTest = SceneGLTest;
 
-float DiffuseAlpha() {
-    float diffuse[4];
-    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
-    return diffuse[3];
-}
-
 GLint BoundTexture() {
     GLint name = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
     return name;
-}
-
-TEST_F(ModelDrawTest, OpacityAboveFullIsOpaqueAndBelowBlends) {
-    SKIP_WITHOUT_GL();
-    Model box = MakeBox(5.0f, false);
-    box.Draw(1, 1, 1, 150.0f, LinkedList<int>(), ModelColour());
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_EQ(DiffuseAlpha(), 1.0f);
-    box.Draw(1, 1, 1, 99.0f, LinkedList<int>(), ModelColour());
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_FLOAT_EQ(DiffuseAlpha(), 0.99f);
 }
 
 // An override of -1 keeps the material's texture; texturing is restored and
@@ -62,18 +45,12 @@ TEST_F(ModelDrawTest, TextureOverridesAndRestoredState) {
     EXPECT_EQ(colour[0] + colour[1] + colour[2] + colour[3], 4.0f);
 }
 
-TEST(ModelRetryPath, FromTheLastBackslash) {
-    EXPECT_EQ(ModelRetryPath("./gamedata\\models\\crate.ms3d"), ".\\crate.ms3d");
-    EXPECT_EQ(ModelRetryPath("crate.ms3d"), ".crate.ms3d");
-    EXPECT_EQ(ModelRetryPath("\\crate.ms3d"), ".\\crate.ms3d");
-}
-
 // The retry finds the file in the working directory; slots outside the
 // table load nothing.
 TEST(ModelTable, LoadModelRetriesInTheWorkingDirectory) {
     auto renderer = std::make_unique<SceneRenderer>();
     TempDir dir;
-    std::string direct = dir.Write("tri.ms3d", MakeMs3d(Ms3dRecipe()));
+    std::string direct = WriteBytes(dir.File("tri.ms3d"), MakeMs3d(Ms3dRecipe()));
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
     ASSERT_EQ(chdir(dir.Path().c_str()), 0);

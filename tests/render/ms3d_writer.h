@@ -1,8 +1,9 @@
 #pragma once
 // Small MS3D files built in memory: three vertices, one triangle, one group
-// and any number of identical materials.
+// and any number of identical materials; and writing bytes to a file.
 
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,12 @@ struct Ms3dRecipe {
     uint16_t materialCount = 0;
     std::string textureName;  // a name of 128 bytes is written without terminator
 };
+
+inline std::string WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return path;
+}
 
 inline std::vector<unsigned char> MakeMs3d(const Ms3dRecipe& recipe) {
     std::vector<unsigned char> out;

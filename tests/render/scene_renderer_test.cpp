@@ -5,6 +5,7 @@
 #include "gl_fixture.h"
 #include "render/bomb_gauge.h"
 #include "test_models.h"
+#include "world/template_roles.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ TEST_F(SceneRendererTest, HalfOpaquePartInHalfOpaquePawnBlendsAtAQuarter) {
     *renderer->ModelAt(0) = MakeBox(20.0f, false);
     auto kind = MakeTemplate(Transform(0, 0, 0, 0, 0, 0, 1, 1, 1, 50.0f));
     Pawn pawn(kind.get());
-    pawn.Type = 1;  // the fixed camera
+    pawn.Type = kFixedPawn;
     Show(&pawn);
     pawn.Placement.opacity = 200.0f;  // 200 % of the part's 50: full
     Rgba opaque = At(DrawFrame(), 400, 300);
@@ -91,15 +92,15 @@ TEST_F(SceneRendererTest, HalfOpaquePartInHalfOpaquePawnBlendsAtAQuarter) {
     EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
 }
 
-TEST_F(SceneRendererTest, SpecialFlagTenDrawsTenUnitsHigher) {
+TEST_F(SceneRendererTest, RaisedTemplateDrawsTenUnitsHigher) {
     SKIP_WITHOUT_GL();
     *renderer->ModelAt(0) = MakeBox(10.0f, false);
     auto kind = MakeTemplate();
     Pawn pawn(kind.get());
-    pawn.Type = 1;
+    pawn.Type = kFixedPawn;
     Show(&pawn);
     PixelBox plain = DrawnBox(DrawFrame());
-    kind->SpecialFlag = 10;
+    kind->SpecialFlag = kFlagRaised;
     PixelBox raised = DrawnBox(DrawFrame());
     // Ten units at the front face, 290 units from the eye of the fixed camera.
     EXPECT_NEAR(raised.CentreY() - plain.CentreY(), 10.0 / (290.0 * kTanHalfField) * 300, 1.0);
@@ -117,7 +118,7 @@ TEST_F(SceneRendererTest, PawnsThatDrawNothing) {
     Show(&pawn);
     pawn.Type = 2;
     EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
-    pawn.Type = 1, pawn.Visible = false;
+    pawn.Type = kFixedPawn, pawn.Visible = false;
     EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
     pawn.Visible = true, pawn.Frame = 1;
     EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
@@ -145,6 +146,22 @@ TEST_F(SceneRendererTest, GaugeSettlesAtRestAndSlidesOneUnitPerFrame) {
     gaugeShown = false;
     renderer->Draw();
     EXPECT_EQ(BombGaugeSpin, 23.0f);  // turned only while shown
+}
+
+// The gauge draws its own model slots: the bar always, a bomb per bomb
+// carried. Both sit at the left edge of the view, the bar mostly beyond it.
+TEST_F(SceneRendererTest, GaugeDrawsTheBarAndOneBombPerBomb) {
+    SKIP_WITHOUT_GL();
+    gaugeShown = true;
+    Show(nullptr);
+    *renderer->ModelAt(kModelGaugeBar) = MakeBox(60.0f, false);
+    EXPECT_FALSE(DrawnBox(DrawFrame()).Empty());
+    *renderer->ModelAt(kModelGaugeBar) = Model();
+    *renderer->ModelAt(kModelGaugeBomb) = MakeBox(20.0f, false);
+    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
+    bombCount = 1;
+    EXPECT_FALSE(DrawnBox(DrawFrame()).Empty());
+    gaugeShown = false;
 }
 
 TEST_F(SceneRendererTest, MultisamplingWhenTheDriverOffersIt) {

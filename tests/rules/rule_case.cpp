@@ -93,11 +93,11 @@ std::map<std::pair<int, int>, std::vector<int>> CellsOf(const LevelText& level,
     const int columns = rows ? static_cast<int>(level.map.rows[0].size()) : 0;
     for (auto* node = LevelPawns.head; node; node = node->next) {
         const Pawn& pawn = node->data;
-        if (pawn.Type != 0)
+        if (pawn.Type != kWorldPawn)
             continue;  // the loading picture is fixed to the screen
         const int slot = static_cast<int>(pawn.Template - PawnTemplates);
-        const float column = (pawn.Placement.xoffset - left) / kCell;
-        const float row = (top - pawn.Placement.yoffset) / kCell;
+        const float column = (pawn.Placement.xoffset - left) / kCellSize;
+        const float row = (top - pawn.Placement.yoffset) / kCellSize;
         const bool inside = column == std::floor(column) && row == std::floor(row) && column >= 0 &&
                             row >= 0 && column < columns && row < rows;
         if (inside)

@@ -1,22 +1,17 @@
 // The sound tests play through OpenAL Soft's null output unless the caller
 // chose another driver, so that they run on machines without a sound card.
-// Child processes (see child_process.h) bring their own configuration.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "platform/sys_audio.h"
-#include "sound/child_process.h"
 
 namespace {
 
 class NullAudioEnvironment : public ::testing::Environment {
   public:
-    void SetUp() override {
-        if (!InSoundChild())
-            setenv("ALSOFT_DRIVERS", "null", 0);
-    }
+    void SetUp() override { setenv("ALSOFT_DRIVERS", "null", 0); }
     void TearDown() override { Sys_CloseAudioDevice(); }
 };
 

@@ -1,10 +1,9 @@
 #pragma once
 // Builds RIFF/WAVE images byte by byte for the sound tests, and writes them
-// to temporary files.
+// to files.
 
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -66,17 +65,9 @@ inline Bytes SineWave16(int frames, uint32_t rate, double amplitude) {
                       Chunk("data", SineSamples16(frames, rate, amplitude))});
 }
 
-// A fresh temporary folder for one test.
-inline std::filesystem::path TestFolder(const std::string& name) {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("korvath_" + name);
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
-inline std::string WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+inline std::string WriteFile(const std::string& path, const Bytes& bytes) {
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
-    return path.string();
+    return path;
 }

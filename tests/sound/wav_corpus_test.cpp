@@ -12,6 +12,7 @@
 #include "sound/sound_effect.h"
 #include "sound/test_wave_files.h"
 #include "sound/wave_chunks.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -70,8 +71,8 @@ long FoundDataOffset(const CorpusFile& file, uint32_t* length) {
 TEST(WavCorpusTest, EachFileLoadsOrFailsAsExpected) {
     if (!std::filesystem::is_directory(CorpusWav()))
         GTEST_SKIP() << "no corpus at " << CorpusWav();
-    std::filesystem::path dir = TestFolder("wav_corpus_test");
-    std::string good = WriteFile(dir / "good.wav", SineWave16(100, 22050, 0.5));
+    TempDir dir;
+    std::string good = WriteFile(dir.File("good.wav"), SineWave16(100, 22050, 0.5));
     SoundEffect sound{};
     if (!CreateDevice(&sound))
         GTEST_SKIP() << "no audio device, even the null one";
@@ -99,7 +100,6 @@ TEST(WavCorpusTest, EachFileLoadsOrFailsAsExpected) {
         StopSound(&sound);
     }
     ReleaseSound(&sound);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

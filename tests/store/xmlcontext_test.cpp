@@ -7,14 +7,15 @@
 #include <optional>
 #include <string>
 
-#include "store/store_files.h"
+#include "support/data_folder.h"
+#include "support/test_xml.h"
 
 namespace {
 
 class XmlContextTest : public testing::Test {
   protected:
     std::unique_ptr<XmlContext> Open(const std::string& bytes) {
-        files_.Write("test.xml", bytes);
+        data_.Write("test.xml", bytes);
         return std::make_unique<XmlContext>("test.xml");
     }
     static std::optional<std::string> Read(XmlContext& store, const char* section,
@@ -25,19 +26,14 @@ class XmlContextTest : public testing::Test {
         return std::string(text);
     }
 
-    StoreFiles files_;
+    DataFolder data_;
 };
 
-std::string Value(const std::string& key, const std::string& text) {
-    return "<KeyVal Key=\"" + key + "\">" + text + "</KeyVal>";
-}
-
 TEST_F(XmlContextTest, SectionPathsNameSections) {
-    auto store = Open(
-        RootDocument(Value("Count", "2") + "<Section label=\"Level1\">" + Value("Name", "first") +
-                     "<Section label=\"Pawn2\">" + Value("x", "90") + "</Section></Section>" +
-                     "<Section label=\"Level 1\">" + Value("Name", "blank") + "</Section>" +
-                     "<Section label=\"\">" + Value("Name", "empty") + "</Section>"));
+    auto store = Open(Root(Key("Count", "2") + "<Section label=\"Level1\">" + Key("Name", "first") +
+                           "<Section label=\"Pawn2\">" + Key("x", "90") + "</Section></Section>" +
+                           "<Section label=\"Level 1\">" + Key("Name", "blank") + "</Section>" +
+                           "<Section label=\"\">" + Key("Name", "empty") + "</Section>"));
     EXPECT_EQ(Read(*store, "Level*1", "Name"), "first");
     EXPECT_EQ(Read(*store, "*Lev*el1*\\Pa*wn2", "x"), "90");
     EXPECT_EQ(Read(*store, "Level 1", "Name"), "blank");
@@ -50,26 +46,15 @@ TEST_F(XmlContextTest, SectionPathsNameSections) {
         EXPECT_EQ(Read(*store, path, "Name"), std::nullopt) << path;
 }
 
-// Large and indexed sections are compared with the XPath engine in xpath_agreement_test.cpp.
-TEST_F(XmlContextTest, FirstMatchInDocumentOrderOverRepeatedLabels) {
-    auto store = Open(RootDocument(
-        "<Section label=\"L\">" + Value("a", "1") + Value("a", "2") + "<Section label=\"P\">" +
-        Value("x", "first P") + "</Section></Section><Section label=\"L\">" + Value("a", "3") +
-        Value("b", "second L") + "<Section label=\"P\">" + Value("x", "second P") +
-        Value("y", "only in second P") + "</Section></Section>"));
-    EXPECT_EQ(Read(*store, "L", "a"), "1");
-    EXPECT_EQ(Read(*store, "L", "b"), "second L");
-    EXPECT_EQ(Read(*store, "L\\P", "x"), "first P");
-    EXPECT_EQ(Read(*store, "L\\P", "y"), "only in second P");
-}
-
+// First matches over repeated labels, large and indexed sections: see
+// xpath_agreement_test.cpp.
 TEST_F(XmlContextTest, EmptyWrongOrBrokenDocumentsFindNothing) {
-    const std::string good = RootDocument(Value("a", "1"));
+    const std::string good = Root(Key("a", "1"));
     std::string cases[] = {"",
                            good.substr(0, good.size() - 3),
                            good + good,
                            good + "<",
-                           "<Section label=\"root\">" + Value("a", "1") + "</Section>",
+                           "<Section label=\"root\">" + Key("a", "1") + "</Section>",
                            "<Section>" + good + "</Section>",
                            "<Other label=\"Root\"/>"};
     for (const std::string& bytes : cases)
@@ -89,10 +74,10 @@ TEST_F(XmlContextTest, EmptyWrongOrBrokenDocumentsFindNothing) {
 }
 
 TEST_F(XmlContextTest, QuotesInLabelsOrKeysFindNothing) {
-    auto store = Open(RootDocument("<Section label=\"A\">" + Value("k", "A") +
-                                   "</Section><Section label=\"B\">" + Value("k", "B") +
-                                   "</Section><Section label='q\"'><KeyVal Key='k\"'>q</KeyVal>"
-                                   "</Section>"));
+    auto store = Open(Root("<Section label=\"A\">" + Key("k", "A") +
+                           "</Section><Section label=\"B\">" + Key("k", "B") +
+                           "</Section><Section label='q\"'><KeyVal Key='k\"'>q</KeyVal>"
+                           "</Section>"));
     EXPECT_EQ(Read(*store, "A\"]/Section[@label=\"B", "k"), std::nullopt);
     EXPECT_EQ(Read(*store, "A", "k\"] | //KeyVal[@Key=\"k"), std::nullopt);
     EXPECT_EQ(Read(*store, "q\"", "k\""), std::nullopt);
@@ -112,10 +97,10 @@ TEST_F(XmlContextTest, NumbersNeverFailOnText) {
         {".5", 0.5},          {"1e", 1.0},    {"0x10", 0.0},     {"inf", 0.0}};
     std::string body;
     for (const auto& [text, expected] : ints)
-        body += Value(std::string("i") + text, text);
+        body += Key(std::string("i") + text, text);
     for (const auto& [text, expected] : doubles)
-        body += Value(std::string("d") + text, text);
-    auto store = Open(RootDocument(body));
+        body += Key(std::string("d") + text, text);
+    auto store = Open(Root(body));
     for (const auto& [text, expected] : ints) {
         int32_t value = 12345;
         EXPECT_TRUE(store->GetInt("*", (std::string("i") + text).c_str(), &value));
@@ -129,10 +114,10 @@ TEST_F(XmlContextTest, NumbersNeverFailOnText) {
 }
 
 TEST_F(XmlContextTest, TextIsCutToItsBuffer) {
-    auto store = Open(RootDocument(Value("i", std::string(62, ' ') + "12") +
-                                   Value("d", std::string(61, ' ') + "12.5") +
-                                   Value("s", "abcdef") + Value("u", "a\xC3\xA9z") +
-                                   Value("mixed", "a<![CDATA[<b>]]>&amp;<i>c</i>d<!-- x -->")));
+    auto store =
+        Open(Root(Key("i", std::string(62, ' ') + "12") + Key("d", std::string(61, ' ') + "12.5") +
+                  Key("s", "abcdef") + Key("u", "a\xC3\xA9z") +
+                  Key("mixed", "a<![CDATA[<b>]]>&amp;<i>c</i>d<!-- x -->")));
     int32_t number = 0;
     double real = 0;
     ASSERT_TRUE(store->GetInt("*", "i", &number));
@@ -149,11 +134,11 @@ TEST_F(XmlContextTest, TextIsCutToItsBuffer) {
 
 TEST_F(XmlContextTest, OtherEncodingsReadAsUtf8) {
     std::string utf16 = "\xFF\xFE";
-    for (char c : RootDocument(Value("k", "\xE9t\xE9")))
+    for (char c : Root(Key("k", "\xE9t\xE9")))
         utf16 += std::string(1, c) + '\0';  // Latin-1 widened to UTF-16 little endian
     EXPECT_EQ(Read(*Open(utf16), "*", "k"), "\xC3\xA9t\xC3\xA9");
     std::string latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>";
-    EXPECT_EQ(Read(*Open(latin1 + RootDocument(Value("k", "\xE9"))), "*", "k"), "\xC3\xA9");
+    EXPECT_EQ(Read(*Open(latin1 + Root(Key("k", "\xE9"))), "*", "k"), "\xC3\xA9");
 }
 
 TEST_F(XmlContextTest, DeepNestingAndHugeTextAreSafe) {
@@ -163,12 +148,12 @@ TEST_F(XmlContextTest, DeepNestingAndHugeTextAreSafe) {
         close += "</Section>";
         path += "\\d";
     }
-    std::string deep = open + Value("k", "bottom") + close;
-    auto nested = Open(RootDocument("<KeyVal Key=\"all\">" + deep + "</KeyVal>" + deep));
+    std::string deep = open + Key("k", "bottom") + close;
+    auto nested = Open(Root("<KeyVal Key=\"all\">" + deep + "</KeyVal>" + deep));
     EXPECT_EQ(Read(*nested, "*", "all"), "bottom");
     EXPECT_EQ(Read(*nested, path.c_str(), "k"), std::nullopt);  // far beyond an expression
 
-    auto huge = Open(RootDocument(Value("h", "7" + std::string(20 << 20, '1'))));
+    auto huge = Open(Root(Key("h", "7" + std::string(20 << 20, '1'))));
     int32_t number = 0;
     EXPECT_TRUE(huge->GetInt("*", "h", &number));
     EXPECT_EQ(Read(*huge, "*", "h")->size(), 511u);

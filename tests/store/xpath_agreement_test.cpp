@@ -9,9 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "store/store_files.h"
 #include "store/store_query.h"
 #include "store/xmlcontext.h"
+#include "support/data_folder.h"
+#include "support/test_xml.h"
 
 namespace {
 
@@ -38,26 +39,24 @@ std::optional<std::string> StoreRead(XmlContext& store, const char* section, con
 std::string ManySections() {
     std::string body;
     for (int i = 0; i < 40; ++i)
-        body += std::string("<Section label=\"") + (i % 3 ? "A" : "B") + "\"><KeyVal Key=\"k" +
-                std::to_string(i % 5) + "\">" + std::to_string(i) +
-                "</KeyVal><Section label=\"C\">" + "<KeyVal Key=\"c" + std::to_string(i % 4) +
-                "\">c</KeyVal></Section></Section>";
-    return RootDocument(body);
+        body += Section(i % 3 ? "A" : "B", Key("k" + std::to_string(i % 5), std::to_string(i)) +
+                                               Section("C", Key("c" + std::to_string(i % 4), "c")));
+    return Root(body);
 }
 
 const std::string kDocuments[] = {
-    RootDocument("<Section label=\"A\"><KeyVal Key=\"k\">1</KeyVal><Section label=\"B\">"
-                 "<KeyVal Key=\"x\">AB1</KeyVal></Section></Section><Section label=\"A\">"
-                 "<KeyVal Key=\"k\">2</KeyVal><KeyVal Key=\"y\">y2</KeyVal><Section label=\"B\">"
-                 "<KeyVal Key=\"y\">AB2</KeyVal></Section></Section>"),
-    RootDocument("<Other label=\"A\"><KeyVal Key=\"k\">other</KeyVal></Other><Section Label=\"A\">"
-                 "<KeyVal Key=\"k\">Label</KeyVal></Section><Section label=\"A\"><KeyVal key=\"k\">"
-                 "key</KeyVal><KeyVal Key=\"k\"><KeyVal Key=\"k\">in</KeyVal> out </KeyVal>"
-                 "</Section><x:Section xmlns:x=\"urn:x\" label=\"B\"><KeyVal Key=\"k\">ns</KeyVal>"
-                 "</x:Section><Section label=\"A&amp;B\"><KeyVal Key=\"&lt;k\">amp</KeyVal>"
-                 "</Section>"),
-    RootDocument("<Section label=\"A\" label=\"B\"><KeyVal Key=\"k\" Key=\"y\">dup</KeyVal>"
-                 "</Section><Section label=\"B\"><KeyVal Key=\"k\">B</KeyVal></Section>"),
+    Root("<Section label=\"A\"><KeyVal Key=\"k\">1</KeyVal><Section label=\"B\">"
+         "<KeyVal Key=\"x\">AB1</KeyVal></Section></Section><Section label=\"A\">"
+         "<KeyVal Key=\"k\">2</KeyVal><KeyVal Key=\"y\">y2</KeyVal><Section label=\"B\">"
+         "<KeyVal Key=\"y\">AB2</KeyVal></Section></Section>"),
+    Root("<Other label=\"A\"><KeyVal Key=\"k\">other</KeyVal></Other><Section Label=\"A\">"
+         "<KeyVal Key=\"k\">Label</KeyVal></Section><Section label=\"A\"><KeyVal key=\"k\">"
+         "key</KeyVal><KeyVal Key=\"k\"><KeyVal Key=\"k\">in</KeyVal> out </KeyVal>"
+         "</Section><x:Section xmlns:x=\"urn:x\" label=\"B\"><KeyVal Key=\"k\">ns</KeyVal>"
+         "</x:Section><Section label=\"A&amp;B\"><KeyVal Key=\"&lt;k\">amp</KeyVal>"
+         "</Section>"),
+    Root("<Section label=\"A\" label=\"B\"><KeyVal Key=\"k\" Key=\"y\">dup</KeyVal>"
+         "</Section><Section label=\"B\"><KeyVal Key=\"k\">B</KeyVal></Section>"),
     ManySections(),
     "<!-- lead --><?pi x?><Section label=\"Root\"><KeyVal Key=\"k\">root</KeyVal></Section>",
     "<Section label=\"root\"><KeyVal Key=\"k\">lower</KeyVal></Section>",
@@ -66,7 +65,7 @@ const std::string kDocuments[] = {
 TEST(XPathAgreementTest, WalkSelectsWhatXPathSelects) {
     const char* const paths[] = {"*", "A", "B", "A\\B", "A\\C", "B\\C", "A&B", "Root", "C"};
     const char* const keys[] = {"k", "x", "y", "k0", "k3", "c1", "c3", "<k", "K"};
-    StoreFiles files;
+    DataFolder files;
     int found = 0;
     for (const std::string& bytes : kDocuments) {
         files.Write("agree.xml", bytes);
@@ -91,11 +90,11 @@ TEST(XPathAgreementTest, CutExpressionsFindNothing) {
     // more and the text is cut; cut after a Section step it would still
     // parse and select the section itself, whose text is no key's value.
     std::string label(451, 'a');
-    std::string bytes = RootDocument(
-        "<Section label=\"" + label + "\"><KeyVal Key=\"k\">fits" +
-        "</KeyVal></Section><Section label=\"" + label + "aaaaaaaaaaaaaaaaa" +
-        "\">section<Section label=\"X\"><KeyVal Key=\"k\">value" + "</KeyVal></Section></Section>");
-    StoreFiles files;
+    std::string bytes = Root("<Section label=\"" + label + "\"><KeyVal Key=\"k\">fits" +
+                             "</KeyVal></Section><Section label=\"" + label + "aaaaaaaaaaaaaaaaa" +
+                             "\">section<Section label=\"X\"><KeyVal Key=\"k\">value" +
+                             "</KeyVal></Section></Section>");
+    DataFolder files;
     files.Write("cut.xml", bytes);
     XmlContext store("cut.xml");
     pugi::xml_document document;

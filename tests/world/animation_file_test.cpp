@@ -11,13 +11,16 @@ const std::string kPart = "$\n2\ntorso\n0\n90\n0\n0\n20\n0\n1\n1\n1\n100\n$\n";
 
 class AnimationFileTest : public WorldTest {
   protected:
+    // Writes the text as an animation file and reads it into t.
+    bool Load(const std::string& text) {
+        return t.LoadAnimation(data.Write("anim.txt", text).c_str());
+    }
     PawnTemplate t;
 };
 
 TEST_F(AnimationFileTest, ModelBlockFramesAndPartBlocks) {
-    WriteFile("anim.txt", "!\r\nbody\r\nhead\r\nhat\r\n!\r\nskipped\n#\nstand\nskipped\n" + kPart +
-                              "#\n#\nempty\n#\n");
-    ASSERT_TRUE(t.LoadAnimation("anim.txt"));
+    ASSERT_TRUE(Load("!\r\nbody\r\nhead\r\nhat\r\n!\r\nskipped\n#\nstand\nskipped\n" + kPart +
+                     "#\n#\nempty\n#\n"));
     EXPECT_EQ(t.ModelRefList.LastIndex(), 2);  // ordinals 0..2
     ASSERT_EQ(t.Frames.LastIndex(), 1);
     EXPECT_TRUE(t.IsAnimated());
@@ -36,8 +39,7 @@ TEST_F(AnimationFileTest, ModelBlockFramesAndPartBlocks) {
 
 TEST_F(AnimationFileTest, FirstLineHashIsDroppedSoTheFirstFrameIsMisread) {
     // "walk" is then skipped and the "#" closing the frame opens one instead.
-    WriteFile("anim.txt", "#\nwalk\n" + kPart + "#\n");
-    ASSERT_TRUE(t.LoadAnimation("anim.txt"));
+    ASSERT_TRUE(Load("#\nwalk\n" + kPart + "#\n"));
     ASSERT_EQ(t.Frames.LastIndex(), 0);
     EXPECT_EQ(t.FrameNames[0], "");
     EXPECT_EQ(t.Frames[0].LastIndex(), -1);
@@ -49,8 +51,7 @@ TEST_F(AnimationFileTest, TruncatedFilesStopWhereTheyEnd) {
     const std::string full = "!\nm\n!\n#\nname\n$\n1\nl\n0\n0\n0\n0\n0\n0\n1\n1\n1\n50\n$\n#\n";
     for (size_t cut = 0; cut <= full.size(); ++cut) {
         SCOPED_TRACE(cut);
-        WriteFile("anim.txt", full.substr(0, cut));
-        ASSERT_TRUE(t.LoadAnimation("anim.txt"));
+        ASSERT_TRUE(Load(full.substr(0, cut)));
         EXPECT_EQ(t.FrameNames.LastIndex(), t.Frames.LastIndex());
         if (t.Frames.LastIndex() == 0 && t.Frames[0].LastIndex() == 0) {
             EXPECT_NE(t.Frames[0][0].Transform.opacity, 100.0f);
@@ -60,11 +61,10 @@ TEST_F(AnimationFileTest, TruncatedFilesStopWhereTheyEnd) {
 
 TEST_F(AnimationFileTest, LongLinesAreCutAndValuesReadLeadingNumbers) {
     std::string noise(20000, '#');
-    WriteFile("anim.txt", "!\n" + std::string(3000, 'm') + "\n!\n" + noise + "\n#\n" +
-                              std::string(300, 'n') + "\n" + noise + "\n$\n" +
-                              std::string(400, '7') + "\n" + std::string(5000, 'L') +
-                              "\n1e999\n-3e40\nabc\n0x10\n 2.5e1m\n.5\n-.25\n7.\n1e\n$\n$\n#\n");
-    ASSERT_TRUE(t.LoadAnimation("anim.txt"));
+    ASSERT_TRUE(Load("!\n" + std::string(3000, 'm') + "\n!\n" + noise + "\n#\n" +
+                     std::string(300, 'n') + "\n" + noise + "\n$\n" + std::string(400, '7') + "\n" +
+                     std::string(5000, 'L') +
+                     "\n1e999\n-3e40\nabc\n0x10\n 2.5e1m\n.5\n-.25\n7.\n1e\n$\n$\n#\n"));
     ASSERT_EQ(t.Frames.LastIndex(), 0);
     EXPECT_EQ(t.FrameNames[0], std::string(99, 'n'));
     ASSERT_EQ(t.Frames[0].LastIndex(), 0);

@@ -21,20 +21,20 @@ struct RecordingAssets : TemplateAssets {
 };
 
 std::string Template(int n, const std::string& keys = "") {
-    return Section("pawn" + std::to_string(n),
-                   Key("ID", std::to_string(n + 40)) + Key("Animation", "anim.txt") + keys);
+    return Section("pawn" + std::to_string(n), Key("ID", std::to_string(n + 40)) +
+                                                   Key("Animation", "gamedata/anim.txt") + keys);
 }
 
 class PawnTemplateLoaderTest : public WorldTest {
   protected:
     void SetUp() override {
         WorldTest::SetUp();
-        WriteFile("anim.txt", "!\nm\n!\n#\na\n#\n#\nb\n#\n");
+        data.Write("anim.txt", "!\nm\n!\n#\na\n#\n#\nb\n#\n");
         SetTemplateAssets(&assets);
     }
     void Load(const std::string& templates, const std::string& models = "") {
-        WriteStore("pawntemp.xml",
-                   Section("ModelList", models) + Section("PawnTempList", templates));
+        data.Write("pawntemp.xml",
+                   Root(Section("ModelList", models) + Section("PawnTempList", templates)));
         LoadPawnTemplates();
     }
     RecordingAssets assets;
@@ -46,7 +46,8 @@ TEST_F(PawnTemplateLoaderTest, ListsStopAtTheirFirstGapOrAtASectionWithoutId) {
     EXPECT_TRUE(PawnTemplates[4].IsAnimated());
     EXPECT_EQ(PawnTemplates[6].ID, 0);
     PawnTemplates[2] = PawnTemplate();
-    Load(Template(0) + Section("pawn1", Key("Animation", "anim.txt") + Key("Ladder", "1")) +
+    Load(Template(0) +
+         Section("pawn1", Key("Animation", "gamedata/anim.txt") + Key("Ladder", "1")) +
          Template(2));
     EXPECT_EQ(PawnTemplates[1].Ladder, 0);
     EXPECT_EQ(PawnTemplates[2].ID, 0);

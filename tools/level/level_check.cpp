@@ -32,7 +32,7 @@ class Checker {
 };
 
 bool OnGrid(float v) {
-    return v == std::round(v / 20.0f) * 20.0f;
+    return v == std::round(v / kCellSize) * kCellSize;
 }
 
 // Pawns the rules find by cell: they must stand on the grid.

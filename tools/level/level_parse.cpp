@@ -185,7 +185,7 @@ bool Parser::LegendLine(const std::vector<Word>& words, int line) {
     LegendEntry entry{{}, file_, {line, words[1].column}};
     for (size_t i = 2; i < words.size() && IsAllDigits(words[i].text); ++i) {
         long slot = 0;
-        if (!ParseInteger(words[i].text, 0, kHighestSlot, &slot))
+        if (!ParseInteger(words[i].text, 0, kLastListNumber, &slot))
             return Fail(line, words[i].column,
                         "template slot " + words[i].text + " is out of range (0 to 90)");
         entry.slots.push_back(static_cast<int>(slot));
@@ -201,7 +201,8 @@ bool Parser::LegendLine(const std::vector<Word>& words, int line) {
 bool Parser::OriginLine(const std::vector<Word>& words, int line) {
     float x = 0.0f, y = 0.0f;
     bool ok = words.size() == 3 && ParseFloat(words[1].text, &x) && ParseFloat(words[2].text, &y);
-    if (!ok || x != std::round(x / kCell) * kCell || y != std::round(y / kCell) * kCell)
+    if (!ok || x != std::round(x / kCellSize) * kCellSize ||
+        y != std::round(y / kCellSize) * kCellSize)
         return Fail(line, words[0].column, "expected 'origin X Y' with multiples of 20");
     level_->hasOrigin = true;
     level_->originX = x;
@@ -213,7 +214,7 @@ bool Parser::PawnLine(const std::vector<Word>& words, int line) {
     long slot = 0;
     if (words.size() < 2)
         return Fail(line, words[0].column, "expected 'pawn SLOT KEY=VALUE...'");
-    if (!ParseInteger(words[1].text, 0, kHighestSlot, &slot))
+    if (!ParseInteger(words[1].text, 0, kLastListNumber, &slot))
         return Fail(line, words[1].column,
                     "template slot " + words[1].text + " is out of range (0 to 90)");
     PawnSpec pawn;
@@ -336,12 +337,12 @@ std::vector<PawnSpec> MapPawns(const LevelText& level) {
 
 void CellPosition(const LevelText& level, int row, int column, float* x, float* y) {
     if (level.hasOrigin) {
-        *x = level.originX + static_cast<float>(column) * kCell;
-        *y = level.originY - static_cast<float>(row) * kCell;
+        *x = level.originX + static_cast<float>(column) * kCellSize;
+        *y = level.originY - static_cast<float>(row) * kCellSize;
         return;
     }
-    *x = static_cast<float>(column - level.heroColumn) * kCell;
-    *y = static_cast<float>(level.heroRow - row) * kCell;
+    *x = static_cast<float>(column - level.heroColumn) * kCellSize;
+    *y = static_cast<float>(level.heroRow - row) * kCellSize;
 }
 
 bool IsKeyName(const std::string& word) {

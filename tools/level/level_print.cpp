@@ -16,7 +16,7 @@ constexpr float kMaxCells = 1000.0f;  // farther pawns are written as pawn lines
 using Cell = std::pair<int, int>;  // row counted downwards from y = 0, column from x = 0
 
 bool OnGrid(float v) {
-    return std::fabs(v) <= kMaxCells * kCell && v == std::round(v / kCell) * kCell;
+    return std::fabs(v) <= kMaxCells * kCellSize && v == std::round(v / kCellSize) * kCellSize;
 }
 
 bool IsPlainCell(const PawnSpec& pawn) {
@@ -28,8 +28,8 @@ bool IsPlainCell(const PawnSpec& pawn) {
 }
 
 Cell CellOf(const PawnSpec& pawn) {
-    return {static_cast<int>(-pawn.placement.yoffset / kCell),
-            static_cast<int>(pawn.placement.xoffset / kCell)};
+    return {static_cast<int>(-pawn.placement.yoffset / kCellSize),
+            static_cast<int>(pawn.placement.xoffset / kCellSize)};
 }
 
 // What one cell of the map holds: its pawns' indices in level order.

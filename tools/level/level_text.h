@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "world/transform.h"
+#include "world/pawn.h"
 
 // Where something stands in a text file; lines and columns count from 1.
 struct SourcePos {
@@ -36,8 +36,6 @@ using Legend = std::map<char, LegendEntry>;
 
 constexpr char kEmptyCell = '.';
 constexpr char kOriginCell = '@';  // the hero's start, at x = 0, y = 0
-constexpr float kCell = 20.0f;
-constexpr int kHighestSlot = 90;  // the template table is filled up to this slot
 
 // The ten number keys of a pawn, in the order the store lists them.
 struct PlacementKey {

@@ -83,7 +83,7 @@ bool ReadLevel(XmlContext& store, int number, CompiledLevel* level, std::string*
         PawnSpec pawn;
         if (!ReadPawn(store, number, i, &pawn))
             return true;
-        if (pawn.slot < 0 || pawn.slot > kHighestSlot) {
+        if (pawn.slot < 0 || pawn.slot > kLastListNumber) {
             *error = "Level" + std::to_string(number) + "\\Pawn" + std::to_string(i) +
                      ": PawnTemplate " + std::to_string(pawn.slot) + " is out of range (0 to 90)";
             return false;

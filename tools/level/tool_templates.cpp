@@ -35,8 +35,7 @@ bool LoadToolTemplates(std::string* error, std::vector<std::string>* problems) {
         return false;
     }
     std::fclose(file);
-    for (PawnTemplate& t : PawnTemplates)
-        t = PawnTemplate();
+    ResetPawnTemplates();
     NoAssets assets;
     TemplateAssets* previousAssets = GetTemplateAssets();
     SetTemplateAssets(&assets);

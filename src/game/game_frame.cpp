@@ -1,17 +1,18 @@
+#include "game/game_frame.h"
+
 #include <cstdio>
 
 #include "game/draw_list.h"
 #include "game/flow_state.h"
 #include "game/frame_output.h"
-#include "game/game_frame.h"
 #include "game/game_sounds.h"
 #include "game/game_state.h"
 #include "game/hero_actions.h"
 #include "game/level_changes.h"
-#include "game/world_camera.h"
 #include "platform/sys_clock.h"
 #include "sound/sound_slots.h"
 #include "world/level.h"
+#include "world/template_roles.h"
 
 int32_t CurrentLevel = 1;
 bool TimerResetRequested = false;
@@ -28,9 +29,7 @@ FrameTimer AnimationTimer;
 
 namespace {
 
-constexpr int kLoadingScreenSlot = 31;
 constexpr int kLastLevel = 2;
-constexpr int kOneShotFlag = 4;
 // Nothing is scheduled (the end picture): only a message can change anything.
 constexpr uint32_t kIdleWaitMs = 60 * 60 * 1000;
 
@@ -39,7 +38,7 @@ bool g_timersCreated = false;
 void StartGame() {
     LoadPawnTemplates();
     CurrentLevel = 1;
-    GameState = 2;
+    GameState = kGameRunning;
     LevelPhase = kPhaseStartLevel;
 }
 
@@ -57,11 +56,11 @@ void ShowLoadingScreen() {
         std::snprintf(path, sizeof path, "./gamedata\\loading%d.jpg", CurrentLevel);
     else
         std::snprintf(path, sizeof path, "./gamedata\\demo_end.jpg");
-    PawnTemplate* picture = &PawnTemplates[kLoadingScreenSlot];
+    PawnTemplate* picture = &PawnTemplates[kSlotLoadingPicture];
     picture->LoadTexture(path, 0);
     LevelPawns.PushBack(Pawn(picture));
     Pawn& pawn = LevelPawns.Last();
-    pawn.Type = 1;
+    pawn.Type = kFixedPawn;
     pawn.Placement.xstretch = pawn.Placement.ystretch = pawn.Placement.zstretch = 7.0f;
     pawn.Placement.zoffset = -160.0f;
     pawn.Placement.yoffset = -220.0f;
@@ -84,9 +83,9 @@ void WaitOutPhaseTimer() {
 void StartStageMusic() {
     char path[128];
     std::snprintf(path, sizeof path, "./gamedata\\sound\\stage%d.wav", CurrentLevel);
-    StopSound(&SoundEffects[MusicSlot]);
-    LoadWave(&SoundEffects[MusicSlot], path);
-    PlayLooping(&SoundEffects[MusicSlot]);
+    StopSlot(kSoundMusic);
+    LoadSlot(kSoundMusic, path);
+    PlaySlotLooping(kSoundMusic);
 }
 
 void LoadLevel() {
@@ -106,7 +105,7 @@ void OnPhaseTimer() {
     if (HeroDead) {
         RestoreSavedLevel();
         HeroDead = false;
-        InputCooldown = 10;
+        InputCooldown = kCooldownTicks;
         if (PlayerPawn)
             CenterCameraOn(*PlayerPawn);
     } else if (LevelFinished) {
@@ -125,7 +124,7 @@ void AnimationStep() {
         pawn->Frame += 1;
         if (pawn->Frame <= pawn->Template->Frames.LastIndex())
             continue;
-        if (pawn->Template->SpecialFlag == kOneShotFlag) {
+        if (pawn->Template->SpecialFlag == kFlagOneShot) {
             RemoveLevelPawn(pawn);
             return;  // pawns behind it advance on the next step
         }
@@ -182,9 +181,9 @@ void GameFrame() {
         AnimationTimer.Reset(FrameStartTick);
         TimerResetRequested = false;
     }
-    if (GameState == 1)
+    if (GameState == kGameLoadTemplates)
         StartGame();
-    else if (GameState == 2)
+    else if (GameState == kGameRunning)
         RunPhase();
 }
 
@@ -199,11 +198,11 @@ void ResetFlowState() {
 
 uint32_t GameFrameNextDue() {
     // A pending phase step, or timers not yet created or reset: call again at once.
-    if (!g_timersCreated || TimerResetRequested || GameState == 1)
+    if (!g_timersCreated || TimerResetRequested || GameState == kGameLoadTemplates)
         return FrameStartTick;
-    if (GameState == 2 && LevelPhase != kPhasePlaying && LevelPhase != kPhaseEnded)
+    if (GameState == kGameRunning && LevelPhase != kPhasePlaying && LevelPhase != kPhaseEnded)
         return FrameStartTick;
-    if (GameState != 2 || LevelPhase != kPhasePlaying)
+    if (GameState != kGameRunning || LevelPhase != kPhasePlaying)
         return FrameStartTick + kIdleWaitMs;
     uint32_t due = Earliest(PhaseTimer.NextDue(), GameTickTimer.NextDue());
     return Earliest(due, AnimationTimer.NextDue());
