@@ -84,3 +84,37 @@ picture() { # background title subtitle output
 picture 'gradient:#203050-#080810' 'KORVATH' 'Level 1 - First Steps' "$data/loading1.jpg"
 picture 'gradient:#304020-#080810' 'KORVATH' 'Level 2 - The Rolling Bridge' "$data/loading2.jpg"
 picture 'gradient:#402030-#080810' 'The End' 'Thank you for playing Korvath' "$data/demo_end.jpg"
+
+# Scenery. The sky and the hills repeat every 400 world units across their
+# 512 and 256 pixels, the cliff every 100 units; each wraps round at its left
+# and right edges (noise blurred as a tile, outlines made of whole periods).
+ridge() { # width height snowline base amplitude harmonic...: a skyline repeating across
+    # the width, sharp peaks and round valleys, as polygon points closed along the bottom
+    # edge; with a snowline above 0, the line where the snow on the peaks above it ends
+    python3 - "$@" <<'PY'
+import math, sys
+w, h, snow, base = int(sys.argv[1]), int(sys.argv[2]), float(sys.argv[3]), float(sys.argv[4])
+terms = [(float(a), int(n)) for a, n in zip(sys.argv[5::2], sys.argv[6::2])]
+peak = lambda t: 1 - abs(math.sin(math.pi * t))
+top = lambda x: base - sum(a * peak(n * x / w + 0.37 * n) for a, n in terms)
+line = (lambda y: y if y >= snow else min(snow, y + 16)) if snow > 0 else (lambda y: y)
+pts = ["%d,%.1f" % (x, line(top(x))) for x in range(-2, w + 3, 2)]
+print(" ".join(["-2,%d" % h] + pts + ["%d,%d" % (w + 2, h)]))
+PY
+}
+jpeg -size 512x170 gradient:'#1a376e-#5f8fc6' \( -size 512x130 gradient:'#5f8fc6-#f3d6a4' \) -append \( -size 512x212 gradient:'#dccbb4-#7d88a6' \) -append \
+    -fill '#e6e9f2' -draw "polygon $(ridge 512 512 0 300 40 1 22 3 10 7 4 17)" \
+    -fill '#a3abc9' -draw "polygon $(ridge 512 512 268 300 40 1 22 3 10 7 4 17)" \
+    -fill '#6e7aa2' -draw "polygon $(ridge 512 512 0 318 22 2 12 5 5 11)" \
+    -virtual-pixel tile -blur 0x0.8 "$models/sky.jpg"
+jpeg -seed 21 -size 256x256 gradient:'#5e8a5c-#17291c' -attenuate 0.4 +noise Gaussian \
+    -virtual-pixel tile -blur 0x1 "$models/hills.jpg"
+octave() { # seed blur: tileable grey noise at one scale
+    echo "( -seed $1 -size 256x256 xc:gray50 -attenuate 10 +noise Gaussian -colorspace gray"
+    echo "-virtual-pixel tile -blur 0x$2 -auto-level )"
+}
+# shellcheck disable=SC2046 # the octaves are word lists on purpose
+jpeg $(octave 31 14) $(octave 32 4) -compose overlay -composite \( -seed 33 -size 256x256 xc:gray50 \
+    -attenuate 3 +noise Gaussian -colorspace gray -virtual-pixel tile -motion-blur 0x12+0 \) \
+    -compose overlay -composite -virtual-pixel tile -blur 0x0.6 +level 20%,80% -colorspace sRGB \
+    +level-colors '#241c16','#7e6b58' "$models/cliff.jpg"

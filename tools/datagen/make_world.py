@@ -18,7 +18,8 @@ DATA = os.path.join(HERE, "..", "..", "gamedata")
 # copies of the block.
 MODELS = ["block", "bomb", "brick", "cracked", "crate", "barrel", "ladder", "spikes", "door",
           "switch_base", "switch_lever", "gate_closed", "gate_open", "holder", "flag_cloth",
-          "flag_green", "rubble", "hero", "explosion", "picture", "rock", "pillar", "flag_pole"]
+          "flag_green", "rubble", "hero", "explosion", "picture", "rock", "pillar", "flag_pole",
+          "backdrop_sky", "backdrop_hills", "backdrop_rock"]
 MODELS += ["block"] * (34 - len(MODELS)) + ["gauge_bar"]
 
 FLAGS = ["BlocksCrate", "BlocksHero", "BlocksRock", "WeightCrate", "WeightRock", "WeightHero",
@@ -136,6 +137,12 @@ TEMPLATES = {
                  "the hero cannot push it", 18, "rock", still(part("rock")), dict(SOLID, WeightRock=1)),
     19: Template("tall pillar: blocks its own row and the two above, carries what stands on its "
                  "top, 60 units up", 19, "pillar", still(part("pillar")), dict(SOLID, SpecialFlag=20)),
+    22: Template("scenery: the sky and a far mountain range (place 500 back)", 30, "scenery_sky",
+                 still(part("backdrop_sky"))),
+    23: Template("scenery: wooded hills (place 200 back)", 30, "scenery_hills",
+                 still(part("backdrop_hills"))),
+    24: Template("scenery: the rock face under the level (place 60 back)", 30, "scenery_rock",
+                 still(part("backdrop_rock"))),
     21: Template("explosion: plays once, then disappears", 21, "explosion", explosion_frames(),
                  {"SpecialFlag": 4}),
     31: Template("loading picture: a moving pawn (flag 30) so that it can fade", 31, "picture",
