@@ -182,20 +182,130 @@ def rubble():
     return mesh
 
 
+# The hero is built from parts that all have their origin at the centre of
+# his cell: the game turns each part of a pawn about the part's own origin, so
+# parts built this way turn together when he faces left, right or away. Every
+# part has a dark outline: a slightly larger copy of each box, turned inside
+# out, of which only the far side shows, around the silhouette.
+OUTLINE = 0.45
+# The stride poses of the legs and arms, in steps of HERO_STRIDE_STEP degrees
+# about the hips and shoulders (legs forward and back, along the way he
+# faces); HERO_HIP_DROP[s] is how far the hips sink in pose s so the soles stay
+# on the floor, which the animation applies to the torso, head and arms.
+HERO_STRIDES = (-2, -1, 0, 1, 2)
+HERO_STRIDE_STEP = 13.0
+HIP, SHOULDER = (-2.8, 0.0), (3.6, 0.0)  # pivots (y, z)
+
+
+def inside_out(mesh, group, x0, x1, y0, y1, z0, z1):
+    """A box whose faces point inwards: drawn around a part, its far side
+    shows as an outline."""
+    box = Mesh()
+    box.material(Material("box"))
+    box.box(0, x0, x1, y0, y1, z0, z1)
+    for indices, normals, uvs in box.triangles:
+        corners = [box.vertices[i] for i in indices]
+        mesh.triangle(group, corners[::-1], uvs[::-1], [tuple(-v for v in n) for n in normals[::-1]])
+
+
+def outlined_box(mesh, group, outline, x0, x1, y0, y1, z0, z1, front_group=None):
+    mesh.box(group, x0, x1, y0, y1, z0, z1, front_group=front_group)
+    t = OUTLINE
+    inside_out(mesh, outline, x0 - t, x1 + t, y0 - t, y1 + t, z0 - t, z1 + t)
+
+
+def turn_about_x(mesh, first_vertex, first_triangle, pivot, degrees):
+    """Turns what was added since the given counts about the x axis through
+    pivot (y, z); positive degrees swing what hangs below the pivot forwards."""
+    a = math.radians(-degrees)
+    c, s = math.cos(a), math.sin(a)
+    py, pz = pivot
+    for i in range(first_vertex, len(mesh.vertices)):
+        x, y, z = mesh.vertices[i]
+        y, z = y - py, z - pz
+        mesh.vertices[i] = (x, py + y * c - z * s, pz + y * s + z * c)
+    for i in range(first_triangle, len(mesh.triangles)):
+        indices, normals, uvs = mesh.triangles[i]
+        normals = [(n[0], n[1] * c - n[2] * s, n[1] * s + n[2] * c) for n in normals]
+        mesh.triangles[i] = (indices, normals, uvs)
+
+
+def hero_outline(mesh):
+    return mesh.material(Material("outline", tex("outline"), (0, 0, 0)))
+
+
 def hero():
-    """Legs, body, arms and head of boxes; the face looks towards +z."""
+    """The hero's torso: a red shirt under blue dungarees; the front looks
+    towards +z."""
+    mesh = Mesh()
+    side = mesh.material(Material("shirt", tex("hero_side")))
+    front = mesh.material(Material("front", tex("hero_front")))
+    outlined_box(mesh, side, hero_outline(mesh), -4.3, 4.3, -3.4, 4.6, -2.6, 2.6, front_group=front)
+    return mesh
+
+
+def hero_head():
+    """Head, miner's helmet and its lamp; it turns about the hero's axis."""
     mesh = Mesh()
     skin = mesh.material(Material("skin", tex("skin")))
     face = mesh.material(Material("face", tex("face")))
-    shirt = mesh.material(Material("shirt", tex("shirt")))
-    pants = mesh.material(Material("pants", tex("pants")))
-    mesh.box(pants, -4.0, -0.5, -10.0, -3.0, -2.0, 2.0)
-    mesh.box(pants, 0.5, 4.0, -10.0, -3.0, -2.0, 2.0)
-    mesh.box(shirt, -4.5, 4.5, -3.0, 4.5, -2.5, 2.5)
-    mesh.box(shirt, -6.5, -4.5, -2.0, 4.5, -1.5, 1.5)
-    mesh.box(shirt, 4.5, 6.5, -2.0, 4.5, -1.5, 1.5)
-    mesh.box(skin, -3.5, 3.5, 4.5, 10.0, -3.0, 3.0, front_group=face)
+    helmet = mesh.material(Material("helmet", tex("helmet"), emissive=(0.1, 0.08, 0.0)))
+    lamp = mesh.material(Material("lamp", tex("lamp"), (1, 1, 1), emissive=(1.0, 0.95, 0.7)))
+    outline = hero_outline(mesh)
+    mesh.box(skin, -1.6, 1.6, 4.2, 5.2, -1.6, 1.6)
+    outlined_box(mesh, skin, outline, -3.5, 3.5, 4.8, 8.8, -3.1, 3.1, front_group=face)
+    outlined_box(mesh, helmet, outline, -4.1, 4.1, 8.4, 10.0, -3.7, 3.5)
+    outlined_box(mesh, helmet, outline, -4.1, 4.1, 8.4, 8.9, 3.5, 4.4)
+    mesh.box(lamp, -1.3, 1.3, 8.9, 10.0, 3.5, 4.3)
     return mesh
+
+
+def hero_arms(stride):
+    """Both arms, swung against the legs of the same stride pose."""
+    mesh = Mesh()
+    sleeve = mesh.material(Material("sleeve", tex("shirt")))
+    glove = mesh.material(Material("glove", tex("glove")))
+    outline = hero_outline(mesh)
+    for side in (1, -1):
+        v, t = len(mesh.vertices), len(mesh.triangles)
+        x0, x1 = sorted((side * 4.4, side * 6.4))
+        g0, g1 = sorted((side * 4.3, side * 6.5))
+        outlined_box(mesh, sleeve, outline, x0, x1, -0.2, 4.4, -1.3, 1.3)
+        outlined_box(mesh, glove, outline, g0, g1, -2.0, -0.2, -1.4, 1.4)
+        turn_about_x(mesh, v, t, SHOULDER, -0.8 * side * stride * HERO_STRIDE_STEP)
+    return mesh
+
+
+def hero_hip_drop(stride):
+    """How far the hips sink in a stride pose: the legs swing about them, so
+    the middle of the lower sole would rise off the floor."""
+    return -(-10.0 - HIP[0]) * (1 - math.cos(math.radians(stride * HERO_STRIDE_STEP)))
+
+
+def hero_legs(stride):
+    """Both legs in one stride pose, lowered by the hip drop so the soles
+    rest on the cell's floor (toe and heel dip into it a little)."""
+    mesh = Mesh()
+    cloth = mesh.material(Material("trousers", tex("pants")))
+    boot = mesh.material(Material("boot", tex("boot")))
+    outline = hero_outline(mesh)
+    for side in (1, -1):
+        v, t = len(mesh.vertices), len(mesh.triangles)
+        x0, x1 = sorted((side * 0.6, side * 3.6))
+        b0, b1 = sorted((side * 0.4, side * 3.8))
+        outlined_box(mesh, cloth, outline, x0, x1, -7.6, HIP[0] + 0.4, -1.6, 1.6)
+        outlined_box(mesh, boot, outline, b0, b1, -10.0, -7.6, -1.9, 2.6)
+        turn_about_x(mesh, v, t, HIP, side * stride * HERO_STRIDE_STEP)
+    drop = hero_hip_drop(stride)
+    mesh.vertices = [(x, y - drop, z) for x, y, z in mesh.vertices]
+    return mesh
+
+
+HERO_HIP_DROP = {s: round(hero_hip_drop(s), 3) for s in HERO_STRIDES}
+
+
+def stride_name(s):
+    return "%s%d" % ("m" if s < 0 else "p", abs(s)) if s else "0"
 
 
 def rock():
@@ -385,6 +495,7 @@ MODELS = {
     "flag_green": lambda: flag("flag_green"),
     "rubble": rubble,
     "hero": hero,
+    "hero_head": hero_head,
     "explosion": explosion,
     "gauge_bar": gauge_bar,
     "picture": picture,
@@ -394,6 +505,9 @@ MODELS = {
     "backdrop_hills": backdrop_hills,
     "backdrop_rock": backdrop_rock,
 }
+for _s in HERO_STRIDES:
+    MODELS["hero_legs_" + stride_name(_s)] = lambda s=_s: hero_legs(s)
+    MODELS["hero_arms_" + stride_name(_s)] = lambda s=_s: hero_arms(s)
 
 
 def main():

@@ -28,14 +28,32 @@ grain 64 '#ff9a1a' 0.3 "$models/fuse.jpg"
 grain 64 '#d02020' 0.2 "$models/knob.jpg"
 grain 64 '#c8202a' 0.2 "$models/flag_red.jpg"
 grain 64 '#20b040' 0.2 "$models/flag_green.jpg"
-grain 64 '#e8b890' 0.2 "$models/skin.jpg"
-grain 64 '#2a5cc8' 0.5 "$models/shirt.jpg"
-grain 64 '#2c2c3c' 0.5 "$models/pants.jpg"
+grain 64 '#f0c09a' 0.2 "$models/skin.jpg"
+grain 64 '#d2452f' 0.3 "$models/shirt.jpg"
+grain 64 '#2f56a0' 0.4 "$models/pants.jpg"
+grain 64 '#8a5a2e' 0.3 "$models/glove.jpg"
+grain 64 '#3a2a1e' 0.3 "$models/boot.jpg"
+grain 64 '#141418' 0.0 "$models/outline.jpg"
+grain 64 '#fff6d0' 0.0 "$models/lamp.jpg"
 grain 64 '#000000' 0.0 "$models/picture_blank.jpg"
 grain 64 '#60f070' 0.2 "$models/exit_glow.jpg"
 
-jpeg -size 64x64 xc:'#e8b890' -fill '#202020' -draw 'rectangle 14,22 24,32' \
-    -draw 'rectangle 40,22 50,32' -fill '#a04040' -draw 'rectangle 20,46 44,50' "$models/face.jpg"
+# The hero's face is 7 units wide and 4 high: drawn here 9 pixels to the unit
+# across and 16 down, so its round eyes are tall ellipses.
+jpeg -size 64x64 xc:'#f0c09a' -fill '#f2a088' -draw 'ellipse 8,44 6,7 0,360' -draw 'ellipse 56,44 6,7 0,360' \
+    -fill white -draw 'ellipse 19,28 7,12 0,360' -draw 'ellipse 45,28 7,12 0,360' \
+    -fill '#1c1c28' -draw 'ellipse 20,31 4,7 0,360' -draw 'ellipse 44,31 4,7 0,360' \
+    -stroke '#5a3420' -strokewidth 3 -draw 'line 11,12 26,10' -draw 'line 38,10 53,12' \
+    -fill none -stroke '#8a2a20' -strokewidth 3 -draw 'arc 22,42 42,56 20,160' "$models/face.jpg"
+# The torso's front, 8.6 units by 8 at 8 pixels to the unit: dungarees with
+# a bib, straps and buttons over the red shirt; its sides split the same way.
+jpeg -size 64x64 xc:'#d2452f' -fill '#a8301e' -draw 'rectangle 0,0 63,2' -fill '#2f56a0' \
+    -draw 'rectangle 0,30 63,63' -draw 'rectangle 14,13 50,63' -draw 'rectangle 11,0 18,14' \
+    -draw 'rectangle 46,0 53,14' -fill '#264a8c' -draw 'rectangle 24,21 40,32' \
+    -fill '#f2c12e' -draw 'circle 17,17 17,14' -draw 'circle 47,17 47,14' "$models/hero_front.jpg"
+jpeg -size 64x64 xc:'#d2452f' -fill '#2f56a0' -draw 'rectangle 0,30 63,63' -fill '#a8301e' \
+    -draw 'rectangle 0,0 63,2' "$models/hero_side.jpg"
+jpeg -size 64x64 gradient:'#ffd84a-#d8960e' "$models/helmet.jpg"
 jpeg -size 64x64 radial-gradient:'#fff6a0-#ff3000' "$models/fire.jpg"
 jpeg -size 64x64 gradient:'#fff080-#b07000' "$models/gold.jpg"
 jpeg -seed 3 -size 128x128 xc:'#7a7a80' -attenuate 1.2 +noise Gaussian \

@@ -8,19 +8,22 @@ import math
 import os
 from xml.sax.saxutils import escape
 
-from make_models import CLOTH_HOOK, CLOTH_STRIPS, CLOTH_WIDTH
+from make_models import (CLOTH_HOOK, CLOTH_STRIPS, CLOTH_WIDTH, HERO_HIP_DROP, HERO_STRIDES,
+                         stride_name)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "..", "gamedata")
 
 # Model slots, in ModelList order. The bomb gauge draws slot 1 (a small bomb)
-# and slot 34 (its bar); the slots between the named models and 34 are spare
-# copies of the block.
+# and slot 34 (its bar), so slot 34 is the bar whatever comes before it; the
+# models that do not fit below it follow it.
 MODELS = ["block", "bomb", "brick", "cracked", "crate", "barrel", "ladder", "spikes", "door",
           "switch_base", "switch_lever", "gate_closed", "gate_open", "holder", "flag_cloth",
           "flag_green", "rubble", "hero", "explosion", "picture", "rock", "pillar", "flag_pole",
-          "backdrop_sky", "backdrop_hills", "backdrop_rock"]
-MODELS += ["block"] * (34 - len(MODELS)) + ["gauge_bar"]
+          "backdrop_sky", "backdrop_hills", "backdrop_rock", "hero_head"]
+MODELS += ["hero_legs_" + stride_name(s) for s in HERO_STRIDES]
+MODELS += ["hero_arms_" + stride_name(s) for s in HERO_STRIDES]
+MODELS = MODELS[:34] + ["gauge_bar"] + MODELS[34:]
 
 FLAGS = ["BlocksCrate", "BlocksHero", "BlocksRock", "WeightCrate", "WeightRock", "WeightHero",
          "Weightless", "Sliding", "Rolling", "Collectable", "Bombable", "Ladder", "SpecialFlag"]
@@ -35,10 +38,43 @@ def still(*parts):
     return [("still", list(parts))]
 
 
+HERO_FRAMES = 144  # 3.5 s
+HERO_GAIT = 18  # frames of two steps: one cell walked (8 ticks of 27 ms) per step
+
+
+def smooth(t):
+    return t * t * (3 - 2 * t)
+
+
+def keyed(f, keys):
+    """A value eased between (frame, value) keys."""
+    for (f0, v0), (f1, v1) in zip(keys, keys[1:]):
+        if f0 <= f < f1:
+            return v0 + (v1 - v0) * smooth((f - f0) / (f1 - f0))
+    return keys[-1][1]
+
+
 def hero_frames():
-    """A slow breathing bob: 16 animation steps of 24 ms."""
-    return [("breathe%d" % i, [part("hero", offset=(0, round(0.5 * math.sin(i * math.pi / 8), 3), 0))])
-            for i in range(16)]
+    """Legs and arms swing forwards and back, two steps to the gait, at the
+    pace of his walk: seen from the side as he walks this is a stride, seen
+    from the front as he stands hardly more than a shuffle. Meanwhile he
+    breathes (torso and head rise a unit and fall, twice a loop) and looks
+    left and then right (the head turns 35 degrees)."""
+    look = ((0, 0), (30, 0), (40, 35), (60, 35), (70, 0), (90, 0), (100, -35), (120, -35),
+            (130, 0), (HERO_FRAMES, 0))
+    frames = []
+    for f in range(HERO_FRAMES):
+        stride = int(round(2 * math.sin(2 * math.pi * f / HERO_GAIT)))
+        breath = 0.5 - 0.5 * math.cos(4 * math.pi * f / HERO_FRAMES)
+        rise = round(breath - HERO_HIP_DROP[stride], 3)
+        width = round(1 + 0.03 * breath, 3)
+        frames.append(("f%d" % f, [
+            part("hero_legs_" + stride_name(stride), "legs"),
+            part("hero", "torso", offset=(0, rise, 0), stretch=(width, 1, width)),
+            part("hero_arms_" + stride_name(stride), "arms", offset=(0, rise, 0)),
+            part("hero_head", "head", (0, round(keyed(f, look), 2), 0), (0, rise, 0)),
+        ]))
+    return frames
 
 
 def explosion_frames():
