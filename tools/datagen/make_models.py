@@ -33,10 +33,13 @@ def crate():
 
 
 def barrel():
+    """A barrel lying along z, centred on its axis so that frames can turn it
+    about the axis; they lower it by a unit onto its cell's floor. The lid's
+    bung and stencil show which way it turns."""
     mesh = Mesh()
     side = mesh.material(Material("stave", tex("barrel")))
     cap = mesh.material(Material("lid", tex("barrel_lid")))
-    mesh.cylinder_z(side, cap, 0.0, -1.0, 9.0, -8.0, 8.0)
+    mesh.cylinder_z(side, cap, 0.0, 0.0, 9.0, -8.0, 8.0, segments=20)
     return mesh
 
 

@@ -69,10 +69,18 @@ jpeg -seed 5 -size 128x128 xc:'#8a6a4a' -attenuate 1.0 +noise Gaussian -stroke '
 jpeg -seed 6 -size 128x128 xc:'#b8843c' -attenuate 0.7 +noise Gaussian -fill none -stroke '#5a3a18' \
     -strokewidth 8 -draw 'rectangle 4,4 123,123' -strokewidth 6 -draw 'line 8,8 120,120' \
     -draw 'line 120,8 8,120' "$models/crate.jpg"
-jpeg -seed 8 -size 128x128 xc:'#7a4a22' -attenuate 0.8 +noise Gaussian -stroke '#303038' \
-    -strokewidth 10 -draw 'line 20,0 20,128' -draw 'line 108,0 108,128' "$models/barrel.jpg"
-jpeg -seed 9 -size 128x128 xc:'#7a4a22' -attenuate 0.6 +noise Gaussian -fill none -stroke '#303038' \
-    -strokewidth 8 -draw 'circle 64,64 64,6' -strokewidth 3 -draw 'circle 64,64 64,40' \
+# The barrel's side runs round the barrel across the picture (staves) and
+# along it downwards (two hoops); the lid is the end facing the viewer.
+jpeg -seed 8 -size 128x128 xc:'#8a5428' -attenuate 0.8 +noise Gaussian -stroke '#4a2a12' -strokewidth 2 \
+    -draw 'line 8,0 8,128' -draw 'line 24,0 24,128' -draw 'line 40,0 40,128' -draw 'line 56,0 56,128' \
+    -draw 'line 72,0 72,128' -draw 'line 88,0 88,128' -draw 'line 104,0 104,128' \
+    -draw 'line 120,0 120,128' -stroke '#2c2c34' -strokewidth 12 -draw 'line 0,24 128,24' \
+    -draw 'line 0,104 128,104' "$models/barrel.jpg"
+jpeg -seed 9 -size 128x128 xc:'#94602e' -attenuate 0.6 +noise Gaussian -stroke '#5a3418' -strokewidth 2 \
+    -draw 'line 0,40 128,40' -draw 'line 0,64 128,64' -draw 'line 0,88 128,88' -fill none \
+    -stroke '#2c2c34' -strokewidth 10 -draw 'circle 64,64 64,5' -stroke none -fill '#f0e6c8' \
+    -font DejaVu-Sans-Bold -pointsize 40 -gravity center -annotate -14+10 'K' -fill '#1c140c' \
+    -draw 'circle 90,38 90,30' -fill none -stroke '#c0a070' -strokewidth 2 -draw 'circle 90,38 90,29' \
     "$models/barrel_lid.jpg"
 jpeg -seed 10 -size 128x128 xc:'#6a4020' -attenuate 0.6 +noise Gaussian -stroke '#3a2010' \
     -strokewidth 3 -draw 'line 32,0 32,128' -draw 'line 64,0 64,128' -draw 'line 96,0 96,128' \

@@ -114,6 +114,17 @@ def checkpoint_frames(count=8):
     return frames
 
 
+BARREL_TURN = 15.0  # degrees a frame: 135 in the 216 ms a barrel takes to roll a cell,
+# close to the 127 that a radius of 9 turns through on 20 units
+
+
+def barrel_frames(sign):
+    """Rolling: the barrel turns about its axis, a full turn in 24 frames;
+    sign -1 is clockwise as seen by the viewer (rolling right)."""
+    return [("roll%d" % i, [part("barrel", angles=(0, 0, sign * BARREL_TURN * i), offset=(0, -1, 0))])
+            for i in range(int(360 / BARREL_TURN))]
+
+
 def switch(angle):
     return still(part("switch_base", "base"), part("switch_lever", "lever", (0, 0, angle), (0, -8, 0)))
 
@@ -152,7 +163,8 @@ TEMPLATES = {
     6: Template("ladder cell", 10, "ladder", still(part("ladder")), {"Ladder": 1}),
     7: Template("bomb to pick up", 7, "bomb_pickup", still(part("bomb", offset=(0, -3, 0), stretch=(0.7, 0.7, 0.7))),
                 {"Collectable": 1, "SpecialFlag": 2}),
-    8: Template("barrel: kicked by the hero, rolls until stopped", 8, "barrel", still(part("barrel")),
+    8: Template("barrel: kicked by the hero, rolls until stopped", 8, "barrel",
+                still(part("barrel", offset=(0, -1, 0))),
                 dict(SOLID, WeightCrate=1, Rolling=1)),
     9: Template("holder: catches a crate in its own cell", 9, "holder", still(part("holder")),
                 {"BlocksCrate": 1, "BlocksRock": 1, "SpecialFlag": 1}),
@@ -183,9 +195,9 @@ TEMPLATES = {
                  {"SpecialFlag": 4}),
     31: Template("loading picture: a moving pawn (flag 30) so that it can fade", 31, "picture",
                  still(part("picture")), {"SpecialFlag": 30}),
-    32: Template("barrel rolling left", 32, "barrel", still(part("barrel")),
+    32: Template("barrel rolling left", 32, "barrel_left", barrel_frames(1),
                  dict(SOLID, WeightCrate=1, Rolling=1)),
-    33: Template("barrel rolling right", 33, "barrel", still(part("barrel")),
+    33: Template("barrel rolling right", 33, "barrel_right", barrel_frames(-1),
                  dict(SOLID, WeightCrate=1, Rolling=1)),
     36: Template("checkpoint already reached", 36, "checkpoint_reached", still(part("flag_green"))),
     39: Template("gate, open: the bridge plate withdrawn, nothing blocks", 39, "gate_open",
