@@ -343,13 +343,55 @@ def pillar():
     return mesh
 
 
+def flat_star(mesh, group, radii):
+    """A flat polygon facing +z around the origin, one corner for each radius
+    (going round anticlockwise), textured as a disc: its middle is the
+    texture's middle."""
+    n = len(radii)
+    ring = [(r * math.cos(2 * math.pi * i / n), r * math.sin(2 * math.pi * i / n)) for i, r in enumerate(radii)]
+    size = 2 * max(radii)
+    uv = lambda p: (0.5 + p[0] / size, 0.5 - p[1] / size)
+    for p, q in zip(ring, ring[1:] + ring[:1]):
+        mesh.triangle(group, ((0.0, 0.0, 0.0), (p[0], p[1], 0.0), (q[0], q[1], 0.0)),
+                      (uv((0, 0)), uv(p), uv(q)))
+
+
 def explosion():
-    """A spiky ball of fire centred on its origin; frames grow and fade it."""
+    """The fireball: a flat, jagged disc of radius 10 facing the viewer; the
+    frames grow it, spin it and fade it."""
     mesh = Mesh()
-    fire = mesh.material(Material("fire", tex("fire"), (1.0, 0.7, 0.3), emissive=(1.0, 0.6, 0.2)))
-    mesh.sphere(fire, 0.0, 0.0, 0.0, 6.0, 10, 6)
-    for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
-        mesh.box(fire, -2 + dx * 6, 2 + dx * 6, -2 + dy * 6, 2 + dy * 6, -2, 2)
+    fire = mesh.material(Material("fire", tex("fire"), (1.0, 0.7, 0.3), emissive=(1.0, 0.8, 0.5)))
+    flat_star(mesh, fire, [10.0 if i % 2 == 0 else 6.5 + 1.5 * (i % 4 == 1) for i in range(24)])
+    return mesh
+
+
+def explosion_core():
+    """The white flash at the heart of the blast, radius 6."""
+    mesh = Mesh()
+    g = mesh.material(Material("flash", tex("flash"), (1, 1, 1), emissive=(1, 1, 1)))
+    flat_star(mesh, g, [6.0] * 20)
+    return mesh
+
+
+def explosion_smoke():
+    """A ring of billowing smoke round the blast, radius about 10."""
+    mesh = Mesh()
+    g = mesh.material(Material("smoke", tex("smoke"), (0.4, 0.4, 0.4), emissive=(0.3, 0.3, 0.3)))
+    flat_star(mesh, g, [9.0 + 1.2 * abs(math.sin(5 * math.pi * i / 30)) for i in range(30)])
+    return mesh
+
+
+def explosion_sparks():
+    """Twelve sparks pointing outwards between radius 8 and 12; stretched
+    by the frames, they fly out."""
+    mesh = Mesh()
+    g = mesh.material(Material("spark", tex("flash"), (1, 1, 1), emissive=(1, 0.9, 0.5)))
+    for i in range(12):
+        a = 2 * math.pi * (i + 0.3 * (i % 3)) / 12
+        c, s = math.cos(a), math.sin(a)
+        r0, r1, w = 8.0 + (i % 2) * 1.5, 12.0 + (i % 3), 0.7
+        corners = ((r0 * c + w * s, r0 * s - w * c, 0.0), (r1 * c, r1 * s, 0.0), (r0 * c - w * s, r0 * s + w * c, 0.0))
+        mesh.triangle(g, corners, ((0.5, 1), (0.5, 0), (0.5, 1)))
     return mesh
 
 
@@ -500,6 +542,9 @@ MODELS = {
     "hero": hero,
     "hero_head": hero_head,
     "explosion": explosion,
+    "explosion_core": explosion_core,
+    "explosion_smoke": explosion_smoke,
+    "explosion_sparks": explosion_sparks,
     "gauge_bar": gauge_bar,
     "picture": picture,
     "rock": rock,

@@ -55,6 +55,9 @@ jpeg -size 64x64 xc:'#d2452f' -fill '#2f56a0' -draw 'rectangle 0,30 63,63' -fill
     -draw 'rectangle 0,0 63,2' "$models/hero_side.jpg"
 jpeg -size 64x64 gradient:'#ffd84a-#d8960e' "$models/helmet.jpg"
 jpeg -size 64x64 radial-gradient:'#fff6a0-#ff3000' "$models/fire.jpg"
+jpeg -size 64x64 radial-gradient:'#ffffff-#ffd060' "$models/flash.jpg"
+jpeg -seed 14 -size 64x64 radial-gradient:'#8a8480-#3a3432' -attenuate 0.6 +noise Gaussian -blur 0x1 \
+    "$models/smoke.jpg"
 jpeg -size 64x64 gradient:'#fff080-#b07000' "$models/gold.jpg"
 jpeg -seed 3 -size 128x128 xc:'#7a7a80' -attenuate 1.2 +noise Gaussian \
     -fill none -stroke '#4a4a50' -strokewidth 3 -draw 'rectangle 1,1 126,126' "$models/stone.jpg"

@@ -23,6 +23,7 @@ MODELS = ["block", "bomb", "brick", "cracked", "crate", "barrel", "ladder", "spi
           "backdrop_sky", "backdrop_hills", "backdrop_rock", "hero_head"]
 MODELS += ["hero_legs_" + stride_name(s) for s in HERO_STRIDES]
 MODELS += ["hero_arms_" + stride_name(s) for s in HERO_STRIDES]
+MODELS += ["explosion_core", "explosion_smoke", "explosion_sparks"]
 MODELS = MODELS[:34] + ["gauge_bar"] + MODELS[34:]
 
 FLAGS = ["BlocksCrate", "BlocksHero", "BlocksRock", "WeightCrate", "WeightRock", "WeightHero",
@@ -78,12 +79,31 @@ def hero_frames():
 
 
 def explosion_frames():
-    """Eight steps that grow the fireball and fade it; the pawn then goes."""
+    """Nine steps (216 ms, so the blast is gone before the 10-tick key
+    cooldown after a bomb runs out): a white flash, a fireball that swells to
+    about 2.6 cells across and spins, sparks flying out and a ring of smoke
+    that spreads as everything fades; the pawn then goes. The discs stand in
+    front of the blocks around the blast, the nearer drawn later."""
+    fire = (0.7, 1.5, 2.0, 2.3, 2.5, 2.6, 2.6, 2.5, 2.4)
+    fire_opacity = (100, 100, 100, 95, 85, 70, 50, 30, 15)
+    core = ((0.8, 100), (1.3, 100), (1.5, 75), (1.5, 40), (1.4, 15))
+    smoke = (None, None, (1.4, 35), (1.9, 55), (2.3, 60), (2.7, 55), (3.0, 45), (3.2, 30), (3.3, 15))
+    sparks = (None, (0.8, 100), (1.3, 100), (1.8, 90), (2.3, 75), (2.7, 55), (3.0, 35), (3.2, 15), None)
     frames = []
-    for i in range(8):
-        size = round(0.6 + 0.25 * i, 3)
-        frames.append(("blast%d" % i, [part("explosion", "fire", (0, 45 * i, 20 * i), (0, -5, 0),
-                                            (size, size, size), 100 - 10 * i)]))
+    for i in range(9):
+        parts = []
+        if smoke[i]:
+            size, opacity = smoke[i]
+            parts.append(part("explosion_smoke", "smoke", (0, 0, -9 * i), (0, 0, 11), (size, size, 1), opacity))
+        size = fire[i]
+        parts.append(part("explosion", "fire", (0, 0, 17 * i), (0, 0, 12), (size, size, 1), fire_opacity[i]))
+        if i < len(core):
+            size, opacity = core[i]
+            parts.append(part("explosion_core", "flash", (0, 0, 0), (0, 0, 13), (size, size, 1), opacity))
+        if sparks[i]:
+            size, opacity = sparks[i]
+            parts.append(part("explosion_sparks", "sparks", (0, 0, 5 * i), (0, 0, 14), (size, size, 1), opacity))
+        frames.append(("blast%d" % i, parts))
     return frames
 
 
