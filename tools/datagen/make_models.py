@@ -56,12 +56,39 @@ def ladder():
 def bomb():
     """Centred on its origin so the bomb gauge can spin it in place. The gauge
     draws it at a quarter size (5 units across, as far apart as the bombs);
-    the pick-up draws it at 0.7."""
+    the pick-up draws it at 0.65. A brass cap, and a fuse whose tip is at
+    BOMB_FUSE_TIP."""
     mesh = Mesh()
     shell = mesh.material(Material("shell", tex("bomb")))
+    cap = mesh.material(Material("cap", tex("gold"), emissive=(0.2, 0.15, 0.0)))
     fuse = mesh.material(Material("fuse", tex("fuse"), emissive=(0.6, 0.3, 0.0)))
-    mesh.sphere(shell, 0.0, 0.0, 0.0, 10.0)
-    mesh.box(fuse, -1.5, 1.5, 9.0, 13.5, -1.5, 1.5)
+    mesh.sphere(shell, 0.0, 0.0, 0.0, 10.0, 16, 10)
+    mesh.cylinder_y(cap, cap, 0.0, 0.0, 3.2, 8.0, 11.0, segments=10)
+    mesh.box(fuse, -0.8, 0.8, 11.0, 13.0, -0.8, 0.8)
+    mesh.box(fuse, -0.8, 2.4, 13.0, 14.6, -0.8, 0.8)
+    return mesh
+
+
+BOMB_FUSE_TIP = (2.4, 14.6)
+
+
+def bomb_rim():
+    """The bomb's shell again, a little larger and turned inside out, self-lit:
+    drawn round the bomb it shows as a glowing rim."""
+    mesh = Mesh()
+    glow = mesh.material(Material("rim", tex("rim"), (1, 1, 1), emissive=(1.0, 0.8, 0.4)))
+    shell = Mesh()
+    shell.material(Material("shell"))
+    shell.sphere(0, 0.0, 0.0, 0.0, 10.0, 16, 10)
+    turned_inside_out(mesh, glow, shell)
+    return mesh
+
+
+def bomb_spark():
+    """The burning tip of the fuse: a small star facing the viewer."""
+    mesh = Mesh()
+    g = mesh.material(Material("spark", tex("flash"), (1, 1, 1), emissive=(1, 1, 1)))
+    flat_star(mesh, g, [3.0, 1.1, 2.2, 1.1] * 3)
     return mesh
 
 
@@ -200,15 +227,19 @@ HERO_STRIDE_STEP = 13.0
 HIP, SHOULDER = (-2.8, 0.0), (3.6, 0.0)  # pivots (y, z)
 
 
+def turned_inside_out(mesh, group, shape):
+    """Adds the triangles of another mesh with their faces pointing inwards:
+    drawn around a part, the far side of such a shell shows as an outline."""
+    for indices, normals, uvs in shape.triangles:
+        corners = [shape.vertices[i] for i in indices]
+        mesh.triangle(group, corners[::-1], uvs[::-1], [tuple(-v for v in n) for n in normals[::-1]])
+
+
 def inside_out(mesh, group, x0, x1, y0, y1, z0, z1):
-    """A box whose faces point inwards: drawn around a part, its far side
-    shows as an outline."""
     box = Mesh()
     box.material(Material("box"))
     box.box(0, x0, x1, y0, y1, z0, z1)
-    for indices, normals, uvs in box.triangles:
-        corners = [box.vertices[i] for i in indices]
-        mesh.triangle(group, corners[::-1], uvs[::-1], [tuple(-v for v in n) for n in normals[::-1]])
+    turned_inside_out(mesh, group, box)
 
 
 def outlined_box(mesh, group, outline, x0, x1, y0, y1, z0, z1, front_group=None):
@@ -528,6 +559,8 @@ MODELS = {
     "barrel": barrel,
     "ladder": ladder,
     "bomb": bomb,
+    "bomb_rim": bomb_rim,
+    "bomb_spark": bomb_spark,
     "spikes": spikes,
     "door": door,
     "switch_base": switch_base,

@@ -23,7 +23,11 @@ grain() { # size colour amount output
 grain 64 '#8a8f96' 0.6 "$models/metal.jpg"
 grain 64 '#d8dde3' 0.3 "$models/spike.jpg"
 grain 64 '#8b5a2b' 0.8 "$models/wood.jpg"
-grain 64 '#222226' 0.4 "$models/bomb.jpg"
+# The bomb's shell: dark blue steel with a highlight up and to the left of
+# its front (the sphere's texture wraps round from the front, u = 0).
+jpeg -seed 15 -size 64x64 xc:'#2a3046' -attenuate 0.4 +noise Gaussian -fill '#e4ecff' \
+    -draw 'ellipse 57,19 6,5 0,360' -draw 'ellipse -7,19 6,5 0,360' -blur 0x1 "$models/bomb.jpg"
+grain 64 '#ffe08a' 0.0 "$models/rim.jpg"
 grain 64 '#ff9a1a' 0.3 "$models/fuse.jpg"
 grain 64 '#d02020' 0.2 "$models/knob.jpg"
 grain 64 '#c8202a' 0.2 "$models/flag_red.jpg"

@@ -8,8 +8,8 @@ import math
 import os
 from xml.sax.saxutils import escape
 
-from make_models import (CLOTH_HOOK, CLOTH_STRIPS, CLOTH_WIDTH, HERO_HIP_DROP, HERO_STRIDES,
-                         stride_name)
+from make_models import (BOMB_FUSE_TIP, CLOTH_HOOK, CLOTH_STRIPS, CLOTH_WIDTH, HERO_HIP_DROP,
+                         HERO_STRIDES, stride_name)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "..", "gamedata")
@@ -23,7 +23,7 @@ MODELS = ["block", "bomb", "brick", "cracked", "crate", "barrel", "ladder", "spi
           "backdrop_sky", "backdrop_hills", "backdrop_rock", "hero_head"]
 MODELS += ["hero_legs_" + stride_name(s) for s in HERO_STRIDES]
 MODELS += ["hero_arms_" + stride_name(s) for s in HERO_STRIDES]
-MODELS += ["explosion_core", "explosion_smoke", "explosion_sparks"]
+MODELS += ["explosion_core", "explosion_smoke", "explosion_sparks", "bomb_rim", "bomb_spark"]
 MODELS = MODELS[:34] + ["gauge_bar"] + MODELS[34:]
 
 FLAGS = ["BlocksCrate", "BlocksHero", "BlocksRock", "WeightCrate", "WeightRock", "WeightHero",
@@ -145,6 +145,24 @@ def barrel_frames(sign):
             for i in range(int(360 / BARREL_TURN))]
 
 
+def bomb_pickup_frames():
+    """The bomb bobs on its spot inside a pulsing glowing rim, its fuse
+    sparking: 24 frames."""
+    frames, size = [], 0.65
+    for i in range(24):
+        phase = 2 * math.pi * i / 24
+        y = round(-3.2 + 0.7 * (1 - math.cos(phase)), 3)
+        rim = round(size * (1.15 + 0.05 * math.sin(2 * phase)), 3)
+        spark = round(0.8 + 0.35 * abs(math.sin(3 * phase)), 3)
+        tip = (round(BOMB_FUSE_TIP[0] * size, 3), round(y + BOMB_FUSE_TIP[1] * size, 3), 1.0)
+        frames.append(("glow%d" % i, [
+            part("bomb", "bomb", offset=(0, y, 0), stretch=(size, size, size)),
+            part("bomb_rim", "rim", offset=(0, y, 0), stretch=(rim, rim, rim)),
+            part("bomb_spark", "spark", (0, 0, 37 * i), tip, (spark, spark, 1)),
+        ]))
+    return frames
+
+
 def switch(angle):
     return still(part("switch_base", "base"), part("switch_lever", "lever", (0, 0, angle), (0, -8, 0)))
 
@@ -181,7 +199,7 @@ TEMPLATES = {
     5: Template("gate, closed: a solid bridge plate", 5, "gate_closed", still(part("gate_closed")),
                 dict(SOLID, SpecialFlag=5)),
     6: Template("ladder cell", 10, "ladder", still(part("ladder")), {"Ladder": 1}),
-    7: Template("bomb to pick up", 7, "bomb_pickup", still(part("bomb", offset=(0, -3, 0), stretch=(0.7, 0.7, 0.7))),
+    7: Template("bomb to pick up", 7, "bomb_pickup", bomb_pickup_frames(),
                 {"Collectable": 1, "SpecialFlag": 2}),
     8: Template("barrel: kicked by the hero, rolls until stopped", 8, "barrel",
                 still(part("barrel", offset=(0, -1, 0))),
