@@ -104,14 +104,24 @@ def spikes():
 
 
 def door():
-    """The exit: a lit doorway at the back of its cell."""
+    """The exit: a stone doorway at the back of its cell, taller than a cell,
+    whose opening is a dark passage (an opaque plane at z = -9). Entering, the
+    hero walks to z = -20 behind that plane; seen from the camera above, all
+    of him there, head and helmet included, lies within the plane's 15 by 26
+    units, so nothing of him shows around the door."""
     mesh = Mesh()
-    frame = mesh.material(Material("frame", tex("exit_glow"), emissive=(0.2, 0.5, 0.2)))
-    panel = mesh.material(Material("door", tex("door")))
-    mesh.box(frame, -9.0, -7.0, -10.0, 10.0, -10.0, -6.0)
-    mesh.box(frame, 7.0, 9.0, -10.0, 10.0, -10.0, -6.0)
-    mesh.box(frame, -9.0, 9.0, 8.0, 10.0, -10.0, -6.0)
-    mesh.box(panel, -7.0, 7.0, -10.0, 8.0, -10.0, -8.0)
+    stone = mesh.material(Material("stone", tex("door_stone")))
+    dark = mesh.material(Material("passage", tex("doorway")))
+    glow = mesh.material(Material("glow", tex("exit_glow"), emissive=(0.2, 0.6, 0.25)))
+    mesh.quad(dark, ((-7.5, -10.0, -9.0), (7.5, -10.0, -9.0), (7.5, 16.0, -9.0), (-7.5, 16.0, -9.0)))
+    mesh.box(stone, -9.8, -7.5, -10.0, 10.5, -9.5, -5.0)
+    mesh.box(stone, 7.5, 9.8, -10.0, 10.5, -9.5, -5.0)
+    mesh.box(stone, -10.0, 10.0, 10.5, 16.5, -9.5, -4.6)
+    mesh.box(stone, -7.5, 7.5, -10.0, -9.4, -9.0, -5.0)
+    mesh.box(glow, -7.5, -6.9, -9.4, 10.5, -8.6, -6.0)
+    mesh.box(glow, 6.9, 7.5, -9.4, 10.5, -8.6, -6.0)
+    mesh.box(glow, -7.5, 7.5, 9.9, 10.5, -8.6, -6.0)
+    mesh.box(glow, -1.6, 1.6, 16.5, 18.0, -7.4, -5.2)
     return mesh
 
 

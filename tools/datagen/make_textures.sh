@@ -89,9 +89,11 @@ jpeg -seed 9 -size 128x128 xc:'#94602e' -attenuate 0.6 +noise Gaussian -stroke '
     -font DejaVu-Sans-Bold -pointsize 40 -gravity center -annotate -14+10 'K' -fill '#1c140c' \
     -draw 'circle 90,38 90,30' -fill none -stroke '#c0a070' -strokewidth 2 -draw 'circle 90,38 90,29' \
     "$models/barrel_lid.jpg"
-jpeg -seed 10 -size 128x128 xc:'#6a4020' -attenuate 0.6 +noise Gaussian -stroke '#3a2010' \
-    -strokewidth 3 -draw 'line 32,0 32,128' -draw 'line 64,0 64,128' -draw 'line 96,0 96,128' \
-    -fill '#e0c040' -stroke none -draw 'circle 100,70 100,64' "$models/door.jpg"
+jpeg -size 64x128 gradient:'#030406-#1e2838' -fill '#2c3848' -draw 'rectangle 0,104 63,107' \
+    -draw 'rectangle 0,116 63,119' -fill '#232e3e' -draw 'rectangle 0,92 63,94' "$models/doorway.jpg"
+jpeg -seed 16 -size 64x64 xc:'#b49c7c' -attenuate 0.8 +noise Gaussian -stroke '#6e5a44' -strokewidth 2 \
+    -draw 'line 0,1 64,1' -draw 'line 0,32 64,32' -draw 'line 32,0 32,32' -draw 'line 16,32 16,64' \
+    -draw 'line 48,32 48,64' "$models/door_stone.jpg"
 jpeg -seed 11 -size 128x128 xc:'#6a7480' -attenuate 0.3 +noise Gaussian -fill none -stroke '#3a4048' \
     -strokewidth 4 -draw 'rectangle 2,2 125,125' -fill '#c0c8d0' -stroke none -draw 'circle 12,12 12,8' \
     -draw 'circle 115,12 115,8' -draw 'circle 12,115 12,111' -draw 'circle 115,115 115,111' \
