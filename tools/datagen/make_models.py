@@ -461,13 +461,15 @@ def picture():
 
 # Scenery: three layers far behind the play plane, drawn by template ID 30
 # pawns. The game keeps such a pawn while its x is within 280 units of the
-# camera's centre, so a level places a row of them SCENERY_PERIOD apart and
-# every model repeats itself with that period: where two copies overlap they
-# draw the very same surfaces. Each model reaches far enough either side of
-# its own x that the copy nearest the camera fills the whole view (worked out
-# for the world camera, with the hero anywhere from 60 below the floor row to
-# 100 above it).
-SCENERY_PERIOD = 400.0
+# camera's centre, so a level places one of each every SCENERY_PERIOD (560)
+# units: wherever the camera is, one of them is kept, or two when it is just
+# halfway between them. Each model reaches far enough either side of its own
+# x to fill the whole view from 280 units away: on its layer the view is at
+# most 211 (rock), 293 (hills) and 442 (sky) units either side of the camera's
+# centre, with the hero anywhere from 60 below the floor row to 100 above
+# it. Where two copies overlap they draw the same surfaces, because every
+# model repeats itself with the period.
+SCENERY_PERIOD = 560.0
 
 
 def wave(x, terms):
@@ -478,12 +480,14 @@ def wave(x, terms):
 
 def backdrop_sky():
     """The sky with a far mountain range painted in, self-lit; 500 units
-    behind the play plane it spans x -660..660 and y -200..300."""
+    behind the play plane it spans x -730..730 and y -100..260 (the hills
+    hide it below)."""
     mesh = Mesh()
     g = mesh.material(Material("sky", tex("sky"), (0, 0, 0), emissive=(1, 1, 1)))
-    x, y0, y1, u = 660.0, -200.0, 300.0, 660.0 / SCENERY_PERIOD
+    x, y0, y1 = 730.0, -100.0, 260.0
+    u, v0, v1 = x / SCENERY_PERIOD, (300.0 - y0) / 500.0, (300.0 - y1) / 500.0
     mesh.quad(g, ((-x, y0, 0.0), (x, y0, 0.0), (x, y1, 0.0), (-x, y1, 0.0)),
-              ((-u, 1), (u, 1), (u, 0), (-u, 0)))
+              ((-u, v0), (u, v0), (u, v1), (-u, v1)))
     return mesh
 
 
@@ -493,45 +497,49 @@ HILL_TOP = ((13.0, 1, 0.4), (7.0, 3, 1.9), (3.0, 7, 4.0))
 def hill_top(x):
     """Rolling hills with a wooded skyline: rounded tree crowns on top."""
     turn = math.pi * x / SCENERY_PERIOD
-    crowns = 2.2 * abs(math.sin(23 * turn)) + 1.4 * abs(math.sin(37 * turn + 1.0))
+    crowns = 2.2 * abs(math.sin(31 * turn)) + 1.4 * abs(math.sin(53 * turn + 1.0))
     return 40.0 + wave(x, HILL_TOP) + crowns
 
 
 def backdrop_hills():
-    """Wooded hills, self-lit: a skyline around y = 40 over x -520..520, down
-    to y -220. The texture runs from the skyline (its top row) to y = -70."""
+    """Wooded hills, self-lit: a skyline around y = 40 over x -580..580, down
+    to y -160 (the rock face hides them below). The texture runs from the
+    skyline (its top row) to y = -70."""
     mesh = Mesh()
     g = mesh.material(Material("hills", tex("hills"), (0, 0, 0), emissive=(1, 1, 1)))
-    foot, bottom, step, columns = -70.0, -220.0, 4.0, 260
-    for i in range(columns):
-        xa, xb = -520.0 + step * i, -520.0 + step * (i + 1)
+    reach, foot, bottom, step = 580.0, -70.0, -160.0, 4.0
+    for i in range(int(2 * reach / step)):
+        xa, xb = -reach + step * i, -reach + step * (i + 1)
         ua, ub = xa / SCENERY_PERIOD, xb / SCENERY_PERIOD
         mesh.quad(g, ((xa, foot, 0.0), (xb, foot, 0.0), (xb, hill_top(xb), 0.0), (xa, hill_top(xa), 0.0)),
                   ((ua, 0.99), (ub, 0.99), (ub, 0.0), (ua, 0.0)))
-    x, u = 520.0, 520.0 / SCENERY_PERIOD
-    mesh.quad(g, ((-x, bottom, 0.0), (x, bottom, 0.0), (x, foot, 0.0), (-x, foot, 0.0)),
+    u = reach / SCENERY_PERIOD
+    mesh.quad(g, ((-reach, bottom, 0.0), (reach, bottom, 0.0), (reach, foot, 0.0), (-reach, foot, 0.0)),
               ((-u, 0.995), (u, 0.995), (u, 0.99), (-u, 0.99)))
     return mesh
 
 
-ROCK_TOP = ((6.0, 2, 0.3), (4.0, 5, 2.2), (2.5, 11, 5.1))
+ROCK_TOP = ((6.0, 3, 0.3), (4.0, 7, 2.2), (2.5, 15, 5.1))
+
+
+def rock_top(x):
+    return -20.0 + wave(x, ROCK_TOP)
 
 
 def backdrop_rock():
     """The cliff the level stands on: a lit rock face with a bumpy relief
-    over x -440..440, from y -300 up to a ragged edge near y = -20, just
+    over x -500..500, from y -260 up to a ragged edge near y = -20, just
     behind the floor row when placed 60 units back."""
     mesh = Mesh()
     g = mesh.material(Material("rock", tex("cliff"), (0.0, 0.0, 0.0)))
-    step, rows, bottom = 20.0, 14, -300.0
-    columns = int(880 / step)
+    reach, step, rows, bottom = 500.0, 20.0, 14, -260.0
+    columns = int(2 * reach / step)
 
     def point(i, j):
-        x = -440.0 + step * i
-        top = -20.0 + wave(x, ROCK_TOP)
-        y = bottom + (top - bottom) * j / rows
-        z = wave(x, ((3.0, 4, 0.7 + y / 23.0), (2.0, 9, 1.3 - y / 17.0), (1.2, 17, y / 9.0)))
-        z += 2.5 * math.sin(y / 13.0 + math.sin(x / 31.0))  # strata
+        x = -reach + step * i
+        y = bottom + (rock_top(x) - bottom) * j / rows
+        z = wave(x, ((3.0, 6, 0.7 + y / 23.0), (2.0, 13, 1.3 - y / 17.0), (1.2, 24, y / 9.0)))
+        z += 2.5 * math.sin(y / 13.0 + math.sin(2 * math.pi * 18 * x / SCENERY_PERIOD))  # strata
         if j == rows:
             z -= 4.0  # the edge leans back
         return (x, y, z)
@@ -546,10 +554,11 @@ def backdrop_rock():
         return tuple(v / length for v in n)
 
     normals = [[normal(i, j) for j in range(rows + 1)] for i in range(columns + 1)]
+    tile = SCENERY_PERIOD / 4  # the cliff texture's size in units
     for i in range(columns):
         for j in range(rows):
             corners = (grid[i][j], grid[i + 1][j], grid[i + 1][j + 1], grid[i][j + 1])
-            uvs = tuple((p[0] / 100.0, -p[1] / 100.0) for p in corners)
+            uvs = tuple((p[0] / tile, -p[1] / tile) for p in corners)
             ns = (normals[i][j], normals[i + 1][j], normals[i + 1][j + 1], normals[i][j + 1])
             mesh.triangle(g, corners[0:3], uvs[0:3], ns[0:3])
             mesh.triangle(g, (corners[0], corners[2], corners[3]), (uvs[0], uvs[2], uvs[3]),

@@ -120,9 +120,10 @@ picture 'gradient:#203050-#080810' 'KORVATH' 'Level 1 - First Steps' "$data/load
 picture 'gradient:#304020-#080810' 'KORVATH' 'Level 2 - The Rolling Bridge' "$data/loading2.jpg"
 picture 'gradient:#402030-#080810' 'The End' 'Thank you for playing Korvath' "$data/demo_end.jpg"
 
-# Scenery. The sky and the hills repeat every 400 world units across their
-# 512 and 256 pixels, the cliff every 100 units; each wraps round at its left
+# Scenery. The sky and the hills repeat every 560 world units across their
+# 512 and 256 pixels, the cliff every 140 units; each wraps round at its left
 # and right edges (noise blurred as a tile, outlines made of whole periods).
+# The sky picture spans y 300 (top) to -200 of the sky model.
 ridge() { # width height snowline base amplitude harmonic...: a skyline repeating across
     # the width, sharp peaks and round valleys, as polygon points closed along the bottom
     # edge; with a snowline above 0, the line where the snow on the peaks above it ends
