@@ -200,6 +200,9 @@ def check_roles(t):
     need(16, lambda x: x["ID"] == 16 and x["SpecialFlag"] == 16, "switch needs ID 16, SpecialFlag 16")
     need(21, lambda x: x["ID"] == 21 and x["SpecialFlag"] == 4 and len(x["Frames"]) > 1,
          "the explosion needs ID 21, SpecialFlag 4 and several frames")
+    need(21, lambda x: len(x["Frames"]) * ANIMATION_STEP < 10 * TICK,
+         "the explosion (a frame every %d ms) must be over within the %d ms key cooldown "
+         "after a bomb" % (ANIMATION_STEP, 10 * TICK))
     need(31, lambda x: x["SpecialFlag"] == 30 and not blocks(x) and len(x["Frames"]) == 1,
          "the loading picture needs SpecialFlag 30, one frame, and must not block")
     need(32, lambda x: x["ID"] == 32 and x["Rolling"], "needs ID 32 and Rolling")
@@ -210,6 +213,7 @@ def check_roles(t):
 
 
 TICK = 27  # ms of one game tick
+ANIMATION_STEP = 24  # ms each animation frame is shown
 # The shortest time after which the game can play each effect again. A sound
 # that is still playing is not restarted, so an effect must end within it.
 REPEAT_MS = {
