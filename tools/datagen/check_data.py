@@ -200,6 +200,9 @@ def check_roles(t):
     need(16, lambda x: x["ID"] == 16 and x["SpecialFlag"] == 16, "switch needs ID 16, SpecialFlag 16")
     need(21, lambda x: x["ID"] == 21 and x["SpecialFlag"] == 4 and len(x["Frames"]) > 1,
          "the explosion needs ID 21, SpecialFlag 4 and several frames")
+    need(21, lambda x: len(x["Frames"]) * ANIMATION_STEP < 10 * TICK,
+         "the explosion (a frame every %d ms) must be over within the %d ms key cooldown "
+         "after a bomb" % (ANIMATION_STEP, 10 * TICK))
     need(31, lambda x: x["SpecialFlag"] == 30 and not blocks(x) and len(x["Frames"]) == 1,
          "the loading picture needs SpecialFlag 30, one frame, and must not block")
     need(32, lambda x: x["ID"] == 32 and x["Rolling"], "needs ID 32 and Rolling")
@@ -207,6 +210,44 @@ def check_roles(t):
     need(36, lambda x: x["ID"] != 29, "a reached checkpoint must not be ID 29 again")
     if not any(x["SpecialFlag"] == 11 and x["WeightHero"] for x in t.values()):
         problem("no hero template (SpecialFlag 11 with WeightHero)")
+
+
+TICK = 27  # ms of one game tick
+ANIMATION_STEP = 24  # ms each animation frame is shown
+# The shortest time after which the game can play each effect again. A sound
+# that is still playing is not restarted, so an effect must end within it.
+REPEAT_MS = {
+    "bomb_collect": 4 * TICK,  # bombs picked up one per cell while falling (4 ticks a cell)
+    "checkpoint": 8 * TICK,  # checkpoints in neighbouring cells: one walk (8 ticks)
+    "dead": 10 * TICK,  # a death, then the reset key once its 10-tick cooldown is over
+    "explode": 3 * 10 * TICK,  # three copies take turns; a bomb every 10 ticks
+    "pop_holder": 4 * TICK,  # crates dropping into holders one fall step apart
+    "switch": 8 * TICK,  # the key cooldown after a switch
+    "barrel_hit": 8 * TICK,  # a rolling barrel moves a cell in 8 ticks
+    "barrel_roll": 8 * TICK,  # a kick, then a hit one cell further on
+    "sliding": 8 * TICK,  # one push per walk
+    "finish": 2001,  # the next stage's music replaces it after the phase timer
+}
+
+
+def samples(w):
+    data = w.readframes(w.getnframes())
+    return struct.unpack("<%dh" % (len(data) // 2), data)[::w.getnchannels()]
+
+
+def check_loop_seam(name, s):
+    """A looped tune must join its end to its start without a click: across
+    the seam the level and the slope may change no more than they do between
+    neighbouring samples just before and after it."""
+    edge = 64
+    steps = [b - a for a, b in zip(s[-edge:], s[-edge + 1:])] + [b - a for a, b in zip(s[:edge], s[1:edge])]
+    bends = [b - a for a, b in zip(steps, steps[1:])]
+    limit_step = max(256, max(abs(d) for d in steps))
+    limit_bend = max(256, max(abs(d) for d in bends))
+    step = s[0] - s[-1]
+    if abs(step) > limit_step or abs(step - (s[-1] - s[-2])) > limit_bend or \
+            abs((s[1] - s[0]) - step) > limit_bend:
+        problem("%s.wav: the loop seam jumps from %d to %d (a click)" % (name, s[-1], s[0]))
 
 
 def check_sounds():
@@ -217,13 +258,20 @@ def check_sounds():
                 ok = w.getsampwidth() == 2 and w.getnchannels() in (1, 2) and \
                     w.getframerate() in (22050, 44100)
                 length = w.getnframes() / w.getframerate()
+                s = samples(w) if ok else ()
         except (OSError, wave.Error) as e:
             problem("%s.wav: %s" % (name, e))
             continue
         if not ok:
             problem("%s.wav: must be 16-bit PCM, mono or stereo, 22050 or 44100 Hz" % name)
-        if name.startswith("stage") and not 20 <= length <= 40:
-            problem("%s.wav: stage music should last 20 to 40 s, not %.1f" % (name, length))
+        if name.startswith("stage"):
+            if not 20 <= length <= 40:
+                problem("%s.wav: stage music should last 20 to 40 s, not %.1f" % (name, length))
+            if len(s) > 128:
+                check_loop_seam(name, s)
+        elif length * 1000 > 0.9 * REPEAT_MS[name]:
+            problem("%s.wav: %d ms; it must end within 90%% of its shortest repeat, %d ms" % (
+                name, length * 1000, REPEAT_MS[name]))
 
 
 def main():

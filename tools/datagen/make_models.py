@@ -7,6 +7,7 @@ floor of the cell at y = -10) unless it says otherwise. Textures are named
 draws them.
 """
 
+import math
 import os
 import random
 import sys
@@ -32,10 +33,13 @@ def crate():
 
 
 def barrel():
+    """A barrel lying along z, centred on its axis so that frames can turn it
+    about the axis; they lower it by a unit onto its cell's floor. The lid's
+    bung and stencil show which way it turns."""
     mesh = Mesh()
     side = mesh.material(Material("stave", tex("barrel")))
     cap = mesh.material(Material("lid", tex("barrel_lid")))
-    mesh.cylinder_z(side, cap, 0.0, -1.0, 9.0, -8.0, 8.0)
+    mesh.cylinder_z(side, cap, 0.0, 0.0, 9.0, -8.0, 8.0, segments=20)
     return mesh
 
 
@@ -52,12 +56,39 @@ def ladder():
 def bomb():
     """Centred on its origin so the bomb gauge can spin it in place. The gauge
     draws it at a quarter size (5 units across, as far apart as the bombs);
-    the pick-up draws it at 0.7."""
+    the pick-up draws it at 0.65. A brass cap, and a fuse whose tip is at
+    BOMB_FUSE_TIP."""
     mesh = Mesh()
     shell = mesh.material(Material("shell", tex("bomb")))
+    cap = mesh.material(Material("cap", tex("gold"), emissive=(0.2, 0.15, 0.0)))
     fuse = mesh.material(Material("fuse", tex("fuse"), emissive=(0.6, 0.3, 0.0)))
-    mesh.sphere(shell, 0.0, 0.0, 0.0, 10.0)
-    mesh.box(fuse, -1.5, 1.5, 9.0, 13.5, -1.5, 1.5)
+    mesh.sphere(shell, 0.0, 0.0, 0.0, 10.0, 16, 10)
+    mesh.cylinder_y(cap, cap, 0.0, 0.0, 3.2, 8.0, 11.0, segments=10)
+    mesh.box(fuse, -0.8, 0.8, 11.0, 13.0, -0.8, 0.8)
+    mesh.box(fuse, -0.8, 2.4, 13.0, 14.6, -0.8, 0.8)
+    return mesh
+
+
+BOMB_FUSE_TIP = (2.4, 14.6)
+
+
+def bomb_rim():
+    """The bomb's shell again, a little larger and turned inside out, self-lit:
+    drawn round the bomb it shows as a glowing rim."""
+    mesh = Mesh()
+    glow = mesh.material(Material("rim", tex("rim"), (1, 1, 1), emissive=(1.0, 0.8, 0.4)))
+    shell = Mesh()
+    shell.material(Material("shell"))
+    shell.sphere(0, 0.0, 0.0, 0.0, 10.0, 16, 10)
+    turned_inside_out(mesh, glow, shell)
+    return mesh
+
+
+def bomb_spark():
+    """The burning tip of the fuse: a small star facing the viewer."""
+    mesh = Mesh()
+    g = mesh.material(Material("spark", tex("flash"), (1, 1, 1), emissive=(1, 1, 1)))
+    flat_star(mesh, g, [3.0, 1.1, 2.2, 1.1] * 3)
     return mesh
 
 
@@ -73,14 +104,24 @@ def spikes():
 
 
 def door():
-    """The exit: a lit doorway at the back of its cell."""
+    """The exit: a stone doorway at the back of its cell, taller than a cell,
+    whose opening is a dark passage (an opaque plane at z = -9). Entering, the
+    hero walks to z = -20 behind that plane; seen from the camera above, all
+    of him there, head and helmet included, lies within the plane's 15 by 26
+    units, so nothing of him shows around the door."""
     mesh = Mesh()
-    frame = mesh.material(Material("frame", tex("exit_glow"), emissive=(0.2, 0.5, 0.2)))
-    panel = mesh.material(Material("door", tex("door")))
-    mesh.box(frame, -9.0, -7.0, -10.0, 10.0, -10.0, -6.0)
-    mesh.box(frame, 7.0, 9.0, -10.0, 10.0, -10.0, -6.0)
-    mesh.box(frame, -9.0, 9.0, 8.0, 10.0, -10.0, -6.0)
-    mesh.box(panel, -7.0, 7.0, -10.0, 8.0, -10.0, -8.0)
+    stone = mesh.material(Material("stone", tex("door_stone")))
+    dark = mesh.material(Material("passage", tex("doorway")))
+    glow = mesh.material(Material("glow", tex("exit_glow"), emissive=(0.2, 0.6, 0.25)))
+    mesh.quad(dark, ((-7.5, -10.0, -9.0), (7.5, -10.0, -9.0), (7.5, 16.0, -9.0), (-7.5, 16.0, -9.0)))
+    mesh.box(stone, -9.8, -7.5, -10.0, 10.5, -9.5, -5.0)
+    mesh.box(stone, 7.5, 9.8, -10.0, 10.5, -9.5, -5.0)
+    mesh.box(stone, -10.0, 10.0, 10.5, 16.5, -9.5, -4.6)
+    mesh.box(stone, -7.5, 7.5, -10.0, -9.4, -9.0, -5.0)
+    mesh.box(glow, -7.5, -6.9, -9.4, 10.5, -8.6, -6.0)
+    mesh.box(glow, 6.9, 7.5, -9.4, 10.5, -8.6, -6.0)
+    mesh.box(glow, -7.5, 7.5, 9.9, 10.5, -8.6, -6.0)
+    mesh.box(glow, -1.6, 1.6, 16.5, 18.0, -7.4, -5.2)
     return mesh
 
 
@@ -181,20 +222,134 @@ def rubble():
     return mesh
 
 
+# The hero is built from parts that all have their origin at the centre of
+# his cell: the game turns each part of a pawn about the part's own origin, so
+# parts built this way turn together when he faces left, right or away. Every
+# part has a dark outline: a slightly larger copy of each box, turned inside
+# out, of which only the far side shows, around the silhouette.
+OUTLINE = 0.45
+# The stride poses of the legs and arms, in steps of HERO_STRIDE_STEP degrees
+# about the hips and shoulders (legs forward and back, along the way he
+# faces); HERO_HIP_DROP[s] is how far the hips sink in pose s so the soles stay
+# on the floor, which the animation applies to the torso, head and arms.
+HERO_STRIDES = (-2, -1, 0, 1, 2)
+HERO_STRIDE_STEP = 13.0
+HIP, SHOULDER = (-2.8, 0.0), (3.6, 0.0)  # pivots (y, z)
+
+
+def turned_inside_out(mesh, group, shape):
+    """Adds the triangles of another mesh with their faces pointing inwards:
+    drawn around a part, the far side of such a shell shows as an outline."""
+    for indices, normals, uvs in shape.triangles:
+        corners = [shape.vertices[i] for i in indices]
+        mesh.triangle(group, corners[::-1], uvs[::-1], [tuple(-v for v in n) for n in normals[::-1]])
+
+
+def inside_out(mesh, group, x0, x1, y0, y1, z0, z1):
+    box = Mesh()
+    box.material(Material("box"))
+    box.box(0, x0, x1, y0, y1, z0, z1)
+    turned_inside_out(mesh, group, box)
+
+
+def outlined_box(mesh, group, outline, x0, x1, y0, y1, z0, z1, front_group=None):
+    mesh.box(group, x0, x1, y0, y1, z0, z1, front_group=front_group)
+    t = OUTLINE
+    inside_out(mesh, outline, x0 - t, x1 + t, y0 - t, y1 + t, z0 - t, z1 + t)
+
+
+def turn_about_x(mesh, first_vertex, first_triangle, pivot, degrees):
+    """Turns what was added since the given counts about the x axis through
+    pivot (y, z); positive degrees swing what hangs below the pivot forwards."""
+    a = math.radians(-degrees)
+    c, s = math.cos(a), math.sin(a)
+    py, pz = pivot
+    for i in range(first_vertex, len(mesh.vertices)):
+        x, y, z = mesh.vertices[i]
+        y, z = y - py, z - pz
+        mesh.vertices[i] = (x, py + y * c - z * s, pz + y * s + z * c)
+    for i in range(first_triangle, len(mesh.triangles)):
+        indices, normals, uvs = mesh.triangles[i]
+        normals = [(n[0], n[1] * c - n[2] * s, n[1] * s + n[2] * c) for n in normals]
+        mesh.triangles[i] = (indices, normals, uvs)
+
+
+def hero_outline(mesh):
+    return mesh.material(Material("outline", tex("outline"), (0, 0, 0)))
+
+
 def hero():
-    """Legs, body, arms and head of boxes; the face looks towards +z."""
+    """The hero's torso: a red shirt under blue dungarees; the front looks
+    towards +z."""
+    mesh = Mesh()
+    side = mesh.material(Material("shirt", tex("hero_side")))
+    front = mesh.material(Material("front", tex("hero_front")))
+    outlined_box(mesh, side, hero_outline(mesh), -4.3, 4.3, -3.4, 4.6, -2.6, 2.6, front_group=front)
+    return mesh
+
+
+def hero_head():
+    """Head, miner's helmet and its lamp; it turns about the hero's axis."""
     mesh = Mesh()
     skin = mesh.material(Material("skin", tex("skin")))
     face = mesh.material(Material("face", tex("face")))
-    shirt = mesh.material(Material("shirt", tex("shirt")))
-    pants = mesh.material(Material("pants", tex("pants")))
-    mesh.box(pants, -4.0, -0.5, -10.0, -3.0, -2.0, 2.0)
-    mesh.box(pants, 0.5, 4.0, -10.0, -3.0, -2.0, 2.0)
-    mesh.box(shirt, -4.5, 4.5, -3.0, 4.5, -2.5, 2.5)
-    mesh.box(shirt, -6.5, -4.5, -2.0, 4.5, -1.5, 1.5)
-    mesh.box(shirt, 4.5, 6.5, -2.0, 4.5, -1.5, 1.5)
-    mesh.box(skin, -3.5, 3.5, 4.5, 10.0, -3.0, 3.0, front_group=face)
+    helmet = mesh.material(Material("helmet", tex("helmet"), emissive=(0.1, 0.08, 0.0)))
+    lamp = mesh.material(Material("lamp", tex("lamp"), (1, 1, 1), emissive=(1.0, 0.95, 0.7)))
+    outline = hero_outline(mesh)
+    mesh.box(skin, -1.6, 1.6, 4.2, 5.2, -1.6, 1.6)
+    outlined_box(mesh, skin, outline, -3.5, 3.5, 4.8, 8.8, -3.1, 3.1, front_group=face)
+    outlined_box(mesh, helmet, outline, -4.1, 4.1, 8.4, 10.0, -3.7, 3.5)
+    outlined_box(mesh, helmet, outline, -4.1, 4.1, 8.4, 8.9, 3.5, 4.4)
+    mesh.box(lamp, -1.3, 1.3, 8.9, 10.0, 3.5, 4.3)
     return mesh
+
+
+def hero_arms(stride):
+    """Both arms, swung against the legs of the same stride pose."""
+    mesh = Mesh()
+    sleeve = mesh.material(Material("sleeve", tex("shirt")))
+    glove = mesh.material(Material("glove", tex("glove")))
+    outline = hero_outline(mesh)
+    for side in (1, -1):
+        v, t = len(mesh.vertices), len(mesh.triangles)
+        x0, x1 = sorted((side * 4.4, side * 6.4))
+        g0, g1 = sorted((side * 4.3, side * 6.5))
+        outlined_box(mesh, sleeve, outline, x0, x1, -0.2, 4.4, -1.3, 1.3)
+        outlined_box(mesh, glove, outline, g0, g1, -2.0, -0.2, -1.4, 1.4)
+        turn_about_x(mesh, v, t, SHOULDER, -0.8 * side * stride * HERO_STRIDE_STEP)
+    return mesh
+
+
+def hero_hip_drop(stride):
+    """How far the hips sink in a stride pose: the legs swing about them, so
+    the middle of the lower sole would rise off the floor."""
+    return -(-10.0 - HIP[0]) * (1 - math.cos(math.radians(stride * HERO_STRIDE_STEP)))
+
+
+def hero_legs(stride):
+    """Both legs in one stride pose, lowered by the hip drop so the soles
+    rest on the cell's floor (toe and heel dip into it a little)."""
+    mesh = Mesh()
+    cloth = mesh.material(Material("trousers", tex("pants")))
+    boot = mesh.material(Material("boot", tex("boot")))
+    outline = hero_outline(mesh)
+    for side in (1, -1):
+        v, t = len(mesh.vertices), len(mesh.triangles)
+        x0, x1 = sorted((side * 0.6, side * 3.6))
+        b0, b1 = sorted((side * 0.4, side * 3.8))
+        outlined_box(mesh, cloth, outline, x0, x1, -7.6, HIP[0] + 0.4, -1.6, 1.6)
+        outlined_box(mesh, boot, outline, b0, b1, -10.0, -7.6, -1.9, 2.6)
+        turn_about_x(mesh, v, t, HIP, side * stride * HERO_STRIDE_STEP)
+    drop = hero_hip_drop(stride)
+    mesh.vertices = [(x, y - drop, z) for x, y, z in mesh.vertices]
+    return mesh
+
+
+HERO_HIP_DROP = {s: round(hero_hip_drop(s), 3) for s in HERO_STRIDES}
+
+
+def stride_name(s):
+    return "%s%d" % ("m" if s < 0 else "p", abs(s)) if s else "0"
 
 
 def rock():
@@ -229,13 +384,55 @@ def pillar():
     return mesh
 
 
+def flat_star(mesh, group, radii):
+    """A flat polygon facing +z around the origin, one corner for each radius
+    (going round anticlockwise), textured as a disc: its middle is the
+    texture's middle."""
+    n = len(radii)
+    ring = [(r * math.cos(2 * math.pi * i / n), r * math.sin(2 * math.pi * i / n)) for i, r in enumerate(radii)]
+    size = 2 * max(radii)
+    uv = lambda p: (0.5 + p[0] / size, 0.5 - p[1] / size)
+    for p, q in zip(ring, ring[1:] + ring[:1]):
+        mesh.triangle(group, ((0.0, 0.0, 0.0), (p[0], p[1], 0.0), (q[0], q[1], 0.0)),
+                      (uv((0, 0)), uv(p), uv(q)))
+
+
 def explosion():
-    """A spiky ball of fire centred on its origin; frames grow and fade it."""
+    """The fireball: a flat, jagged disc of radius 10 facing the viewer; the
+    frames grow it, spin it and fade it."""
     mesh = Mesh()
-    fire = mesh.material(Material("fire", tex("fire"), (1.0, 0.7, 0.3), emissive=(1.0, 0.6, 0.2)))
-    mesh.sphere(fire, 0.0, 0.0, 0.0, 6.0, 10, 6)
-    for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
-        mesh.box(fire, -2 + dx * 6, 2 + dx * 6, -2 + dy * 6, 2 + dy * 6, -2, 2)
+    fire = mesh.material(Material("fire", tex("fire"), (1.0, 0.7, 0.3), emissive=(1.0, 0.8, 0.5)))
+    flat_star(mesh, fire, [10.0 if i % 2 == 0 else 6.5 + 1.5 * (i % 4 == 1) for i in range(24)])
+    return mesh
+
+
+def explosion_core():
+    """The white flash at the heart of the blast, radius 6."""
+    mesh = Mesh()
+    g = mesh.material(Material("flash", tex("flash"), (1, 1, 1), emissive=(1, 1, 1)))
+    flat_star(mesh, g, [6.0] * 20)
+    return mesh
+
+
+def explosion_smoke():
+    """A ring of billowing smoke round the blast, radius about 10."""
+    mesh = Mesh()
+    g = mesh.material(Material("smoke", tex("smoke"), (0.4, 0.4, 0.4), emissive=(0.3, 0.3, 0.3)))
+    flat_star(mesh, g, [9.0 + 1.2 * abs(math.sin(5 * math.pi * i / 30)) for i in range(30)])
+    return mesh
+
+
+def explosion_sparks():
+    """Twelve sparks pointing outwards between radius 8 and 12; stretched
+    by the frames, they fly out."""
+    mesh = Mesh()
+    g = mesh.material(Material("spark", tex("flash"), (1, 1, 1), emissive=(1, 0.9, 0.5)))
+    for i in range(12):
+        a = 2 * math.pi * (i + 0.3 * (i % 3)) / 12
+        c, s = math.cos(a), math.sin(a)
+        r0, r1, w = 8.0 + (i % 2) * 1.5, 12.0 + (i % 3), 0.7
+        corners = ((r0 * c + w * s, r0 * s - w * c, 0.0), (r1 * c, r1 * s, 0.0), (r0 * c - w * s, r0 * s + w * c, 0.0))
+        mesh.triangle(g, corners, ((0.5, 1), (0.5, 0), (0.5, 1)))
     return mesh
 
 
@@ -262,6 +459,117 @@ def picture():
     return mesh
 
 
+# Scenery: three layers far behind the play plane, drawn by template ID 30
+# pawns. The game keeps such a pawn while its x is within 280 units of the
+# camera's centre, so a level places one of each every SCENERY_PERIOD (560)
+# units: wherever the camera is, one of them is kept, or two when it is just
+# halfway between them. Each model reaches far enough either side of its own
+# x to fill the whole view from 280 units away: on its layer the view is at
+# most 211 (rock), 293 (hills) and 442 (sky) units either side of the camera's
+# centre, with the hero anywhere from 60 below the floor row to 100 above
+# it. Where two copies overlap they draw the same surfaces, because every
+# model repeats itself with the period.
+SCENERY_PERIOD = 560.0
+
+
+def wave(x, terms):
+    """A height that repeats every SCENERY_PERIOD: sum of a * sin(n * turn + p)."""
+    turn = 2 * math.pi * x / SCENERY_PERIOD
+    return sum(a * math.sin(n * turn + p) for a, n, p in terms)
+
+
+def backdrop_sky():
+    """The sky with a far mountain range painted in, self-lit; 500 units
+    behind the play plane it spans x -730..730 and y -100..260 (the hills
+    hide it below)."""
+    mesh = Mesh()
+    g = mesh.material(Material("sky", tex("sky"), (0, 0, 0), emissive=(1, 1, 1)))
+    x, y0, y1 = 730.0, -100.0, 260.0
+    u, v0, v1 = x / SCENERY_PERIOD, (300.0 - y0) / 500.0, (300.0 - y1) / 500.0
+    mesh.quad(g, ((-x, y0, 0.0), (x, y0, 0.0), (x, y1, 0.0), (-x, y1, 0.0)),
+              ((-u, v0), (u, v0), (u, v1), (-u, v1)))
+    return mesh
+
+
+HILL_TOP = ((13.0, 1, 0.4), (7.0, 3, 1.9), (3.0, 7, 4.0))
+
+
+def hill_top(x):
+    """Rolling hills with a wooded skyline: rounded tree crowns on top."""
+    turn = math.pi * x / SCENERY_PERIOD
+    crowns = 2.2 * abs(math.sin(31 * turn)) + 1.4 * abs(math.sin(53 * turn + 1.0))
+    return 40.0 + wave(x, HILL_TOP) + crowns
+
+
+def backdrop_hills():
+    """Wooded hills, self-lit: a skyline around y = 40 over x -580..580, down
+    to y -160 (the rock face hides them below). The texture runs from the
+    skyline (its top row) to y = -70."""
+    mesh = Mesh()
+    g = mesh.material(Material("hills", tex("hills"), (0, 0, 0), emissive=(1, 1, 1)))
+    reach, foot, bottom, step = 580.0, -70.0, -160.0, 4.0
+    for i in range(int(2 * reach / step)):
+        xa, xb = -reach + step * i, -reach + step * (i + 1)
+        ua, ub = xa / SCENERY_PERIOD, xb / SCENERY_PERIOD
+        mesh.quad(g, ((xa, foot, 0.0), (xb, foot, 0.0), (xb, hill_top(xb), 0.0), (xa, hill_top(xa), 0.0)),
+                  ((ua, 0.99), (ub, 0.99), (ub, 0.0), (ua, 0.0)))
+    u = reach / SCENERY_PERIOD
+    mesh.quad(g, ((-reach, bottom, 0.0), (reach, bottom, 0.0), (reach, foot, 0.0), (-reach, foot, 0.0)),
+              ((-u, 0.995), (u, 0.995), (u, 0.99), (-u, 0.99)))
+    return mesh
+
+
+ROCK_TOP = ((6.0, 3, 0.3), (4.0, 7, 2.2), (2.5, 15, 5.1))
+
+
+def rock_top(x):
+    return -20.0 + wave(x, ROCK_TOP)
+
+
+def backdrop_rock():
+    """The cliff the level stands on: a lit rock face with a bumpy relief
+    over x -500..500, from y -260 up to a ragged edge near y = -20, just
+    behind the floor row when placed 60 units back."""
+    mesh = Mesh()
+    g = mesh.material(Material("rock", tex("cliff"), (0.0, 0.0, 0.0)))
+    reach, step, rows, bottom = 500.0, 20.0, 14, -260.0
+    columns = int(2 * reach / step)
+
+    def point(i, j):
+        x = -reach + step * i
+        y = bottom + (rock_top(x) - bottom) * j / rows
+        z = wave(x, ((3.0, 6, 0.7 + y / 23.0), (2.0, 13, 1.3 - y / 17.0), (1.2, 24, y / 9.0)))
+        z += 2.5 * math.sin(y / 13.0 + math.sin(2 * math.pi * 18 * x / SCENERY_PERIOD))  # strata
+        if j == rows:
+            z -= 4.0  # the edge leans back
+        return (x, y, z)
+
+    grid = [[point(i, j) for j in range(rows + 1)] for i in range(columns + 1)]
+
+    def normal(i, j):
+        a, b = grid[max(i - 1, 0)][j], grid[min(i + 1, columns)][j]
+        c, d = grid[i][max(j - 1, 0)], grid[i][min(j + 1, rows)]
+        n = ms3d_cross((b[0] - a[0], b[1] - a[1], b[2] - a[2]), (d[0] - c[0], d[1] - c[1], d[2] - c[2]))
+        length = math.sqrt(sum(v * v for v in n))
+        return tuple(v / length for v in n)
+
+    normals = [[normal(i, j) for j in range(rows + 1)] for i in range(columns + 1)]
+    tile = SCENERY_PERIOD / 4  # the cliff texture's size in units
+    for i in range(columns):
+        for j in range(rows):
+            corners = (grid[i][j], grid[i + 1][j], grid[i + 1][j + 1], grid[i][j + 1])
+            uvs = tuple((p[0] / tile, -p[1] / tile) for p in corners)
+            ns = (normals[i][j], normals[i + 1][j], normals[i + 1][j + 1], normals[i][j + 1])
+            mesh.triangle(g, corners[0:3], uvs[0:3], ns[0:3])
+            mesh.triangle(g, (corners[0], corners[2], corners[3]), (uvs[0], uvs[2], uvs[3]),
+                          (ns[0], ns[2], ns[3]))
+    return mesh
+
+
+def ms3d_cross(a, b):
+    return (a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0])
+
+
 MODELS = {
     "block": lambda: single_box("stone", "stone"),
     "brick": lambda: single_box("brick", "brick"),
@@ -270,6 +578,8 @@ MODELS = {
     "barrel": barrel,
     "ladder": ladder,
     "bomb": bomb,
+    "bomb_rim": bomb_rim,
+    "bomb_spark": bomb_spark,
     "spikes": spikes,
     "door": door,
     "switch_base": switch_base,
@@ -282,12 +592,22 @@ MODELS = {
     "flag_green": lambda: flag("flag_green"),
     "rubble": rubble,
     "hero": hero,
+    "hero_head": hero_head,
     "explosion": explosion,
+    "explosion_core": explosion_core,
+    "explosion_smoke": explosion_smoke,
+    "explosion_sparks": explosion_sparks,
     "gauge_bar": gauge_bar,
     "picture": picture,
     "rock": rock,
     "pillar": pillar,
+    "backdrop_sky": backdrop_sky,
+    "backdrop_hills": backdrop_hills,
+    "backdrop_rock": backdrop_rock,
 }
+for _s in HERO_STRIDES:
+    MODELS["hero_legs_" + stride_name(_s)] = lambda s=_s: hero_legs(s)
+    MODELS["hero_arms_" + stride_name(_s)] = lambda s=_s: hero_arms(s)
 
 
 def main():

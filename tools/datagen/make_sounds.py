@@ -97,26 +97,32 @@ def tune(melody, bass, beat, repeats):
 
 
 def effects():
-    write("bomb_collect.wav", sequence(tone(660, 0.07, "square", 0.3), tone(990, 0.12, "square", 0.3)))
-    write("checkpoint.wav", sequence(*(tone(pitch(n), 0.1, "triangle", 0.6)
+    """Each effect ends before the game can ask for it again: a sound still
+    playing is not restarted, so a longer one would swallow the repeat.
+    check_data.py holds the shortest repeat of each."""
+    write("bomb_collect.wav", sequence(decay(tone(880, 0.035, "square", 0.3, 0.002, 0.01), 10),
+                                       decay(tone(1320, 0.055, "square", 0.3, 0.002, 0.03), 20)))
+    write("checkpoint.wav", sequence(*(tone(pitch(n), 0.045, "triangle", 0.6, 0.003, 0.02)
                                        for n in ("C5", "E5", "G5", "C6"))))
-    write("dead.wav", tone(440, 0.7, "square", 0.35, 0.01, 0.2, slide=-500))
-    write("explode.wav", lowpass(decay(tone(0, 1.0, "noise", 1.0, 0.002, 0.1), 5), 0.25))
-    write("pop_holder.wav", decay(tone(180, 0.15, "sine", 0.9, 0.001, 0.03, slide=900), 25))
+    write("dead.wav", tone(440, 0.22, "square", 0.35, 0.005, 0.08, slide=-1200))
+    write("explode.wav", lowpass(decay(tone(0, 0.7, "noise", 1.0, 0.002, 0.15), 6), 0.25))
+    write("pop_holder.wav", decay(tone(180, 0.09, "sine", 0.9, 0.001, 0.03, slide=1500), 30))
     write("switch.wav", sequence(decay(tone(0, 0.03, "noise", 0.8, 0.001, 0.01), 80),
                                  [0.0] * seconds(0.04),
                                  decay(tone(1200, 0.05, "square", 0.4, 0.001, 0.02), 60)))
-    write("barrel_hit.wav", decay(mix(tone(90, 0.3, "sine", 0.9, 0.001, 0.05),
-                                      lowpass(tone(0, 0.3, "noise", 0.6, 0.001, 0.05), 0.2)), 14))
-    write("barrel_roll.wav", mix(lowpass(tone(0, 0.8, "noise", 0.7, 0.05, 0.2), 0.05),
-                                 tone(55, 0.8, "triangle", 0.5, 0.05, 0.2)))
-    write("sliding.wav", lowpass(tone(0, 0.35, "noise", 0.6, 0.03, 0.1), 0.15))
+    write("barrel_hit.wav", decay(mix(tone(90, 0.16, "sine", 0.9, 0.001, 0.04),
+                                      lowpass(tone(0, 0.16, "noise", 0.6, 0.001, 0.04), 0.2)), 18))
+    write("barrel_roll.wav", mix(lowpass(tone(0, 0.18, "noise", 0.7, 0.01, 0.08), 0.05),
+                                 tone(55, 0.18, "triangle", 0.5, 0.01, 0.08),
+                                 tone(82, 0.18, "triangle", 0.25, 0.01, 0.08)))
+    write("sliding.wav", lowpass(tone(0, 0.17, "noise", 0.6, 0.015, 0.06), 0.15))
     write("finish.wav", sequence(*(tone(pitch(n), d, "square", 0.3, 0.01, 0.08) for n, d in
                                    (("C5", 0.15), ("E5", 0.15), ("G5", 0.15), ("C6", 0.3),
                                     ("G5", 0.15), ("C6", 0.6)))))
 
 
 def music():
+    noise.seed(5678)  # the tunes' drums do not depend on the effects above
     # Eight-beat bars; stage 1 in C major, stage 2 in A minor.
     m1 = "C5 E5 G5 E5 F5 A5 G5 E5 D5 F5 E5 C5 D5 B4 C5 -".split()
     b1 = "C3 - G2 - F2 - C3 - G2 - C3 - G2 - C3 -".split()

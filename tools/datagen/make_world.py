@@ -8,18 +8,23 @@ import math
 import os
 from xml.sax.saxutils import escape
 
-from make_models import CLOTH_HOOK, CLOTH_STRIPS, CLOTH_WIDTH
+from make_models import (BOMB_FUSE_TIP, CLOTH_HOOK, CLOTH_STRIPS, CLOTH_WIDTH, HERO_HIP_DROP,
+                         HERO_STRIDES, stride_name)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "..", "gamedata")
 
 # Model slots, in ModelList order. The bomb gauge draws slot 1 (a small bomb)
-# and slot 34 (its bar); the slots between the named models and 34 are spare
-# copies of the block.
+# and slot 34 (its bar), so slot 34 is the bar whatever comes before it; the
+# models that do not fit below it follow it.
 MODELS = ["block", "bomb", "brick", "cracked", "crate", "barrel", "ladder", "spikes", "door",
           "switch_base", "switch_lever", "gate_closed", "gate_open", "holder", "flag_cloth",
-          "flag_green", "rubble", "hero", "explosion", "picture", "rock", "pillar", "flag_pole"]
-MODELS += ["block"] * (34 - len(MODELS)) + ["gauge_bar"]
+          "flag_green", "rubble", "hero", "explosion", "picture", "rock", "pillar", "flag_pole",
+          "backdrop_sky", "backdrop_hills", "backdrop_rock", "hero_head"]
+MODELS += ["hero_legs_" + stride_name(s) for s in HERO_STRIDES]
+MODELS += ["hero_arms_" + stride_name(s) for s in HERO_STRIDES]
+MODELS += ["explosion_core", "explosion_smoke", "explosion_sparks", "bomb_rim", "bomb_spark"]
+MODELS = MODELS[:34] + ["gauge_bar"] + MODELS[34:]
 
 FLAGS = ["BlocksCrate", "BlocksHero", "BlocksRock", "WeightCrate", "WeightRock", "WeightHero",
          "Weightless", "Sliding", "Rolling", "Collectable", "Bombable", "Ladder", "SpecialFlag"]
@@ -34,19 +39,75 @@ def still(*parts):
     return [("still", list(parts))]
 
 
+HERO_FRAMES = 144  # 3.5 s
+HERO_GAIT = 18  # frames of two steps: one cell walked (8 ticks of 27 ms) per step
+
+
+def smooth(t):
+    return t * t * (3 - 2 * t)
+
+
+def keyed(f, keys):
+    """A value eased between (frame, value) keys."""
+    for (f0, v0), (f1, v1) in zip(keys, keys[1:]):
+        if f0 <= f < f1:
+            return v0 + (v1 - v0) * smooth((f - f0) / (f1 - f0))
+    return keys[-1][1]
+
+
 def hero_frames():
-    """A slow breathing bob: 16 animation steps of 24 ms."""
-    return [("breathe%d" % i, [part("hero", offset=(0, round(0.5 * math.sin(i * math.pi / 8), 3), 0))])
-            for i in range(16)]
+    """Legs and arms swing forwards and back, two steps to the gait, at the
+    pace of his walk: seen from the side as he walks this is a stride, seen
+    from the front as he stands hardly more than a shuffle. Meanwhile he
+    breathes (torso and head rise a unit and fall, twice a loop) and looks
+    left and then right (the head turns 35 degrees)."""
+    look = ((0, 0), (30, 0), (40, 35), (60, 35), (70, 0), (90, 0), (100, -35), (120, -35),
+            (130, 0), (HERO_FRAMES, 0))
+    frames = []
+    for f in range(HERO_FRAMES):
+        stride = int(round(2 * math.sin(2 * math.pi * f / HERO_GAIT)))
+        breath = 0.5 - 0.5 * math.cos(4 * math.pi * f / HERO_FRAMES)
+        rise = round(breath - HERO_HIP_DROP[stride], 3)
+        width = round(1 + 0.03 * breath, 3)
+        frames.append(("f%d" % f, [
+            part("hero_legs_" + stride_name(stride), "legs"),
+            part("hero", "torso", offset=(0, rise, 0), stretch=(width, 1, width)),
+            part("hero_arms_" + stride_name(stride), "arms", offset=(0, rise, 0)),
+            part("hero_head", "head", (0, round(keyed(f, look), 2), 0), (0, rise, 0)),
+        ]))
+    return frames
 
 
 def explosion_frames():
-    """Eight steps that grow the fireball and fade it; the pawn then goes."""
+    """Nine steps (216 ms, so the blast is gone before the 10-tick key
+    cooldown after a bomb runs out): a white flash, a fireball that swells to
+    about 2.6 cells across and spins, sparks flying out and a ring of smoke
+    that spreads as everything fades; the pawn then goes. The discs stand
+    well in front of the blocks around the blast (the depth buffer has 16
+    bits: about a unit apart there), the nearer drawn later, each raised by
+    what its nearness lowers it on the screen under the camera's 20 degree
+    tilt, so all stay centred on the blast."""
+    fire = (0.7, 1.5, 2.0, 2.3, 2.5, 2.6, 2.6, 2.5, 2.4)
+    fire_opacity = (100, 100, 100, 95, 85, 70, 50, 30, 15)
+    core = ((0.8, 100), (1.3, 100), (1.5, 75), (1.5, 40), (1.4, 15))
+    smoke = (None, None, (1.4, 35), (1.9, 55), (2.3, 60), (2.7, 55), (3.0, 45), (3.2, 30), (3.3, 15))
+    sparks = (None, (0.8, 100), (1.3, 100), (1.8, 90), (2.3, 75), (2.7, 55), (3.0, 35), (3.2, 15), None)
+    at = lambda z: (0, round(z * math.tan(math.radians(20)), 3), z)
     frames = []
-    for i in range(8):
-        size = round(0.6 + 0.25 * i, 3)
-        frames.append(("blast%d" % i, [part("explosion", "fire", (0, 45 * i, 20 * i), (0, -5, 0),
-                                            (size, size, size), 100 - 10 * i)]))
+    for i in range(9):
+        parts = []
+        if smoke[i]:
+            size, opacity = smoke[i]
+            parts.append(part("explosion_smoke", "smoke", (0, 0, -9 * i), at(14), (size, size, 1), opacity))
+        size = fire[i]
+        parts.append(part("explosion", "fire", (0, 0, 17 * i), at(16), (size, size, 1), fire_opacity[i]))
+        if i < len(core):
+            size, opacity = core[i]
+            parts.append(part("explosion_core", "flash", (0, 0, 0), at(18), (size, size, 1), opacity))
+        if sparks[i]:
+            size, opacity = sparks[i]
+            parts.append(part("explosion_sparks", "sparks", (0, 0, 5 * i), at(20), (size, size, 1), opacity))
+        frames.append(("blast%d" % i, parts))
     return frames
 
 
@@ -74,6 +135,35 @@ def checkpoint_frames(count=8):
             y += width * math.sin(a)
             z -= width * math.cos(a) * math.sin(b)
         frames.append(("wave%d" % f, parts))
+    return frames
+
+
+BARREL_TURN = 15.0  # degrees a frame: 135 in the 216 ms a barrel takes to roll a cell,
+# close to the 127 that a radius of 9 turns through on 20 units
+
+
+def barrel_frames(sign):
+    """Rolling: the barrel turns about its axis, a full turn in 24 frames;
+    sign -1 is clockwise as seen by the viewer (rolling right)."""
+    return [("roll%d" % i, [part("barrel", angles=(0, 0, sign * BARREL_TURN * i), offset=(0, -1, 0))])
+            for i in range(int(360 / BARREL_TURN))]
+
+
+def bomb_pickup_frames():
+    """The bomb bobs on its spot inside a pulsing glowing rim, its fuse
+    sparking: 24 frames."""
+    frames, size = [], 0.65
+    for i in range(24):
+        phase = 2 * math.pi * i / 24
+        y = round(-3.2 + 0.7 * (1 - math.cos(phase)), 3)
+        rim = round(size * (1.15 + 0.05 * math.sin(2 * phase)), 3)
+        spark = round(0.8 + 0.35 * abs(math.sin(3 * phase)), 3)
+        tip = (round(BOMB_FUSE_TIP[0] * size, 3), round(y + BOMB_FUSE_TIP[1] * size, 3), 1.0)
+        frames.append(("glow%d" % i, [
+            part("bomb", "bomb", offset=(0, y, 0), stretch=(size, size, size)),
+            part("bomb_rim", "rim", offset=(0, y, 0), stretch=(rim, rim, rim)),
+            part("bomb_spark", "spark", (0, 0, 37 * i), tip, (spark, spark, 1)),
+        ]))
     return frames
 
 
@@ -113,9 +203,10 @@ TEMPLATES = {
     5: Template("gate, closed: a solid bridge plate", 5, "gate_closed", still(part("gate_closed")),
                 dict(SOLID, SpecialFlag=5)),
     6: Template("ladder cell", 10, "ladder", still(part("ladder")), {"Ladder": 1}),
-    7: Template("bomb to pick up", 7, "bomb_pickup", still(part("bomb", offset=(0, -3, 0), stretch=(0.7, 0.7, 0.7))),
+    7: Template("bomb to pick up", 7, "bomb_pickup", bomb_pickup_frames(),
                 {"Collectable": 1, "SpecialFlag": 2}),
-    8: Template("barrel: kicked by the hero, rolls until stopped", 8, "barrel", still(part("barrel")),
+    8: Template("barrel: kicked by the hero, rolls until stopped", 8, "barrel",
+                still(part("barrel", offset=(0, -1, 0))),
                 dict(SOLID, WeightCrate=1, Rolling=1)),
     9: Template("holder: catches a crate in its own cell", 9, "holder", still(part("holder")),
                 {"BlocksCrate": 1, "BlocksRock": 1, "SpecialFlag": 1}),
@@ -136,13 +227,19 @@ TEMPLATES = {
                  "the hero cannot push it", 18, "rock", still(part("rock")), dict(SOLID, WeightRock=1)),
     19: Template("tall pillar: blocks its own row and the two above, carries what stands on its "
                  "top, 60 units up", 19, "pillar", still(part("pillar")), dict(SOLID, SpecialFlag=20)),
+    22: Template("scenery: the sky and a far mountain range (place 500 back)", 30, "scenery_sky",
+                 still(part("backdrop_sky"))),
+    23: Template("scenery: wooded hills (place 200 back)", 30, "scenery_hills",
+                 still(part("backdrop_hills"))),
+    24: Template("scenery: the rock face under the level (place 60 back)", 30, "scenery_rock",
+                 still(part("backdrop_rock"))),
     21: Template("explosion: plays once, then disappears", 21, "explosion", explosion_frames(),
                  {"SpecialFlag": 4}),
     31: Template("loading picture: a moving pawn (flag 30) so that it can fade", 31, "picture",
                  still(part("picture")), {"SpecialFlag": 30}),
-    32: Template("barrel rolling left", 32, "barrel", still(part("barrel")),
+    32: Template("barrel rolling left", 32, "barrel_left", barrel_frames(1),
                  dict(SOLID, WeightCrate=1, Rolling=1)),
-    33: Template("barrel rolling right", 33, "barrel", still(part("barrel")),
+    33: Template("barrel rolling right", 33, "barrel_right", barrel_frames(-1),
                  dict(SOLID, WeightCrate=1, Rolling=1)),
     36: Template("checkpoint already reached", 36, "checkpoint_reached", still(part("flag_green"))),
     39: Template("gate, open: the bridge plate withdrawn, nothing blocks", 39, "gate_open",
