@@ -7,6 +7,8 @@ LinkedList<Pawn*> DrawList;
 
 namespace {
 
+bool g_enabled = true;
+
 constexpr int32_t kWideViewId = 30;  // kept within a wider strip around the camera
 constexpr int32_t kFixedPawn = 1;
 
@@ -48,6 +50,8 @@ void BuildDrawList(float cameraX, float cameraY) {
     float cx = -cameraX;
     float cy = -cameraY;
     DrawList.Clear();
+    if (!g_enabled)
+        return;
     for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next) {
         Pawn& pawn = node->data;
         if (pawn.Template->ID == kIdExplosion)
@@ -58,4 +62,10 @@ void BuildDrawList(float cameraX, float cameraY) {
     for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next)
         if (node->data.Template->ID == kIdExplosion)
             DrawList.PushBack(&node->data);
+}
+
+void SetDrawListEnabled(bool enabled) {
+    g_enabled = enabled;
+    if (!enabled)
+        DrawList.Clear();
 }

@@ -14,3 +14,7 @@ extern LinkedList<Pawn*> DrawList;
 // pass the camera's own fields unchanged. World pawns far from that point are
 // left out; fixed pawns (Type 1) and explosions never are.
 void BuildDrawList(float cameraX, float cameraY);
+
+// A tool that plays the game without a screen (the level solver) turns the
+// draw list off: it then stays empty and costs nothing. On by default.
+void SetDrawListEnabled(bool enabled);
