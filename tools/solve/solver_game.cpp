@@ -96,13 +96,30 @@ bool StartLevelAsTheGameDoes(int level, std::string* error) {
 }
 
 PressOutcome PressAndSettle(int keyIndex) {
-    const int key = kSearchKeys[keyIndex].code;
+    return PressCodeAndSettle(kSearchKeys[keyIndex].code);
+}
+
+PressOutcome PressCodeAndSettle(int key) {
     KeyDown[key] = 1;
     do
         Pass();
     while (!TickRan());
     KeyDown[key] = 0;
     return Settle();
+}
+
+bool PlayIntoNextLevel() {
+    const uint32_t start = FrameStartTick;
+    while (!(LevelPhase == kPhasePlaying && GameAtRest()) && LevelPhase != kPhaseEnded) {
+        if (FrameStartTick - start > kSettleLimitMs || !g_fatal.empty())
+            return false;
+        Pass();
+    }
+    return LevelPhase == kPhasePlaying;
+}
+
+uint32_t GameTime() {
+    return FrameStartTick;
 }
 
 PressOutcome DieAndSettle() {

@@ -30,6 +30,15 @@ bool StartLevelAsTheGameDoes(int level, std::string* error);
 
 // Holds the key for one gameplay tick, then plays on until the game settles.
 PressOutcome PressAndSettle(int keyIndex);
+// The same for any key, by its virtual-key code (the reset key included).
+PressOutcome PressCodeAndSettle(int keyCode);
+
+// After a finished level: plays on until the next level is at rest, or the
+// end picture shows (then false).
+bool PlayIntoNextLevel();
+
+// The game's own clock, in milliseconds since the level began loading.
+uint32_t GameTime();
 
 // The hero dies where he stands and the game restores the level as it does
 // after a death; then it plays on until the game settles.
