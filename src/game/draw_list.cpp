@@ -8,6 +8,8 @@ Camera WorldCamera;
 
 namespace {
 
+bool g_enabled = true;
+
 // The view box is not centred vertically: 200 below the centre, 160 above.
 constexpr float kHalfWidth = 220.0f;
 constexpr float kWideHalfWidth = 280.0f;
@@ -46,6 +48,8 @@ void BuildDrawList(float cameraX, float cameraY) {
     float cx = -cameraX;
     float cy = -cameraY;
     DrawList.Clear();
+    if (!g_enabled)
+        return;
     for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next) {
         Pawn& pawn = node->data;
         if (pawn.Template->ID == kIdExplosion)
@@ -70,4 +74,10 @@ void CenterCameraOn(const Pawn& pawn) {
 void ResetDrawList() {
     DrawList.Clear();
     WorldCamera = Camera();
+}
+
+void SetDrawListEnabled(bool enabled) {
+    g_enabled = enabled;
+    if (!enabled)
+        DrawList.Clear();
 }

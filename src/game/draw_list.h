@@ -26,3 +26,7 @@ void CenterCameraOn(const Pawn& pawn);
 
 // An empty draw list and the world camera as it is at start-up.
 void ResetDrawList();
+
+// A tool that plays the game without a screen (the level solver) turns the
+// draw list off: it then stays empty and costs nothing. On by default.
+void SetDrawListEnabled(bool enabled);

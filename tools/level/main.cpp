@@ -43,11 +43,9 @@ std::string Absolute(const std::string& path) {
     return path.empty() ? path : fs::absolute(path).lexically_normal().string();
 }
 
+// Options may come before or after the command, which is the first word.
 bool ParseArguments(int argc, char** argv, Arguments* args) {
-    if (argc < 2)
-        return false;
-    args->command = argv[1];
-    for (int i = 2; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
         bool hasValue = i + 1 < argc;
         if ((word == "-o" || word == "--root" || word == "--legend") && !hasValue)
@@ -60,10 +58,12 @@ bool ParseArguments(int argc, char** argv, Arguments* args) {
             args->legend = argv[++i];
         else if (!word.empty() && word[0] == '-')
             return false;
+        else if (args->command.empty())
+            args->command = word;
         else
             args->inputs.push_back(word);
     }
-    return true;
+    return !args->command.empty();
 }
 
 // Paths on the command line are the caller's; the data is read from the root.

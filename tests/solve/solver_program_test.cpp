@@ -1,0 +1,111 @@
+// Runs korvath-solve as a level designer would: on the shipped levels, whose
+// solutions must replay to the end of the game, and on small levels made to
+// be unsolvable, to strand the player after a checkpoint or in a corner.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kSource = KORVATH_SOURCE_DIR;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class SolverProgram : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/korvath_solve_test_XXXXXX";
+        dir_ = mkdtemp(pattern);
+        fs::copy(kSource / "gamedata" / "levels" / "legend.txt", dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Runs a program with the source root as the data root; keeps its output.
+    int Run(const std::string& program, const std::string& args) {
+        std::string command = "'" + program + "' --root '" + kSource.string() + "' " + args +
+                              " >'" + (dir_ / "out").string() + "' 2>&1";
+        int status = std::system(command.c_str());
+        output_ = ReadFile(dir_ / "out");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Level(const std::string& name, const std::string& map) {
+        std::ofstream(dir_ / name) << "level 1\nmap\n" << map << "end\n";
+        return (dir_ / name).string();
+    }
+
+    fs::path dir_;
+    std::string output_;
+};
+
+// Both levels are solved from their start and from every checkpoint, the
+// solutions replay to the end picture, and the level files' own solutions
+// are no longer than the shortest plus one press.
+TEST_F(SolverProgram, ShippedLevelsAreProvenAndTheirSolutionsFinishTheGame) {
+    std::string both;
+    for (int level : {1, 2}) {
+        std::string keys = (dir_ / ("level" + std::to_string(level))).string();
+        ASSERT_EQ(
+            Run(KORVATH_SOLVE_EXE, std::to_string(level) + " --from-checkpoints --write " + keys),
+            0)
+            << output_;
+        EXPECT_NE(output_.find("checkpoint 1, "), std::string::npos) << output_;
+        const std::string shortest = ReadFile(keys);
+        both += shortest;
+        std::string file =
+            (kSource / "gamedata" / "levels").string() + "/level" + std::to_string(level) + ".txt";
+        ASSERT_EQ(Run(KORVATH_LEVEL_EXE, "solution " + file), 0) << output_;
+        EXPECT_LE(std::count(output_.begin(), output_.end(), '\n') - 1,  // its header line
+                  std::count(shortest.begin(), shortest.end(), '\n') + 1);
+    }
+    std::ofstream(dir_ / "both.txt") << both;
+    EXPECT_EQ(Run(KORVATH_REPLAY_EXE,
+                  "--no-render --until ended --input " + (dir_ / "both.txt").string()),
+              0)
+        << output_;
+}
+
+TEST_F(SolverProgram, AWalledOffExitIsProvenUnsolvable) {
+    std::string level = Level("walled.txt", "...B.\n@..BE\n#####\n");
+    EXPECT_EQ(Run(KORVATH_SOLVE_EXE, level), 1) << output_;
+    EXPECT_NE(output_.find("cannot be finished: every reachable position was explored"),
+              std::string::npos);
+    EXPECT_EQ(Run(KORVATH_SOLVE_EXE, level + " --max-states 2"), 3) << output_;
+}
+
+// The only bomb lies before the checkpoint; the cracked wall can only be
+// blown up from the checkpoint's cell, after it has saved the level.
+TEST_F(SolverProgram, ACheckpointThatCannotBeFinishedIsReportedWithTheKeysThatReachIt) {
+    std::string level = Level("bomb.txt", "@o.P%E\n######\n");
+    EXPECT_EQ(Run(KORVATH_SOLVE_EXE, level + " --from-checkpoints --dead-ends"), 1) << output_;
+    EXPECT_NE(output_.find("level: solved in 7 presses"), std::string::npos) << output_;
+    // A bomb set off where it blows up nothing strands the player too.
+    EXPECT_NE(output_.find("the nearest: Right Space\n"), std::string::npos) << output_;
+    EXPECT_NE(output_.find("checkpoint 1, hero at (60, 0), reached by Right Right Right: cannot be "
+                           "finished"),
+              std::string::npos)
+        << output_;
+}
+
+// The crate must go round to the holder on the right; pushed left into the
+// corner at the ladder's foot, it can never come back.
+TEST_F(SolverProgram, ACrateInTheCornerIsTheNearestDeadEnd) {
+    std::string level =
+        Level("corner.txt", "B........B\nBH####H..B\nBH.C.@H.EB\n#######u##\n##########\n");
+    EXPECT_EQ(Run(KORVATH_SOLVE_EXE, level + " --dead-ends"), 0) << output_;
+    EXPECT_NE(output_.find("the nearest: Left Left Left\n"), std::string::npos) << output_;
+    EXPECT_EQ(Run(KORVATH_SOLVE_EXE, level + " --dead-end"), 2);
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+#pragma once
+// Breadth-first search over the positions at rest of a level: from each, one
+// press of each search key and the game's own play until everything rests
+// again gives the next position. The first press that finishes the level
+// ends the shortest solution, counted in key presses.
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "game/game_snapshot.h"
+
+struct SearchLimits {
+    size_t maxPositions = 5000000;
+    double maxSeconds = 600.0;
+};
+
+struct SearchResult {
+    bool solved = false;
+    bool complete = false;      // every reachable position was explored
+    std::vector<int> solution;  // search key indices
+    size_t neverRests = 0;      // presses after which nothing came to rest
+    double seconds = 0.0;
+    // One entry per position found, in the order found; position 0 is the start.
+    std::vector<int32_t> parent;
+    std::vector<uint8_t> keyFrom;
+    std::vector<bool> winning;  // a press from it finishes the level
+    // Every press between two positions that did not kill the hero: dying
+    // restores the last checkpoint, as the reset key does.
+    std::vector<std::pair<int32_t, int32_t>> edges;
+    std::vector<int32_t> checkpoints;  // the first position with each new restart copy
+
+    size_t Positions() const { return parent.size(); }
+};
+
+// exploreAll: go on after the first solution until every position is known.
+SearchResult SearchFrom(const GameSnapshot& start, const SearchLimits& limits, bool exploreAll);
+
+// The presses that lead from the start to the position.
+std::vector<int> PathTo(const SearchResult& result, int32_t position);
+
+// Puts the game into the position by playing the presses from the start.
+void ReplayPath(const GameSnapshot& start, const std::vector<int>& keys);

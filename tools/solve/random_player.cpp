@@ -1,0 +1,140 @@
+// korvath-random-player: a seeded random player for long soaks. It plays the
+// real game headless and writes what it pressed as "next" lines: mostly
+// random keys (walking, climbing, bombs, now and then the reset key), and
+// when its time in a level is up, the shortest way on to the exit, found by
+// the solver, so that both levels, the change between them and the end
+// picture are played. Replaying its output plays the very same game.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "core/keys.h"
+#include "game/game_snapshot.h"
+#include "level_search.h"
+#include "solver_game.h"
+#include "text_lines.h"
+
+namespace {
+
+constexpr int kResetKey = kKeyX;
+constexpr double kResetChance = 0.02;
+constexpr int kLevels = 2;
+
+struct PlayerOptions {
+    std::string root = ".";
+    unsigned seed = 1;
+    long minutes = 10;
+};
+
+const char* const kUsage =
+    "usage: korvath-random-player [--root DIR] [--seed N] [--minutes M]\n"
+    "Writes the presses of M minutes of game time as next lines to standard output.\n";
+
+bool ParsePlayerOptions(int argc, char** argv, PlayerOptions* options) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i], value = argv[i + 1];
+        long number = 0;
+        if (option == "--root")
+            options->root = value;
+        else if (option == "--seed" && ParseInteger(value, 0, 2147483647, &number))
+            options->seed = static_cast<unsigned>(number);
+        else if (option == "--minutes" && ParseInteger(value, 1, 100000, &number))
+            options->minutes = number;
+        else
+            return false;
+    }
+    return argc % 2 == 1;
+}
+
+class RandomPlayer {
+  public:
+    RandomPlayer(unsigned seed, long minutes) : random_(seed), minutes_(minutes) {}
+    bool Play(std::string* error);
+
+  private:
+    bool Press(int code, const char* name);
+    bool FollowShortestWay();
+    bool PressAtRandom();
+    uint32_t TimeUpForLevel() const;
+
+    std::mt19937 random_;
+    long minutes_;
+    int level_ = 1;
+    bool ended_ = false;
+};
+
+// The level's share of the whole time is up: level 1 gets the first half,
+// level 2 the rest but a little, in which it is finished.
+uint32_t RandomPlayer::TimeUpForLevel() const {
+    const double total = minutes_ * 60000.0;
+    return static_cast<uint32_t>(level_ < kLevels ? total * 0.5 : total * 0.95);
+}
+
+bool RandomPlayer::Press(int code, const char* name) {
+    std::printf("next %s\n", name);
+    PressOutcome outcome = PressCodeAndSettle(code);
+    if (outcome == PressOutcome::kNeverRests)
+        return false;
+    if (outcome != PressOutcome::kFinished)
+        return true;
+    ended_ = !PlayIntoNextLevel();
+    ++level_;
+    return true;
+}
+
+bool RandomPlayer::PressAtRandom() {
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    if (chance(random_) < kResetChance)
+        return Press(kResetKey, "X");
+    const int key = std::uniform_int_distribution<int>(0, kSearchKeyCount - 1)(random_);
+    return Press(SearchKeyCode(key), SearchKeyName(key));
+}
+
+// The solver's shortest way from here; from a dead end, the reset key first.
+bool RandomPlayer::FollowShortestWay() {
+    const GameSnapshot here = TakeGameSnapshot();
+    SearchResult way = SearchFrom(here, SearchLimits(), false);
+    RestoreGameSnapshot(here);
+    if (!way.solved)
+        return Press(kResetKey, "X");
+    const int level = level_;
+    for (size_t i = 0; i < way.solution.size() && level_ == level; ++i)
+        if (!Press(SearchKeyCode(way.solution[i]), SearchKeyName(way.solution[i])))
+            return false;
+    return true;
+}
+
+bool RandomPlayer::Play(std::string* error) {
+    if (!StartLevelAsTheGameDoes(1, error))
+        return false;
+    while (!ended_) {
+        const bool timeUp = GameTime() >= TimeUpForLevel();
+        if (!(timeUp ? FollowShortestWay() : PressAtRandom())) {
+            *error = "the game did not come to rest after a press";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    PlayerOptions options;
+    std::string error;
+    if (!ParsePlayerOptions(argc, argv, &options)) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    if (chdir(options.root.c_str()) != 0 || !OpenSolverGame(&error) ||
+        !RandomPlayer(options.seed, options.minutes).Play(&error)) {
+        std::fprintf(stderr, "korvath-random-player: %s\n",
+                     error.empty() ? "cannot start" : error.c_str());
+        return 2;
+    }
+    CloseSolverGame();
+    return 0;
+}
