@@ -4,10 +4,10 @@
 #include "game/draw_list.h"
 #include "game/game_frame.h"
 #include "game/level_changes.h"
-#include "level_pointers.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
+#include "support/level_pointers.h"
 #include "support/test_xml.h"
 
 namespace game_test {

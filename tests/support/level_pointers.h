@@ -1,4 +1,10 @@
-#include "level_pointers.h"
+#pragma once
+// Checks that nothing points at a pawn the level no longer holds: the draw
+// list, every index list, PlayerPawn and FinishPawn may refer only to
+// elements of LevelPawns. A paint can draw the draw list between any two
+// passes, so the flow tests and the rule cases check this after every pass.
+
+#include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
@@ -6,7 +12,7 @@
 #include "game/draw_list.h"
 #include "world/level.h"
 
-::testing::AssertionResult LevelPointersValid() {
+inline ::testing::AssertionResult LevelPointersValid() {
     std::set<const Pawn*> level;
     for (const LLNode<Pawn>* node = LevelPawns.head; node; node = node->next)
         level.insert(&node->data);
@@ -22,9 +28,8 @@
                 return ::testing::AssertionFailure()
                        << name << "[" << index << "] is not in LevelPawns";
     }
-    const std::pair<const char*, const Pawn*> pointers[] = {{"PlayerPawn", PlayerPawn},
-                                                            {"FinishPawn", FinishPawn}};
-    for (const auto& [name, pawn] : pointers)
+    for (const auto& [name, pawn] :
+         {std::make_pair("PlayerPawn", PlayerPawn), std::make_pair("FinishPawn", FinishPawn)})
         if (pawn && !level.count(pawn))
             return ::testing::AssertionFailure() << name << " is not in LevelPawns";
     return ::testing::AssertionSuccess();
