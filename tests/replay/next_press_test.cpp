@@ -1,5 +1,7 @@
 // "next" presses on the shipped level 1, replayed in-process so that the
-// hooks can watch the hero and the keys between passes.
+// hooks can watch the hero and the keys between passes. The fourth Right runs
+// into the cracked wall and is held for its one tick all the same; the last
+// one waits out the blast's cooldown.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -12,48 +14,32 @@
 #include "replay_run.h"
 #include "world/level.h"
 
-namespace {
-
-struct Seen {
+TEST(NextPress, EachPressIsOneTickAndMovesTheHeroOneCell) {
     std::vector<float> restingX;  // the hero's x each time he comes to rest
-    int ticksWithRightHeld = 0;
-    int explosions = 0;
-};
-
-int Replay(const std::string& keys, Seen* seen) {
+    int ticksWithRightHeld = 0, explosions = 0;
     std::vector<InputEvent> events;
     std::string error;
-    EXPECT_TRUE(ParseInput(keys, "keys.txt", &events, &error)) << error;
+    ASSERT_TRUE(
+        ParseInput("next Right\nnext Right\nnext Right\nnext Right\nnext Space\nnext Right\n",
+                   "keys", &events, &error));
     ReplayHooks hooks;
-    hooks.afterFrame = [seen] {
-        seen->ticksWithRightHeld += GameTickTimer.count > 0 && KeyDown[kKeyRight];
+    hooks.afterFrame = [&] {
+        ticksWithRightHeld += GameTickTimer.count > 0 && KeyDown[kKeyRight];
         float x = PlayerPawn ? PlayerPawn->Placement.xoffset : 0.0f;
-        if (GameAtRest() && (seen->restingX.empty() || seen->restingX.back() != x))
-            seen->restingX.push_back(x);
+        if (GameAtRest() && (restingX.empty() || restingX.back() != x))
+            restingX.push_back(x);
     };
-    hooks.onSound = [seen](int slot, SoundOp op) {
+    hooks.onSound = [&](int slot, SoundOp op) {
         int blast = slot - kSoundExplosionFirst;
-        seen->explosions += op == SoundOp::PlayOnce && blast >= 0 && blast < 3;
+        explosions += op == SoundOp::PlayOnce && blast >= 0 && blast < 3;
     };
     ReplayOptions options;
     options.noRender = true;
     char here[4096];
-    EXPECT_TRUE(getcwd(here, sizeof here) && chdir(KORVATH_SOURCE_DIR) == 0);
-    int status = RunReplay(options, events, &hooks);
-    EXPECT_EQ(chdir(here), 0);
-    return status;
-}
-
-}  // namespace
-
-// The fourth Right runs into the cracked wall and is held for its one tick
-// all the same; the last one waits out the blast's cooldown.
-TEST(NextPress, EachPressIsOneTickAndMovesTheHeroOneCell) {
-    Seen seen;
-    ASSERT_EQ(
-        Replay("next Right\nnext Right\nnext Right\nnext Right\nnext Space\nnext Right\n", &seen),
-        0);
-    EXPECT_EQ(seen.restingX, (std::vector<float>{0, 20, 40, 60, 80}));
-    EXPECT_EQ(seen.ticksWithRightHeld, 5);
-    EXPECT_EQ(seen.explosions, 1);
+    ASSERT_TRUE(getcwd(here, sizeof here) && chdir(KORVATH_SOURCE_DIR) == 0);
+    EXPECT_EQ(RunReplay(options, events, &hooks), 0);
+    ASSERT_EQ(chdir(here), 0);
+    EXPECT_EQ(restingX, (std::vector<float>{0, 20, 40, 60, 80}));
+    EXPECT_EQ(ticksWithRightHeld, 5);
+    EXPECT_EQ(explosions, 1);
 }
