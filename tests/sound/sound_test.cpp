@@ -1,0 +1,254 @@
+// Sound records and the game's sound slots, played through OpenAL Soft's null
+// output unless the caller chose another driver, so that they run on machines
+// without a sound card.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/sys_mapped_file.h"
+#include "platform/sys_path.h"
+#include "sound/sound_effect.h"
+#include "sound/sound_observer.h"
+#include "sound/sound_slots.h"
+#include "sound/test_wave_files.h"
+#include "sound/wave_chunks.h"
+#include "support/data_folder.h"
+
+namespace {
+
+constexpr uint32_t kRate = 22050;
+
+class NullAudioEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override { setenv("ALSOFT_DRIVERS", "null", 0); }
+    void TearDown() override { Sys_CloseAudioDevice(); }
+};
+::testing::Environment* const nullAudio =
+    ::testing::AddGlobalTestEnvironment(new NullAudioEnvironment);
+
+std::string Written(const TempDir& dir, const std::string& name, const Bytes& bytes) {
+    return dir.Write(name, std::string(bytes.begin(), bytes.end()));
+}
+
+// A record with a second of tone loaded.
+class SoundEffectTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        good = Written(dir, "good.wav", SineWave16(kRate, kRate, 0.5));
+        if (!CreateDevice(&sound))
+            GTEST_SKIP() << "no audio device, even the null one";
+        ASSERT_TRUE(LoadWave(&sound, good.c_str()));
+    }
+    void TearDown() override { ReleaseSound(&sound); }
+
+    void ExpectGoodSoundKept() {
+        EXPECT_NE(sound.buffer, nullptr);
+        EXPECT_EQ(sound.description.bufferBytes, kRate * 2);
+        EXPECT_EQ(std::string(sound.file), good);
+    }
+
+    TempDir dir;
+    std::string good;
+    SoundEffect sound{};
+};
+
+TEST_F(SoundEffectTest, UnreadableOrForeignFilesKeepTheOldSound) {
+    Bytes notWave = SineWave16(100, kRate, 0.5), notRiff = notWave;
+    std::memcpy(notWave.data() + 8, "AVI ", 4);
+    std::memcpy(notRiff.data(), "RIFX", 4);
+    PlayLooping(&sound);
+    for (const std::string& path :
+         {Written(dir, "notwave.wav", notWave), Written(dir, "notriff.wav", notRiff),
+          dir.Write("empty.wav", ""), dir.File("missing.wav"), dir.Path()}) {
+        EXPECT_FALSE(LoadWave(&sound, path.c_str())) << path;
+        ExpectGoodSoundKept();
+        EXPECT_TRUE(Sys_BufferPlaying(sound.buffer)) << "the old sound plays on";
+    }
+    EXPECT_FALSE(LoadWave(&sound, nullptr));
+    ExpectGoodSoundKept();
+    Bytes adpcm =
+        RiffImage({Chunk("fmt ", FormatRecord(1, 8000, 4, 0x11)), Chunk("data", Bytes(256))});
+    EXPECT_FALSE(LoadWave(&sound, Written(dir, "adpcm.wav", adpcm).c_str()));
+    EXPECT_EQ(sound.buffer, nullptr) << "a refused format leaves no sound";
+    EXPECT_STREQ(sound.file, "");
+    PlayOnce(&sound);  // nothing to play, nothing happens
+    StopSound(&sound);
+}
+
+// A second PlayOnce during playback does not start the sound again; a stop
+// halts it where it is, and the next play goes on from there.
+TEST_F(SoundEffectTest, PlayingAgainNeitherRestartsNorLosesThePlace) {
+    PlayOnce(&sound);
+    for (int i = 0; i < 200 && Sys_BufferPosition(sound.buffer) <= int(kRate / 10); i++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const int before = Sys_BufferPosition(sound.buffer);
+    PlayOnce(&sound);
+    EXPECT_GE(Sys_BufferPosition(sound.buffer), before);
+    StopSound(&sound);
+    const int stopped = Sys_BufferPosition(sound.buffer);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(Sys_BufferPlaying(sound.buffer));
+    EXPECT_EQ(Sys_BufferPosition(sound.buffer), stopped);
+    PlayOnce(&sound);
+    EXPECT_GE(Sys_BufferPosition(sound.buffer), stopped);
+    EXPECT_GT(stopped, int(kRate / 10));
+}
+
+// Every WAV file of the shared corpus, loaded over the good sound: the chunk
+// walk finds the samples where the file has them (offset -1: it refuses the
+// file, and the old sound stays), and the audio layer takes them or refuses
+// the format (loads false: the old sound is gone).
+TEST_F(SoundEffectTest, CorpusFilesLoadOrAreRefused) {
+    const std::filesystem::path corpus = std::filesystem::path(KORVATH_CORPUS_DIR) / "wav";
+    if (!std::filesystem::is_directory(corpus))
+        GTEST_SKIP() << "no corpus at " << corpus;
+    const struct {
+        const char* name;
+        bool loads;
+        long offset;
+        uint32_t length;
+    } files[] = {
+        {"kick.wav", true, 44, 8968},
+        {"kick-16b441k.wav", true, 44, 31128},
+        {"8bit.wav", true, 44, 88200},
+        {"waveformatex-8bit-11025Hz-mono.wav", true, 46, 4},
+        {"waveformatex-16bit-44100Hz-stereo.wav", true, 46, 16},
+        {"pcmwaveformat-16bit-44100Hz-mono-extra.wav", true, 78, 8},
+        {"waveformatex-ieeefloat-44100Hz-mono.wav", true, 46, 16},
+        {"waveformatextensible-ieeefloat-44100Hz-mono.wav", true, 80, 16},
+        {"M1F1-int12WE-AFsp.wav", true, 68, 93972},
+        {"derived_kick_data_before_fmt.wav", true, 20, 8968},
+        {"derived_kick_odd_chunk_pad.wav", true, 56, 8968},
+        {"derived_kick_riff_size_past_eof.wav", true, 44, 8968},
+        {"listChunkInHeader.wav", false, 12288, 91908},  // 24-bit
+        {"bwf.wav", false, 654, 21861},                  // 24-bit
+        {"nonstandard-01.wav", false, 802, 6},           // 24-bit
+        {"4bit-imaadpcm-8kHz-noBext-mono.wav", false, 48, 26880},
+        {"ima22m.wav", false, 48, 73728},
+        {"8bit-mulaw-8kHz-noBext-mono-encoded.wav", false, 60, 48000},
+        {"derived_kick_form_not_wave.wav", false, -1, 0},
+        {"derived_kick_truncated_in_data.wav", false, -1, 0},
+        {"hound-fuzz-crash-24728523.wav", false, -1, 0},
+        {"hound-fuzz-crash-e879de4e.wav", false, -1, 0},
+        {"hound-fuzz-oom-48ae4cd0.wav", false, -1, 0},
+    };
+    for (const auto& file : files) {
+        const std::string path = (corpus / file.name).string();
+        Sys_MappedFile view;
+        ASSERT_TRUE(Sys_MapFile(path, &view)) << file.name;
+        WaveChunks chunks = {};
+        bool found = FindWaveChunks(view.data, view.size, &chunks);
+        EXPECT_EQ(found ? chunks.wavData - view.data : -1, file.offset) << file.name;
+        EXPECT_EQ(found ? chunks.wavLength : 0, file.length) << file.name;
+        Sys_UnmapFile(&view);
+        ASSERT_TRUE(LoadWave(&sound, good.c_str()));
+        Sys_AudioBuffer* old = sound.buffer;
+        EXPECT_EQ(LoadWave(&sound, path.c_str()), file.loads) << file.name;
+        if (file.loads)  // every loading file holds whole frames already
+            EXPECT_EQ(sound.description.bufferBytes, file.length) << file.name;
+        else
+            EXPECT_EQ(sound.buffer, file.offset < 0 ? old : nullptr) << file.name;
+        PlayOnce(&sound);
+        StopSound(&sound);
+    }
+}
+
+std::vector<std::string> seen;
+
+void Record(int slot, SoundOp op, const char* file, bool ok) {
+    const char* names[] = {"load", "once", "loop", "stop"};
+    seen.push_back(std::to_string(slot) + " " + names[static_cast<int>(op)] + " " + file +
+                   (ok ? "" : " (nothing)"));
+}
+
+// Runs from a fresh working folder, where gamedata/sound/ can be written.
+class SoundSlotsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { SetSoundObserver(Record); }
+    void TearDown() override {
+        ReleaseSoundSlots();
+        SetSoundObserver(nullptr);
+        seen.clear();
+    }
+    void WriteSlotFiles() {
+        const Bytes wave = SineWave16(100, 22050, 0.5);
+        for (const char* file : SoundSlotFiles)
+            data.Write(Sys_HostPath(file).substr(11), std::string(wave.begin(), wave.end()));
+    }
+
+    DataFolder data;
+};
+
+// Every slot call reaches the observer, also one that does nothing: a load
+// that fails keeps the slot's old sound, and a released slot has none.
+TEST_F(SoundSlotsTest, LoadsEverySlotFromItsFileAndTheObserverSeesEveryCall) {
+    WriteSlotFiles();
+    LoadSoundSlots();
+    ASSERT_EQ(seen.size(), 12u);
+    EXPECT_EQ(seen[0], "0 load ./gamedata\\sound\\bomb_collect.wav");
+    EXPECT_EQ(seen[5], "5 load ./gamedata\\sound\\explode.wav");
+    EXPECT_EQ(seen[11], "11 load ./gamedata\\sound\\sliding.wav");
+    for (int slot = 0; slot < kSoundSlotCount; slot++)
+        EXPECT_NE(SoundEffects[slot].buffer, nullptr) << slot;
+    PlaySlotOnce(3);  // the three explosion voices are independent
+    PlaySlotOnce(4);
+    EXPECT_TRUE(Sys_BufferPlaying(SoundEffects[4].buffer));
+    EXPECT_FALSE(Sys_BufferPlaying(SoundEffects[5].buffer));
+    seen.clear();
+    StopSlot(8);
+    LoadSlot(8, "./gamedata\\sound\\stage9.wav");
+    PlaySlotLooping(8);
+    ReleaseSound(&SoundEffects[8]);
+    PlaySlotOnce(8);
+    EXPECT_EQ(seen, (std::vector<std::string>{"8 stop ./gamedata\\sound\\stage1.wav",
+                                              "8 load ./gamedata\\sound\\stage9.wav (nothing)",
+                                              "8 loop ./gamedata\\sound\\stage1.wav",
+                                              "8 once  (nothing)"}));
+}
+
+TEST_F(SoundSlotsTest, MissingFilesLeaveSilentSlotsAndReleaseClearsThem) {
+    LoadSoundSlots();
+    for (int slot = 0; slot < kSoundSlotCount; slot++) {
+        EXPECT_EQ(SoundEffects[slot].buffer, nullptr);
+        PlaySlotLooping(slot);
+    }
+    ReleaseSoundSlots();
+    SoundEffect zero{};
+    for (const SoundEffect& sound : SoundEffects)
+        EXPECT_EQ(std::memcmp(&sound, &zero, sizeof sound), 0);
+    EXPECT_FALSE(Sys_AudioDeviceOpen());
+}
+
+// The audio library reads its configuration once per process, so the game
+// runs in a fresh copy of this program (the threadsafe death-test style
+// starts one) that is told to use an audio driver that does not exist: every
+// record is without a voice or a buffer, and playing does nothing.
+TEST_F(SoundSlotsTest, WithoutAnyDeviceTheGamePlaysSilently) {
+    WriteSlotFiles();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string driver = std::getenv("ALSOFT_DRIVERS");
+    setenv("ALSOFT_DRIVERS", "no-such-driver", 1);
+    EXPECT_EXIT(
+        {
+            LoadSoundSlots();
+            bool silent = !Sys_AudioDeviceOpen();
+            for (int slot = 0; slot < kSoundSlotCount; slot++) {
+                silent = silent && !SoundEffects[slot].device && !SoundEffects[slot].buffer;
+                PlaySlotOnce(slot);
+                StopSlot(slot);
+            }
+            std::filesystem::remove_all(data.Dir().Path());  // exit skips the destructors
+            std::exit(silent ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    setenv("ALSOFT_DRIVERS", driver.c_str(), 1);
+}
+
+}  // namespace
