@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "core/keys.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_headless.h"
+#include "platform/sys_internal.h"
 #include "platform/sys_main.h"
 #include "platform/sys_video.h"
 
@@ -103,6 +106,39 @@ TEST_F(SysEventsTest, AResizeTellsTheNewClientArea) {
     EXPECT_EQ(event.type, EventType::Resize);
     EXPECT_EQ(event.width, 1280);
     EXPECT_EQ(event.height, 980);
+}
+
+TEST(SysKeymapTest, KeysAndPadButtonsMapInsideTheKeyTable) {
+    const std::pair<SDL_Keycode, int> keys[] = {
+        {SDLK_LEFT, 0x25},  {SDLK_UP, 0x26},      {SDLK_RIGHT, 0x27}, {SDLK_DOWN, 0x28},
+        {SDLK_SPACE, 0x20}, {SDLK_x, 0x58},       {SDLK_a, 'A'},      {SDLK_9, '9'},
+        {SDLK_F4, 0x73},    {SDLK_KP_ENTER, 0x0D}};
+    for (const auto& [sdl, key] : keys)
+        EXPECT_EQ(Sys_KeyFromSDL(sdl), key) << sdl;
+    for (SDL_Keycode key = 0; key < 0x10000; ++key)
+        ASSERT_LT(static_cast<unsigned>(Sys_KeyFromSDL(key)), unsigned(kKeyCodeCount)) << key;
+    for (int scancode = 0; scancode < SDL_NUM_SCANCODES; ++scancode) {
+        int key = Sys_KeyFromSDL(SDL_SCANCODE_TO_KEYCODE(scancode));
+        ASSERT_LT(static_cast<unsigned>(key), unsigned(kKeyCodeCount)) << scancode;
+    }
+    EXPECT_EQ(Sys_KeyFromPadButton(SDL_CONTROLLER_BUTTON_DPAD_LEFT), kKeyLeft);
+    EXPECT_EQ(Sys_KeyFromPadButton(SDL_CONTROLLER_BUTTON_DPAD_DOWN), kKeyDown);
+    EXPECT_EQ(Sys_KeyFromPadButton(SDL_CONTROLLER_BUTTON_A), kKeySpace);
+    EXPECT_EQ(Sys_KeyFromPadButton(SDL_CONTROLLER_BUTTON_B), kKeyX);
+    EXPECT_EQ(Sys_KeyFromPadButton(SDL_CONTROLLER_BUTTON_START), 0);
+}
+
+void SayTheStatus() {
+    std::fprintf(stderr, "ending with %d\n", Sys_ExitCode());
+}
+
+TEST(SysExitDeathTest, HandlersSeeTheStatusTheProgramEndsWith) {
+    EXPECT_EXIT(
+        {
+            std::atexit(SayTheStatus);
+            Sys_ExitProcess(3);
+        },
+        ::testing::ExitedWithCode(3), "ending with 3");
 }
 
 }  // namespace
