@@ -5,7 +5,6 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -14,7 +13,7 @@
 #include "render/scene_renderer.h"
 
 struct Rgba {
-    int r, g, b, a;
+    int r, g, b;
 };
 
 // The bounding box of the pixels that differ from the clear colour (31, 31,
@@ -44,23 +43,20 @@ class SceneGLTest : public ::testing::Test {
         renderer->Resize(kWidth, kHeight);
         return true;
     }
-
     void CloseContext() {
         renderer.reset();
         Sys_Stop();
     }
 
-    std::vector<unsigned char> ReadFrame() const {
+    static std::vector<unsigned char> ReadFrame() {
         std::vector<unsigned char> pixels(kWidth * kHeight * 4);
         glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
         return pixels;
     }
-
     static Rgba At(const std::vector<unsigned char>& frame, int x, int y) {
         const unsigned char* p = &frame[(y * kWidth + x) * 4];
-        return Rgba{p[0], p[1], p[2], p[3]};
+        return Rgba{p[0], p[1], p[2]};
     }
-
     static PixelBox DrawnBox(const std::vector<unsigned char>& frame) {
         PixelBox box;
         for (int y = 0; y < kHeight; ++y)

@@ -1,14 +1,12 @@
 #include <GL/gl.h>
-#include <unistd.h>
 
 #include <cstdlib>
 
 #include "corpus.h"
 #include "gl_fixture.h"
-#include "ms3d_writer.h"
 #include "render/jpeg_image.h"
 #include "render/texture.h"
-#include "support/temp_dir.h"
+#include "support/data_folder.h"
 #include "test_models.h"
 
 namespace {
@@ -49,16 +47,12 @@ TEST_F(ModelDrawTest, TextureOverridesAndRestoredState) {
 // table load nothing.
 TEST(ModelTable, LoadModelRetriesInTheWorkingDirectory) {
     auto renderer = std::make_unique<SceneRenderer>();
-    TempDir dir;
-    std::string direct = WriteBytes(dir.File("tri.ms3d"), MakeMs3d(Ms3dRecipe()));
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(dir.Path().c_str()), 0);
-    bool retried = renderer->LoadModel("nowhere\\models\\tri.ms3d", 4);
-    bool missing = renderer->LoadModel("nowhere\\models\\gone.ms3d", 5);
-    ASSERT_EQ(chdir(previous), 0);
-    EXPECT_TRUE(retried && !renderer->ModelAt(4)->Empty());
-    EXPECT_TRUE(!missing && renderer->ModelAt(5)->Empty());
+    DataFolder data;
+    std::string direct = data.Dir().Write("tri.ms3d", MakeMs3d(Ms3dRecipe()));
+    EXPECT_TRUE(renderer->LoadModel("nowhere\\models\\tri.ms3d", 4));
+    EXPECT_FALSE(renderer->ModelAt(4)->Empty());
+    EXPECT_FALSE(renderer->LoadModel("nowhere\\models\\gone.ms3d", 5));
+    EXPECT_TRUE(renderer->ModelAt(5)->Empty());
     EXPECT_FALSE(renderer->LoadModel(direct.c_str(), 500));
     EXPECT_FALSE(renderer->LoadModel(direct.c_str(), -1));
 }

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "corpus.h"
-#include "ms3d_writer.h"
 #include "render/model.h"
 #include "render/texture.h"
 #include "support/temp_dir.h"
+#include "test_models.h"
 
 namespace {
 
@@ -15,13 +13,7 @@ class ModelLoadTest : public ::testing::Test {
   protected:
     void SetUp() override { SetTextureUploadEnabled(false); }
     void TearDown() override { SetTextureUploadEnabled(true); }
-    std::string Write(const Ms3dRecipe& recipe) {
-        return WriteBytes(dir.File("m.ms3d"), MakeMs3d(recipe));
-    }
-    std::string Copy(const std::string& corpusFile, const std::string& name) {
-        std::filesystem::copy_file(CorpusPath(corpusFile), dir.File(name));
-        return dir.File(name);
-    }
+    std::string Write(const Ms3dRecipe& recipe) { return dir.Write("m.ms3d", MakeMs3d(recipe)); }
     TempDir dir;
     Model model;
 };
@@ -54,8 +46,8 @@ TEST_F(ModelLoadTest, CorpusLoadsOrIsRefused) {
 
 TEST_F(ModelLoadTest, JeepTextureIsFoundBesideTheModel) {
     SKIP_WITHOUT_CORPUS();
-    std::string path = Copy("ms3d/jeep1.ms3d", "jeep1.ms3d");
-    Copy("jpeg/jeep1.jpg", "jeep1.jpg");
+    std::string path = dir.Copy(CorpusPath("ms3d/jeep1.ms3d"), "jeep1.ms3d");
+    dir.Copy(CorpusPath("jpeg/jeep1.jpg"), "jeep1.jpg");
     ASSERT_TRUE(model.Load(path.c_str()));
     ASSERT_EQ(model.groups.size(), 7u);
     EXPECT_EQ(model.groups[6].triangleCount, 1192);
@@ -81,11 +73,10 @@ TEST_F(ModelLoadTest, EveryTruncationIsRefused) {
     Ms3dRecipe recipe;
     recipe.materialIndex = 0;
     recipe.materialCount = 1;
-    std::vector<unsigned char> whole = MakeMs3d(recipe);
+    std::string whole = MakeMs3d(recipe);
     for (size_t size = 0; size < whole.size(); ++size) {
-        ASSERT_TRUE(model.Load(WriteBytes(dir.File("whole.ms3d"), whole).c_str()));
-        std::vector<unsigned char> cut(whole.begin(), whole.begin() + size);
-        EXPECT_FALSE(model.Load(WriteBytes(dir.File("cut.ms3d"), cut).c_str())) << size;
+        ASSERT_TRUE(model.Load(dir.Write("whole.ms3d", whole).c_str()));
+        EXPECT_FALSE(model.Load(dir.Write("cut.ms3d", whole.substr(0, size)).c_str())) << size;
         EXPECT_TRUE(model.vertices.empty() && model.Empty());
     }
 }

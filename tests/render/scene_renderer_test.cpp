@@ -116,21 +116,26 @@ TEST_F(SceneRendererTest, PawnsThatDrawNothing) {
     auto kind = MakeTemplate();
     Pawn pawn(kind.get());
     Show(&pawn);
-    pawn.Type = 2;
-    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
-    pawn.Type = kFixedPawn, pawn.Visible = false;
-    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
-    pawn.Visible = true, pawn.Frame = 1;
-    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
-    pawn.Frame = 0, kind->ModelRefList[0] = 500;
-    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
-    kind->ModelRefList[0] = -1;
-    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
-    kind->ModelRefList[0] = 0;
-    EXPECT_FALSE(DrawnBox(DrawFrame()).Empty());
+    const struct {
+        int type;
+        bool visible;
+        int frame, model;
+        bool drawn;
+    } cases[] = {{2, true, 0, 0, false},           {kFixedPawn, false, 0, 0, false},
+                 {kFixedPawn, true, 1, 0, false},  {kFixedPawn, true, 0, 500, false},
+                 {kFixedPawn, true, 0, -1, false}, {kFixedPawn, true, 0, 0, true}};
+    for (const auto& c : cases) {
+        pawn.Type = c.type, pawn.Visible = c.visible, pawn.Frame = c.frame;
+        kind->ModelRefList[0] = c.model;
+        EXPECT_EQ(DrawnBox(DrawFrame()).Empty(), !c.drawn)
+            << c.type << c.visible << c.frame << c.model;
+    }
 }
 
-TEST_F(SceneRendererTest, GaugeSettlesAtRestAndSlidesOneUnitPerFrame) {
+// The gauge settles at rest and slides one unit a frame while shown; it
+// draws its own model slots: the bar always, a bomb per bomb carried. Both
+// sit at the left edge of the view, the bar mostly beyond it.
+TEST_F(SceneRendererTest, GaugeSlidesOneUnitPerFrameAndDrawsTheBarAndOneBombPerBomb) {
     SKIP_WITHOUT_GL();
     ResetBombGauge();
     gaugeShown = true;
@@ -143,17 +148,7 @@ TEST_F(SceneRendererTest, GaugeSettlesAtRestAndSlidesOneUnitPerFrame) {
         renderer->Draw();
         ASSERT_EQ(BombGaugePosition, std::min(-9.0f + frame, 10.0f));
     }
-    gaugeShown = false;
-    renderer->Draw();
-    EXPECT_EQ(BombGaugeSpin, 23.0f);  // turned only while shown
-}
-
-// The gauge draws its own model slots: the bar always, a bomb per bomb
-// carried. Both sit at the left edge of the view, the bar mostly beyond it.
-TEST_F(SceneRendererTest, GaugeDrawsTheBarAndOneBombPerBomb) {
-    SKIP_WITHOUT_GL();
-    gaugeShown = true;
-    Show(nullptr);
+    bombCount = 0;
     *renderer->ModelAt(kModelGaugeBar) = MakeBox(60.0f, false);
     EXPECT_FALSE(DrawnBox(DrawFrame()).Empty());
     *renderer->ModelAt(kModelGaugeBar) = Model();
@@ -162,6 +157,8 @@ TEST_F(SceneRendererTest, GaugeDrawsTheBarAndOneBombPerBomb) {
     bombCount = 1;
     EXPECT_FALSE(DrawnBox(DrawFrame()).Empty());
     gaugeShown = false;
+    renderer->Draw();
+    EXPECT_EQ(BombGaugeSpin, 26.0f);  // turned only while shown
 }
 
 TEST_F(SceneRendererTest, MultisamplingWhenTheDriverOffersIt) {
