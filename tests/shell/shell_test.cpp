@@ -13,6 +13,7 @@
 #include "game/game_state.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_events.h"
+#include "platform/sys_gl.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
 #include "shell/game_main.h"
@@ -27,10 +28,6 @@ std::vector<uint8_t> g_rightHeldAtFrame;  // one entry per frame
 void WatchingFrame() {
     g_framesBeforeInit += GameState == 0;
     g_rightHeldAtFrame.push_back(KeyDown[kKeyRight]);
-}
-
-size_t Frames() {
-    return g_rightHeldAtFrame.size();
 }
 
 uint32_t NextFrameSoon() {
@@ -67,7 +64,8 @@ class ShellTest : public ::testing::Test {
     std::unique_ptr<HeadlessScript> script;
 };
 
-TEST_F(ShellTest, CloseEndsTheLoopAtOnceAndLeavesLaterEvents) {
+// Close ends the loop at once and leaves the events after it.
+TEST_F(ShellTest, FileExitCloseButtonAndAltF4EndWithZero) {
     script->Add([] {
         Sys_DeliverKey('A', true);
         Sys_PushEvent({EventType::Close});
@@ -76,8 +74,14 @@ TEST_F(ShellTest, CloseEndsTheLoopAtOnceAndLeavesLaterEvents) {
     EXPECT_EQ(Run(), kExitNormal);
     EXPECT_EQ(KeyDown['A'], 1);
     EXPECT_EQ(KeyDown['B'], 0);
-    EXPECT_GT(Frames(), 0u);
+    EXPECT_GT(g_rightHeldAtFrame.size(), 0u);
     EXPECT_EQ(g_framesBeforeInit, 0);
+    Restart();
+    script->Add([] { Sys_PushEvent({EventType::Command, kCommandExit}); });
+    EXPECT_EQ(Run(), kExitNormal);
+    Restart();
+    script->Add([] { Sys_DeliverKey(kKeyF4, true, false, true); });
+    EXPECT_EQ(Run(), kExitNormal);
 }
 
 TEST_F(ShellTest, InputBeforeAPassIsHandledBeforeItsFrame) {
@@ -87,17 +91,6 @@ TEST_F(ShellTest, InputBeforeAPassIsHandledBeforeItsFrame) {
         Sys_DeliverKey(kKeyRight, false);
     });
     script->Add([] { EXPECT_EQ(g_rightHeldAtFrame.back(), 0); });
-    EXPECT_EQ(Run(), kExitNormal);
-}
-
-TEST_F(ShellTest, FileExitCloseButtonAndAltF4EndWithZero) {
-    script->Add([] { Sys_PushEvent({EventType::Command, kCommandExit}); });
-    EXPECT_EQ(Run(), kExitNormal);
-    Restart();
-    script->Add([] { Sys_PushEvent({EventType::Close}); });
-    EXPECT_EQ(Run(), kExitNormal);
-    Restart();
-    script->Add([] { Sys_DeliverKey(kKeyF4, true, false, true); });
     EXPECT_EQ(Run(), kExitNormal);
 }
 
@@ -120,35 +113,52 @@ TEST_F(ShellTest, NoGLContextSaysSoAndEnds) {
     EXPECT_EQ(Run(), kExitNoGLContext);
     ASSERT_EQ(Headless_Shown().size(), 1u);
     EXPECT_NE(Headless_Shown()[0].text.find("OpenGL"), std::string::npos);
-    EXPECT_EQ(Frames(), 0u);
+    EXPECT_EQ(g_rightHeldAtFrame.size(), 0u);
 }
 
-// The dialog shows its text; the game stands still until OK closes it.
-void CheckInfoDialog(HeadlessScript* script, int command, const char* caption, const char* text) {
+// Clicks where the menu bar, its popups and the Controls dialog show their
+// items in the 800 x 600 window, drawn with offscreen GL: a press in one
+// frame, the release in a later one. A dialog holds the game until OK.
+TEST_F(ShellTest, MenuClicksOpenTheDialogsThatHoldTheGameUntilOk) {
+    HeadlessOptions options;
+    options.gl = true;
+    Restart(options);
+    if (!Sys_GLFormatAvailable(PixelFormat()))
+        GTEST_SKIP() << "no GL on this machine";
     static size_t framesAtOpen;
-    script->Add([command] { Sys_PushEvent({EventType::Command, command}); });
+    const auto click = [this](int x, int y) {
+        for (bool down : {true, false})
+            script->Add([x, y, down] { Headless_Mouse(x, y, down); });
+    };
+    script->Add([] { Headless_Mouse(400, 300, false); });
+    click(70, 10);  // Info
+    click(94, 51);  // Controls
     script->Add([] {
-        framesAtOpen = Frames();
+        framesAtOpen = g_rightHeldAtFrame.size();
         Headless_AdvanceClock(500);
     });
+    script->Add([] { EXPECT_EQ(g_rightHeldAtFrame.size(), framesAtOpen); });
+    click(392, 345);  // OK
     script->Add([] {
-        EXPECT_EQ(Frames(), framesAtOpen);
-        Sys_CloseDialog();
+        EXPECT_FALSE(Sys_ShownDialog());
+        EXPECT_GT(g_rightHeldAtFrame.size(), framesAtOpen);
+        Sys_PushEvent({EventType::Command, kCommandAbout});
     });
-    script->Add([] { EXPECT_GT(Frames(), framesAtOpen); });
+    script->Add([] { Sys_CloseDialog(); });
+    click(26, 10);  // File
+    click(36, 34);  // Exit
+    script->Add([] { ADD_FAILURE() << "still running after File > Exit"; });
     EXPECT_EQ(RunGame(), kExitNormal);
-    EXPECT_EQ(script->StepsLeft(), 0u);
-    ASSERT_EQ(Headless_Shown().size(), 1u);
-    EXPECT_EQ(Headless_Shown()[0].caption, caption);
-    EXPECT_EQ(Headless_Shown()[0].text.rfind(text, 0), 0u) << Headless_Shown()[0].text;
-}
-
-TEST_F(ShellTest, InfoDialogsHoldTheGameUntilOk) {
-    CheckInfoDialog(script.get(), kCommandControls, "Controls",
-                    "Left/Right - Move\nSpacebar - Explode Bomb\n"
-                    "Up - Activate Switch, Enter Door, Climb\nX - Reset to Last Checkpoint");
-    Restart();
-    CheckInfoDialog(script.get(), kCommandAbout, "About", "Korvath\nTwo Level Demo\n\n");
+    EXPECT_EQ(script->StepsLeft(), 1u);
+    ASSERT_EQ(Headless_Shown().size(), 2u);
+    EXPECT_EQ(Headless_Shown()[0].caption, "Controls");
+    EXPECT_EQ(Headless_Shown()[0].text.rfind("Left/Right - Move\nSpacebar - Explode Bomb\n"
+                                             "Up - Activate Switch, Enter Door, Climb\n"
+                                             "X - Reset to Last Checkpoint",
+                                             0),
+              0u);
+    EXPECT_EQ(Headless_Shown()[1].caption, "About");
+    EXPECT_EQ(Headless_Shown()[1].text.rfind("Korvath\nTwo Level Demo\n\n", 0), 0u);
 }
 
 }  // namespace

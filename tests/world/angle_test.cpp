@@ -21,16 +21,13 @@ std::vector<float> Turn(float from, float to, int maxCalls = 40) {
 }
 
 TEST(AngleTest, WrapSingleStepEachWay) {
-    EXPECT_EQ(WrapAngle(360.0f), 360.0f);
-    EXPECT_EQ(WrapAngle(375.0f), 15.0f);
-    EXPECT_EQ(WrapAngle(-15.0f), 345.0f);
-    EXPECT_EQ(WrapAngle(0.0f), 0.0f);
-    EXPECT_EQ(WrapAngle(720.0f), 360.0f);
-    EXPECT_EQ(WrapAngle(-360.0f), 0.0f);
-    EXPECT_EQ(WrapAngle(800.0f), 440.0f);  // one step only
-    float a = 370.0f;
-    WrapAngle(&a);
-    EXPECT_EQ(a, 10.0f);
+    const std::pair<float, float> wraps[] = {{360, 360}, {375, 15}, {-15, 345}, {0, 0},
+                                             {720, 360}, {-360, 0}, {800, 440}};  // one step only
+    for (auto [angle, wrapped] : wraps) {
+        EXPECT_EQ(WrapAngle(angle), wrapped) << angle;
+        WrapAngle(&angle);
+        EXPECT_EQ(angle, wrapped);
+    }
 }
 
 // From each start to each target in steps of 15, the way the data shows:

@@ -105,18 +105,13 @@ TEST_F(LevelTest, IndexAppliesEveryTestInLevelOrder) {
     EXPECT_EQ(Items(GatePawns), Items(Id3Pawns));
     EXPECT_EQ(Items(CellActionPawns), std::vector<Pawn*>{p[7]});
 
-    // After a removal and a rebuild no list refers to the removed pawn.
+    // After a removal and a rebuild no list refers to the removed pawn; a
+    // level without a hero says so and leaves none behind.
     LevelPawns.Remove(p[1]);
     BuildLevelIndex();
     EXPECT_EQ(Items(MovingPawns), (std::vector<Pawn*>{p[0], p[8], p[9]}));
     EXPECT_TRUE(BlockingPawns.head == nullptr);
     EXPECT_TRUE(Reports().empty());
-}
-
-TEST_F(LevelTest, IndexReportsNoHeroAndLeavesItNull) {
-    PawnTemplates[1].SpecialFlag = kFlagHero;
-    Add(1);
-    BuildLevelIndex();
     LevelPawns.Clear();
     Add(2);
     BuildLevelIndex();
