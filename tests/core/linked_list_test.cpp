@@ -57,20 +57,18 @@ TEST(LinkedListTest, MisuseThrowsItsMessage) {
     EXPECT_TRUE(Holds(list, {1, 2}));  // a refused removal changes nothing
 }
 
-TEST(LinkedListTest, IndexingWalksFromTheHead) {
-    LinkedList<int> list = ListOf({7});
+TEST(LinkedListTest, IndexingWalksFromTheHeadAndRemovalsRelinkTheNeighbours) {
+    LinkedList<int> list;
+    list.PushFront(7);
     EXPECT_EQ(list.head, list.tail);
     EXPECT_EQ(list.Last(), 7);
-    list = ListOf({1, 2, 3, 4});
+    list.PushFront(6);
+    EXPECT_TRUE(Holds(list, {6, 7}));
+    list = ListOf({1, 2, 3, 4, 5});
     list[2] = 30;
     EXPECT_EQ(list[2], 30);
-    EXPECT_TRUE(Holds(list, {1, 2, 30, 4}));
-}
-
-TEST(LinkedListTest, RemovalsRelinkTheirNeighbours) {
-    LinkedList<int> list = ListOf({1, 2, 3, 4, 5});
     list.RemoveAt(-3);  // a negative index removes the first
-    EXPECT_TRUE(Holds(list, {2, 3, 4, 5}));
+    EXPECT_TRUE(Holds(list, {2, 30, 4, 5}));
     list.RemoveAt(1);
     EXPECT_TRUE(Holds(list, {2, 4, 5}));
     list.RemoveAt(2);
@@ -82,15 +80,6 @@ TEST(LinkedListTest, RemovalsRelinkTheirNeighbours) {
     list = ListOf({1, 2, 3});
     list.Remove(&list[1]);
     EXPECT_TRUE(Holds(list, {1, 3}));
-}
-
-TEST(LinkedListTest, PushFrontLinksTheOldHead) {
-    LinkedList<int> list;
-    list.PushFront(3);
-    EXPECT_EQ(list.head, list.tail);
-    list.PushFront(2);
-    list.PushFront(1);
-    EXPECT_TRUE(Holds(list, {1, 2, 3}));
 }
 
 TEST(LinkedListTest, CopiesAreDeepAndIndependent) {

@@ -89,8 +89,7 @@ TEST_F(LevelTool, BadInputNamesFileLineAndColumnAndLeavesNoStore) {
         {"level 1\npawn 91\n", ":2:6: template slot 91 is out of range"},
         {"level 1\n" + big + "\n", ":2:4097: line is longer than 4096"},
         {std::string("level 1\0\1\xff", 10), ":1:8: unexpected byte 0x00"},
-        {"level 1\npawn 0 xoffset=1e39\n", ":2:8: xoffset needs a finite decimal number"},
-    };
+        {"level 1\npawn 0 xoffset=1e39\n", ":2:8: xoffset needs a finite decimal number"}};
     const std::string store = (dir_ / "levels.xml").string();
     for (const auto& c : cases) {
         std::string path = Level(c.text);
@@ -111,8 +110,7 @@ TEST_F(LevelTool, CheckReportsEveryBrokenLevelRuleWhereItIs) {
         {"level 1\nmap\n@.\n##\nend\npawn 2 xoffset=5 yoffset=0\n",
          ":6:1: this pawn takes part in the rules but is not on the 20-unit grid"},
         {"level 1\nmap\n@C\n#.\nend\n", ":3:2: nothing carries this pawn"},
-        {"level 1\nmap\n@\n=\nend\n", ":1:1: no fixed blocker in column x = 0"},
-    };
+        {"level 1\nmap\n@\n=\nend\n", ":1:1: no fixed blocker in column x = 0"}};
     for (const auto& c : cases) {
         std::string path = Level(c.text);
         EXPECT_EQ(Run("check " + path), 1) << c.where;

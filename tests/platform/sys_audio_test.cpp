@@ -44,16 +44,14 @@ class SysAudioTest : public ::testing::Test {
 
 TEST_F(SysAudioTest, RefusesFormatsItCannotPlayAndKeepsWholeFrames) {
     uint8_t bytes[64] = {};
-    const Sys_AudioFormat refused[] = {
-        {Sys_SampleEncoding::Pcm, 1, 24, kRate},
-        {Sys_SampleEncoding::Pcm, 1, 32, kRate},
-        {Sys_SampleEncoding::Unsupported, 1, 4, kRate},
-        {Sys_SampleEncoding::Unsupported, 1, 8, kRate},
-        {Sys_SampleEncoding::Pcm, 3, 16, kRate},
-        {Sys_SampleEncoding::Pcm, 0, 16, kRate},
-        {Sys_SampleEncoding::Pcm, 1, 16, 0},
-        {Sys_SampleEncoding::Float, 1, 64, kRate},
-    };
+    const Sys_AudioFormat refused[] = {{Sys_SampleEncoding::Pcm, 1, 24, kRate},
+                                       {Sys_SampleEncoding::Pcm, 1, 32, kRate},
+                                       {Sys_SampleEncoding::Unsupported, 1, 4, kRate},
+                                       {Sys_SampleEncoding::Unsupported, 1, 8, kRate},
+                                       {Sys_SampleEncoding::Pcm, 3, 16, kRate},
+                                       {Sys_SampleEncoding::Pcm, 0, 16, kRate},
+                                       {Sys_SampleEncoding::Pcm, 1, 16, 0},
+                                       {Sys_SampleEncoding::Float, 1, 64, kRate}};
     for (const Sys_AudioFormat& format : refused)
         EXPECT_EQ(Sys_CreateBuffer(voice, bytes, sizeof bytes, format), nullptr)
             << format.bitsPerSample << " bits, " << format.channels << " channels";

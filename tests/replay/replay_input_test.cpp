@@ -70,8 +70,7 @@ TEST(ReplayInput, RefusesBadLinesWithFileLineAndReason) {
         {"next\n", "1: 'next' takes one key, or keys joined by '+', after it"},
         {"next Up 5\n", "1: 'next' takes one key, or keys joined by '+', after it"},
         {"next Enter\n", "1: unknown key 'Enter'"},
-        {"next Up+\n", "1: unknown key 'Up+'"},
-    };
+        {"next Up+\n", "1: unknown key 'Up+'"}};
     for (const auto& [text, reason] : bad) {
         std::vector<InputEvent> events;
         std::string error;

@@ -114,31 +114,29 @@ TEST_F(SoundEffectTest, CorpusFilesLoadOrAreRefused) {
         bool loads;
         long offset;
         uint32_t length;
-    } files[] = {
-        {"kick.wav", true, 44, 8968},
-        {"kick-16b441k.wav", true, 44, 31128},
-        {"8bit.wav", true, 44, 88200},
-        {"waveformatex-8bit-11025Hz-mono.wav", true, 46, 4},
-        {"waveformatex-16bit-44100Hz-stereo.wav", true, 46, 16},
-        {"pcmwaveformat-16bit-44100Hz-mono-extra.wav", true, 78, 8},
-        {"waveformatex-ieeefloat-44100Hz-mono.wav", true, 46, 16},
-        {"waveformatextensible-ieeefloat-44100Hz-mono.wav", true, 80, 16},
-        {"M1F1-int12WE-AFsp.wav", true, 68, 93972},
-        {"derived_kick_data_before_fmt.wav", true, 20, 8968},
-        {"derived_kick_odd_chunk_pad.wav", true, 56, 8968},
-        {"derived_kick_riff_size_past_eof.wav", true, 44, 8968},
-        {"listChunkInHeader.wav", false, 12288, 91908},  // 24-bit
-        {"bwf.wav", false, 654, 21861},                  // 24-bit
-        {"nonstandard-01.wav", false, 802, 6},           // 24-bit
-        {"4bit-imaadpcm-8kHz-noBext-mono.wav", false, 48, 26880},
-        {"ima22m.wav", false, 48, 73728},
-        {"8bit-mulaw-8kHz-noBext-mono-encoded.wav", false, 60, 48000},
-        {"derived_kick_form_not_wave.wav", false, -1, 0},
-        {"derived_kick_truncated_in_data.wav", false, -1, 0},
-        {"hound-fuzz-crash-24728523.wav", false, -1, 0},
-        {"hound-fuzz-crash-e879de4e.wav", false, -1, 0},
-        {"hound-fuzz-oom-48ae4cd0.wav", false, -1, 0},
-    };
+    } files[] = {{"kick.wav", true, 44, 8968},
+                 {"kick-16b441k.wav", true, 44, 31128},
+                 {"8bit.wav", true, 44, 88200},
+                 {"waveformatex-8bit-11025Hz-mono.wav", true, 46, 4},
+                 {"waveformatex-16bit-44100Hz-stereo.wav", true, 46, 16},
+                 {"pcmwaveformat-16bit-44100Hz-mono-extra.wav", true, 78, 8},
+                 {"waveformatex-ieeefloat-44100Hz-mono.wav", true, 46, 16},
+                 {"waveformatextensible-ieeefloat-44100Hz-mono.wav", true, 80, 16},
+                 {"M1F1-int12WE-AFsp.wav", true, 68, 93972},
+                 {"derived_kick_data_before_fmt.wav", true, 20, 8968},
+                 {"derived_kick_odd_chunk_pad.wav", true, 56, 8968},
+                 {"derived_kick_riff_size_past_eof.wav", true, 44, 8968},
+                 {"listChunkInHeader.wav", false, 12288, 91908},  // 24-bit
+                 {"bwf.wav", false, 654, 21861},                  // 24-bit
+                 {"nonstandard-01.wav", false, 802, 6},           // 24-bit
+                 {"4bit-imaadpcm-8kHz-noBext-mono.wav", false, 48, 26880},
+                 {"ima22m.wav", false, 48, 73728},
+                 {"8bit-mulaw-8kHz-noBext-mono-encoded.wav", false, 60, 48000},
+                 {"derived_kick_form_not_wave.wav", false, -1, 0},
+                 {"derived_kick_truncated_in_data.wav", false, -1, 0},
+                 {"hound-fuzz-crash-24728523.wav", false, -1, 0},
+                 {"hound-fuzz-crash-e879de4e.wav", false, -1, 0},
+                 {"hound-fuzz-oom-48ae4cd0.wav", false, -1, 0}};
     for (const auto& file : files) {
         const std::string path = (corpus / file.name).string();
         Sys_MappedFile view;
