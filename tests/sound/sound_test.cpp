@@ -33,15 +33,11 @@ class NullAudioEnvironment : public ::testing::Environment {
 ::testing::Environment* const nullAudio =
     ::testing::AddGlobalTestEnvironment(new NullAudioEnvironment);
 
-std::string Written(const TempDir& dir, const std::string& name, const Bytes& bytes) {
-    return dir.Write(name, std::string(bytes.begin(), bytes.end()));
-}
-
 // A record with a second of tone loaded.
 class SoundEffectTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        good = Written(dir, "good.wav", SineWave16(kRate, kRate, 0.5));
+        good = dir.Write("good.wav", SineWave16(kRate, kRate, 0.5));
         if (!CreateDevice(&sound))
             GTEST_SKIP() << "no audio device, even the null one";
         ASSERT_TRUE(LoadWave(&sound, good.c_str()));
@@ -65,7 +61,7 @@ TEST_F(SoundEffectTest, UnreadableOrForeignFilesKeepTheOldSound) {
     std::memcpy(notRiff.data(), "RIFX", 4);
     PlayLooping(&sound);
     for (const std::string& path :
-         {Written(dir, "notwave.wav", notWave), Written(dir, "notriff.wav", notRiff),
+         {dir.Write("notwave.wav", notWave), dir.Write("notriff.wav", notRiff),
           dir.Write("empty.wav", ""), dir.File("missing.wav"), dir.Path()}) {
         EXPECT_FALSE(LoadWave(&sound, path.c_str())) << path;
         ExpectGoodSoundKept();
@@ -75,7 +71,7 @@ TEST_F(SoundEffectTest, UnreadableOrForeignFilesKeepTheOldSound) {
     ExpectGoodSoundKept();
     Bytes adpcm =
         RiffImage({Chunk("fmt ", FormatRecord(1, 8000, 4, 0x11)), Chunk("data", Bytes(256))});
-    EXPECT_FALSE(LoadWave(&sound, Written(dir, "adpcm.wav", adpcm).c_str()));
+    EXPECT_FALSE(LoadWave(&sound, dir.Write("adpcm.wav", adpcm).c_str()));
     EXPECT_EQ(sound.buffer, nullptr) << "a refused format leaves no sound";
     EXPECT_STREQ(sound.file, "");
     PlayOnce(&sound);  // nothing to play, nothing happens
