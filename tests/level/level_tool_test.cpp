@@ -2,63 +2,44 @@
 // shipped levels, printing them back, and feeding it broken level files.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-namespace fs = std::filesystem;
+#include "support/program_run.h"
+#include "support/temp_dir.h"
 
 namespace {
 
-const fs::path kSource = KORVATH_SOURCE_DIR;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+const std::string kSource = KORVATH_SOURCE_DIR;
 
 class LevelTool : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/korvath_level_XXXXXX";
-        dir_ = mkdtemp(pattern);
-        fs::create_directories(dir_ / "levels");
-        fs::copy(kSource / "gamedata" / "levels" / "legend.txt", dir_ / "levels");
+        dir_.Write("levels/legend.txt", ReadFile(kSource + "/gamedata/levels/legend.txt"));
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     // Runs the tool from the source root; returns its status, keeps its stderr.
     int Run(const std::string& args) {
-        std::string command = "cd '" + kSource.string() + "' && '" KORVATH_LEVEL_EXE "' " + args +
-                              " >'" + (dir_ / "out").string() + "' 2>'" + (dir_ / "err").string() +
-                              "'";
-        int status = std::system(command.c_str());
-        errors_ = ReadFile(dir_ / "err");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        int status = RunCommand("cd '" + kSource + "' && '" KORVATH_LEVEL_EXE "' " + args + " >'" +
+                                dir_.File("out") + "' 2>'" + dir_.File("err") + "'");
+        errors_ = ReadFile(dir_.File("err"));
+        return status;
     }
 
     // Writes a level file into the scratch level folder and returns its path.
-    std::string Level(const std::string& text) {
-        std::ofstream(dir_ / "levels" / "level1.txt", std::ios::binary) << text;
-        return (dir_ / "levels" / "level1.txt").string();
-    }
+    std::string Level(const std::string& text) { return dir_.Write("levels/level1.txt", text); }
 
-    fs::path dir_;
+    TempDir dir_;
     std::string errors_;
 };
 
 TEST_F(LevelTool, CompiledStoreIsTheCommittedOneAndSurvivesPrintingBack) {
-    const std::string first = (dir_ / "first.xml").string();
-    const std::string second = (dir_ / "second.xml").string();
+    const std::string first = dir_.File("first.xml");
+    const std::string second = dir_.File("second.xml");
     ASSERT_EQ(Run("compile gamedata/levels -o " + first), 0) << errors_;
-    EXPECT_EQ(ReadFile(first), ReadFile(kSource / "gamedata" / "levels.xml"));
-    ASSERT_EQ(Run("print " + first + " -o " + (dir_ / "printed").string()), 0) << errors_;
-    ASSERT_EQ(Run("compile " + (dir_ / "printed").string() + " -o " + second), 0) << errors_;
+    EXPECT_EQ(ReadFile(first), ReadFile(kSource + "/gamedata/levels.xml"));
+    ASSERT_EQ(Run("print " + first + " -o " + dir_.File("printed")), 0) << errors_;
+    ASSERT_EQ(Run("compile " + dir_.File("printed") + " -o " + second), 0) << errors_;
     EXPECT_EQ(ReadFile(second), ReadFile(first));
 }
 
@@ -66,10 +47,10 @@ TEST_F(LevelTool, PrintsPawnsOffTheGridAsPawnLinesAndUnknownCellsWithALegend) {
     Level(
         "level 1\nname Odd\nmap\n@C\n#k\nend\nlegend k 0 9\n"
         "pawn 30 xoffset=-10 yoffset=35 zoffset=-200 xstretch=8 opacity=50\n");
-    const std::string xml = (dir_ / "odd.xml").string();
-    ASSERT_EQ(Run("compile " + (dir_ / "levels").string() + " -o " + xml), 0) << errors_;
-    ASSERT_EQ(Run("print " + xml + " --legend " + (dir_ / "levels" / "legend.txt").string()), 0);
-    std::string printed = ReadFile(dir_ / "out");
+    const std::string xml = dir_.File("odd.xml");
+    ASSERT_EQ(Run("compile " + dir_.File("levels") + " -o " + xml), 0) << errors_;
+    ASSERT_EQ(Run("print " + xml + " --legend " + dir_.File("levels/legend.txt")), 0);
+    std::string printed = ReadFile(dir_.File("out"));
     EXPECT_NE(printed.find("pawn 30 xoffset=-10 yoffset=35 zoffset=-200 xstretch=8 opacity=50"),
               std::string::npos)
         << printed;
@@ -90,12 +71,12 @@ TEST_F(LevelTool, BadInputNamesFileLineAndColumnAndLeavesNoStore) {
         {"level 1\n" + big + "\n", ":2:4097: line is longer than 4096"},
         {std::string("level 1\0\1\xff", 10), ":1:8: unexpected byte 0x00"},
         {"level 1\npawn 0 xoffset=1e39\n", ":2:8: xoffset needs a finite decimal number"}};
-    const std::string store = (dir_ / "levels.xml").string();
+    const std::string store = dir_.File("levels.xml");
     for (const auto& c : cases) {
         std::string path = Level(c.text);
-        EXPECT_EQ(Run("compile " + (dir_ / "levels").string() + " -o " + store), 2) << c.where;
+        EXPECT_EQ(Run("compile " + dir_.File("levels") + " -o " + store), 2) << c.where;
         EXPECT_NE(errors_.find(path + c.where), std::string::npos) << errors_;
-        EXPECT_FALSE(fs::exists(store)) << c.where;
+        EXPECT_FALSE(std::ifstream(store).good()) << c.where;
     }
 }
 

@@ -2,7 +2,6 @@
 // would, and reads what it wrote.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
 #include <cstdlib>
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 #pragma GCC diagnostic push
@@ -26,12 +26,6 @@
 #pragma GCC diagnostic pop
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -84,12 +78,10 @@ class ReplayProgram : public ::testing::Test {
     static int Run(const std::string& args, const std::string& root = KORVATH_SOURCE_DIR) {
         bool draws = !Has(args, "--no-render");
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
-        std::string command =
+        return RunCommand(
             std::string(draws ? "ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" " : "") + "'" +
             KORVATH_REPLAY_EXE + "' --root '" + root + "' " + args + " >'" + Path("stdout") +
-            "' 2>'" + Path("stderr") + "'";
-        int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            "' 2>'" + Path("stderr") + "'");
     }
 
     static std::unique_ptr<TempDir> dir_;
@@ -127,8 +119,9 @@ std::map<int, std::array<std::string, 3>> ExtremeTicks(const std::string& trace)
 // comes, and the replay says so. Screenshots where the hero comes furthest
 // left, right and up show the scenery filling the view.
 TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
-    std::string solution = "'" KORVATH_LEVEL_EXE "' solution --root '" KORVATH_SOURCE_DIR "' -o ";
-    ASSERT_EQ(std::system((solution + Path("next.txt")).c_str()), 0);
+    ASSERT_EQ(RunCommand("'" KORVATH_LEVEL_EXE "' solution --root '" KORVATH_SOURCE_DIR "' -o " +
+                         Path("next.txt")),
+              0);
     std::string args = "--until ended --input " + Path("next.txt");
     ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("a.jsonl")), 0)
         << ReadFile(Path("stderr"));

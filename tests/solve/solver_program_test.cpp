@@ -3,49 +3,36 @@
 // be unsolvable, to strand the player after a checkpoint or in a corner.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <fstream>
-#include <sstream>
 #include <string>
 
-namespace fs = std::filesystem;
+#include "support/program_run.h"
+#include "support/temp_dir.h"
 
 namespace {
 
-const fs::path kSource = KORVATH_SOURCE_DIR;
+const std::string kSource = KORVATH_SOURCE_DIR;
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
+// The small levels are read with the shipped legend, copied beside them.
 class SolverProgram : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/korvath_solve_test_XXXXXX";
-        dir_ = mkdtemp(pattern);
-        fs::copy(kSource / "gamedata" / "levels" / "legend.txt", dir_);
+        dir_.Write("legend.txt", ReadFile(kSource + "/gamedata/levels/legend.txt"));
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // Runs a program with the source root as the data root; keeps its output.
     int Run(const std::string& program, const std::string& args) {
-        std::string command = "'" + program + "' --root '" + kSource.string() + "' " + args +
-                              " >'" + (dir_ / "out").string() + "' 2>&1";
-        int status = std::system(command.c_str());
-        output_ = ReadFile(dir_ / "out");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        int status = RunCommand("'" + program + "' --root '" + kSource + "' " + args + " >'" +
+                                dir_.File("out") + "' 2>&1");
+        output_ = ReadFile(dir_.File("out"));
+        return status;
     }
     std::string Level(const std::string& name, const std::string& map) {
-        std::ofstream(dir_ / name) << "level 1\nmap\n" << map << "end\n";
-        return (dir_ / name).string();
+        return dir_.Write(name, "level 1\nmap\n" + map + "end\n");
     }
 
-    fs::path dir_;
+    TempDir dir_;
     std::string output_;
 };
 
@@ -55,7 +42,7 @@ class SolverProgram : public ::testing::Test {
 TEST_F(SolverProgram, ShippedLevelsAreProvenAndTheirSolutionsFinishTheGame) {
     std::string both;
     for (int level : {1, 2}) {
-        std::string keys = (dir_ / ("level" + std::to_string(level))).string();
+        std::string keys = dir_.File("level" + std::to_string(level));
         ASSERT_EQ(
             Run(KORVATH_SOLVE_EXE, std::to_string(level) + " --from-checkpoints --write " + keys),
             0)
@@ -63,15 +50,13 @@ TEST_F(SolverProgram, ShippedLevelsAreProvenAndTheirSolutionsFinishTheGame) {
         EXPECT_NE(output_.find("checkpoint 1, "), std::string::npos) << output_;
         const std::string shortest = ReadFile(keys);
         both += shortest;
-        std::string file =
-            (kSource / "gamedata" / "levels").string() + "/level" + std::to_string(level) + ".txt";
+        std::string file = kSource + "/gamedata/levels/level" + std::to_string(level) + ".txt";
         ASSERT_EQ(Run(KORVATH_LEVEL_EXE, "solution " + file), 0) << output_;
         EXPECT_LE(std::count(output_.begin(), output_.end(), '\n') - 1,  // its header line
                   std::count(shortest.begin(), shortest.end(), '\n') + 1);
     }
-    std::ofstream(dir_ / "both.txt") << both;
-    EXPECT_EQ(Run(KORVATH_REPLAY_EXE,
-                  "--no-render --until ended --input " + (dir_ / "both.txt").string()),
+    dir_.Write("both.txt", both);
+    EXPECT_EQ(Run(KORVATH_REPLAY_EXE, "--no-render --until ended --input " + dir_.File("both.txt")),
               0)
         << output_;
 }
