@@ -42,11 +42,11 @@ struct PlayedSound {
     SoundOp op;
     std::string file;
 };
-inline std::vector<PlayedSound> played;
-inline std::vector<std::string> fatalErrors;
-inline uint32_t musicLoadMs = 0;  // virtual time the stage music takes to load
+std::vector<PlayedSound> played;
+std::vector<std::string> fatalErrors;
+uint32_t musicLoadMs = 0;  // virtual time the stage music takes to load
 
-inline void RecordSound(int slot, SoundOp op, const char* file, bool) {
+void RecordSound(int slot, SoundOp op, const char* file, bool) {
     played.push_back({slot, op, file ? file : ""});
     if (op == SoundOp::Load && std::string(file).find("stage") != std::string::npos)
         Headless_AdvanceClock(musicLoadMs);
