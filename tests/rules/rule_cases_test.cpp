@@ -163,18 +163,12 @@ void DrawMap(const LevelText& level, Outcome* outcome) {
 // A pawn whose pawn line has every word of the "has" line.
 bool HasPawn(const std::vector<std::string>& words) {
     for (auto* node = LevelPawns.head; node; node = node->next) {
-        const Pawn& pawn = node->data;
-        PawnSpec spec{static_cast<int>(pawn.Template - PawnTemplates),
-                      pawn.Type,
-                      pawn.Visible,
-                      pawn.Placement,
-                      {}};
-        const std::vector<Word> line = SplitWords(PawnLine(spec));
-        bool all = true;
-        for (const std::string& word : words)
-            all = all && std::any_of(line.begin() + 1, line.end(),
-                                     [&word](const Word& w) { return w.text == word; });
-        if (all)
+        const Pawn& p = node->data;
+        const int slot = static_cast<int>(p.Template - PawnTemplates);
+        const std::string line = PawnLine({slot, p.Type, p.Visible, p.Placement, {}}) + " ";
+        if (std::all_of(words.begin(), words.end(), [&line](const std::string& word) {
+                return line.find(" " + word + " ") != std::string::npos;
+            }))
             return true;
     }
     return false;
