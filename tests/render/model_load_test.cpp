@@ -2,8 +2,9 @@
 
 #include "corpus.h"
 #include "render/model.h"
+#include "render/scene_renderer.h"
 #include "render/texture.h"
-#include "support/temp_dir.h"
+#include "support/data_folder.h"
 #include "test_models.h"
 
 namespace {
@@ -91,6 +92,20 @@ TEST_F(ModelLoadTest, UnterminatedTextureNameStaysWithinItsField) {
     recipe.textureName = std::string(128 - target.size(), '/') + target;
     ASSERT_TRUE(model.Load(Write(recipe).c_str()));
     EXPECT_EQ(model.materials[0].textureFile, recipe.textureName);
+}
+
+// The retry finds the file in the working directory; slots outside the
+// table load nothing.
+TEST(ModelTable, LoadModelRetriesInTheWorkingDirectory) {
+    auto renderer = std::make_unique<SceneRenderer>();
+    DataFolder data;
+    std::string direct = data.Dir().Write("tri.ms3d", MakeMs3d(Ms3dRecipe()));
+    EXPECT_TRUE(renderer->LoadModel("nowhere\\models\\tri.ms3d", 4));
+    EXPECT_FALSE(renderer->ModelAt(4)->Empty());
+    EXPECT_FALSE(renderer->LoadModel("nowhere\\models\\gone.ms3d", 5));
+    EXPECT_TRUE(renderer->ModelAt(5)->Empty());
+    EXPECT_FALSE(renderer->LoadModel(direct.c_str(), 500));
+    EXPECT_FALSE(renderer->LoadModel(direct.c_str(), -1));
 }
 
 TEST(ModelPaths, TextureNamesResolveBesideTheModel) {

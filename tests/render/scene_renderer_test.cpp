@@ -1,13 +1,94 @@
+// The scene drawn into an 800 x 600 offscreen GL context with a
+// SceneRenderer initialised for it, read back pixel by pixel: where the world
+// camera puts a model, blending, what draws nothing, the bomb gauge, textures.
+
 #include "render/scene_renderer.h"
 
-#include <cmath>
+#include <GL/gl.h>
+#include <gtest/gtest.h>
 
-#include "gl_fixture.h"
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "corpus.h"
+#include "platform/sys_main.h"
+#include "platform/sys_video.h"
 #include "render/bomb_gauge.h"
+#include "render/jpeg_image.h"
+#include "render/texture.h"
 #include "test_models.h"
 #include "world/template_roles.h"
 
 namespace {
+
+struct Rgba {
+    int r, g, b;
+};
+
+// The bounding box of the pixels that differ from the clear colour (31, 31,
+// 46), rows counted bottom-up as GL does. right < 0 when nothing was drawn.
+struct PixelBox {
+    int left = 1 << 30, bottom = 1 << 30, right = -1, top = -1;
+    bool Empty() const { return right < 0; }
+    double CentreY() const { return (bottom + top + 1) / 2.0; }
+};
+
+class SceneGLTest : public ::testing::Test {
+  protected:
+    static constexpr int kWidth = 800, kHeight = 600;
+
+    void SetUp() override { OpenContext(PixelFormat()); }
+    void TearDown() override { CloseContext(); }
+
+    // A hidden window of the headless back end, without a menu bar.
+    bool OpenContext(const PixelFormat& format) {
+        HeadlessOptions options;
+        options.gl = true;
+        Sys_StartHeadless(options);
+        if (!Sys_OpenWindow("", kWidth, kHeight, format))
+            return false;
+        renderer = std::make_unique<SceneRenderer>();
+        renderer->Init();
+        renderer->Resize(kWidth, kHeight);
+        return true;
+    }
+    void CloseContext() {
+        renderer.reset();
+        Sys_Stop();
+    }
+
+    static std::vector<unsigned char> ReadFrame() {
+        std::vector<unsigned char> pixels(kWidth * kHeight * 4);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+    static Rgba At(const std::vector<unsigned char>& frame, int x, int y) {
+        const unsigned char* p = &frame[(y * kWidth + x) * 4];
+        return Rgba{p[0], p[1], p[2]};
+    }
+    static PixelBox DrawnBox(const std::vector<unsigned char>& frame) {
+        PixelBox box;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                Rgba c = At(frame, x, y);
+                if (c.r == 31 && c.g == 31 && c.b == 46)
+                    continue;
+                box.left = std::min(box.left, x), box.right = std::max(box.right, x);
+                box.bottom = std::min(box.bottom, y), box.top = std::max(box.top, y);
+            }
+        return box;
+    }
+
+    std::unique_ptr<SceneRenderer> renderer;
+};
+
+#define SKIP_WITHOUT_GL()                                              \
+    do {                                                               \
+        if (!renderer)                                                 \
+            GTEST_SKIP() << "no offscreen GL context on this machine"; \
+    } while (0)
 
 const double kTanHalfField = std::tan(22.5 * M_PI / 180.0);
 
@@ -178,6 +259,66 @@ TEST_F(SceneRendererTest, MultisamplingWhenTheDriverOffersIt) {
     float projection[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     EXPECT_TRUE(std::isfinite(projection[0]));
+}
+
+using ModelDrawTest = SceneGLTest;
+
+GLint BoundTexture() {
+    GLint name = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
+    return name;
+}
+
+// An override of -1 keeps the material's texture; texturing is restored and
+// the colour replaces the diffuse colour, clamped to 0..255.
+TEST_F(ModelDrawTest, TextureOverridesAndRestoredState) {
+    SKIP_WITHOUT_GL();
+    Model box = MakeBox(5.0f, true);
+    Model other = MakeBox(5.0f, true);
+    LinkedList<int> overrides;
+    overrides.PushBack(-1);
+    glDisable(GL_TEXTURE_2D);
+    box.Draw(1, 1, 1, 100, overrides, ModelColour());
+    EXPECT_EQ(BoundTexture(), box.materials[0].texture);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    overrides[0] = other.materials[0].texture;
+    glEnable(GL_TEXTURE_2D);
+    box.Draw(1, 1, 1, 100, overrides, ModelColour{0, 510, -5});
+    EXPECT_EQ(BoundTexture(), other.materials[0].texture);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    float diffuse[4], colour[4];
+    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_TRUE(diffuse[0] == 0.0f && diffuse[1] == 1.0f && diffuse[2] == 0.0f);
+    EXPECT_EQ(colour[0] + colour[1] + colour[2] + colour[3], 4.0f);
+}
+
+// A picture whose rows are not a multiple of four bytes long (227 pixels)
+// is uploaded row for row, not sheared: the texture matches the decoded
+// picture sampled at the same places.
+TEST_F(ModelDrawTest, OddWidthPictureIsUploadedUnsheared) {
+    SKIP_WITHOUT_GL();
+    SKIP_WITHOUT_CORPUS();
+    std::string path = CorpusPath("jpeg/testorig.jpg");
+    JpegImage image;
+    std::string why;
+    ASSERT_TRUE(DecodeJpeg(path.c_str(), &image, &why));
+    int texture = 0;
+    LoadJpegTexture(&texture, path.c_str(), 0);
+    GLint width = 0, height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    std::vector<unsigned char> texels(width * height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    double difference = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            int source =
+                (y * image.height / height) * image.rowSpan + (x * image.width / width) * 3;
+            difference += std::abs(texels[(y * width + x) * 3] - image.pixels[source]);
+        }
+    EXPECT_LT(difference / (width * height), 12.0);
 }
 
 }  // namespace
