@@ -1,13 +1,17 @@
-// Sound records and the game's sound slots, played through OpenAL Soft's null
-// output unless the caller chose another driver, so that they run on machines
-// without a sound card.
+// The chunk walk over RIFF/WAVE images built here, and sound records and the
+// game's sound slots, played through OpenAL Soft's null output unless the
+// caller chose another driver, so that they run on machines without a sound
+// card.
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,11 +21,120 @@
 #include "sound/sound_effect.h"
 #include "sound/sound_observer.h"
 #include "sound/sound_slots.h"
-#include "sound/test_wave_files.h"
 #include "sound/wave_chunks.h"
 #include "support/data_folder.h"
 
 namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+inline Bytes Cat(std::initializer_list<Bytes> parts) {
+    Bytes out;
+    for (const Bytes& part : parts)
+        out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+
+inline Bytes Little(uint32_t value, int bytes) {
+    Bytes out;
+    for (int i = 0; i < bytes; i++)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    return out;
+}
+
+// A chunk: id, size, data and, for an odd size, the pad byte.
+inline Bytes Chunk(const char* id, const Bytes& data) {
+    return Cat({Bytes(id, id + 4), Little(static_cast<uint32_t>(data.size()), 4), data,
+                Bytes(data.size() % 2)});
+}
+
+// The 16-byte format record.
+inline Bytes FormatRecord(uint32_t channels, uint32_t rate, uint32_t bits, uint16_t tag = 1) {
+    const uint32_t align = channels * bits / 8;
+    return Cat({Little(tag, 2), Little(channels, 2), Little(rate, 4), Little(rate * align, 4),
+                Little(align, 2), Little(bits, 2)});
+}
+
+// "RIFF", the size of what follows, the form type, then the chunks.
+inline Bytes RiffImage(const std::vector<Bytes>& chunks, const char* form = "WAVE") {
+    Bytes body(form, form + 4);
+    for (const Bytes& chunk : chunks)
+        body = Cat({body, chunk});
+    return Cat({{'R', 'I', 'F', 'F'}, Little(static_cast<uint32_t>(body.size()), 4), body});
+}
+
+// A plain 16-bit mono WAV image of a 440 Hz sine wave.
+inline Bytes SineWave16(int frames, uint32_t rate, double amplitude) {
+    Bytes samples;
+    for (int i = 0; i < frames; i++) {
+        double value = amplitude * 32767.0 * std::sin(2.0 * M_PI * 440.0 * i / rate);
+        samples.push_back(static_cast<uint8_t>(std::lround(value)));
+        samples.push_back(static_cast<uint8_t>(std::lround(value) >> 8));
+    }
+    return RiffImage({Chunk("fmt ", FormatRecord(1, rate, 16)), Chunk("data", samples)});
+}
+
+const Bytes kFormat = FormatRecord(1, 22050, 16);
+const Bytes kSamples = {1, 2, 3, 4, 5, 6};
+
+// The offset of the samples the walk finds in an exactly sized heap copy, so
+// that the sanitizer sees any read past the end; -1 when it refuses.
+long DataOffset(const Bytes& image, WaveChunks* chunks) {
+    std::unique_ptr<uint8_t[]> copy(new uint8_t[image.size() + 1]);
+    std::memcpy(copy.get(), image.data(), image.size());
+    *chunks = WaveChunks{};
+    bool found = FindWaveChunks(copy.get(), image.size(), chunks);
+    if (found) {
+        EXPECT_EQ(chunks->wavHeader - copy.get(), 20);
+        EXPECT_LE(chunks->wavData - copy.get() + chunks->wavLength, long(image.size()));
+    }
+    return found ? chunks->wavData - copy.get() : -1;
+}
+
+TEST(WaveChunksTest, SkipsOtherChunksAndPadBytesAndEmptyDataCountsAfterTheFormat) {
+    Bytes list = Chunk("LIST", Bytes(26, 'x')), odd = Chunk("odd ", {'a', 'b', 'c'});
+    WaveChunks chunks;
+    EXPECT_EQ(DataOffset(RiffImage({Chunk("fmt ", kFormat), list, odd, Chunk("data", kSamples),
+                                    Chunk("JUNK", {})}),
+                         &chunks),
+              long(36 + list.size() + 12 + 8));  // "odd " is 8 + 3 + the pad byte
+    EXPECT_EQ(chunks.headerLength, 16u);
+    EXPECT_EQ(chunks.wavLength, kSamples.size());
+    EXPECT_EQ(DataOffset(RiffImage({Chunk("data", {}), Chunk("fmt ", kFormat)}), &chunks), -1);
+    EXPECT_EQ(DataOffset(RiffImage({Chunk("fmt ", kFormat), Chunk("data", {})}), &chunks), 44);
+    EXPECT_EQ(chunks.wavLength, 0u);
+}
+
+TEST(WaveChunksTest, RefusesWhatIsNotRiffWaveOrRunsPastTheImage) {
+    Bytes good = RiffImage({Chunk("fmt ", kFormat), Chunk("data", kSamples)});
+    Bytes notRiff = good, past = good, start = good, size = good;
+    std::memcpy(notRiff.data(), "RIFX", 4);
+    past[4] += 100;  // RIFF size past the end of the file: the chunks inside still count
+    start[4] -= 16;  // the data chunk's header now starts past the RIFF end
+    size[40] += 1;   // the data size now runs one byte past the end
+    Bytes huge = RiffImage({Chunk("LIST", {}), Chunk("fmt ", kFormat), Chunk("data", kSamples)});
+    std::memset(huge.data() + 4, 0xFF, 4);  // RIFF and LIST sizes 4 GiB - 1
+    std::memset(huge.data() + 16, 0xFF, 4);
+    WaveChunks chunks;
+    EXPECT_EQ(DataOffset(good, &chunks), 44);
+    EXPECT_EQ(DataOffset(past, &chunks), 44);
+    for (const Bytes& bad : {notRiff, start, size, huge, RiffImage({Chunk("fmt ", kFormat)}),
+                             RiffImage({Chunk("data", kSamples)}), Bytes{'R', 'I', 'F', 'F'},
+                             RiffImage({Chunk("fmt ", kFormat), Chunk("data", kSamples)}, "AVI "),
+                             RiffImage({Chunk("fmt ", Bytes(kFormat.begin(), kFormat.begin() + 14)),
+                                        Chunk("data", kSamples)})})
+        EXPECT_EQ(DataOffset(bad, &chunks), -1);
+    EXPECT_FALSE(FindWaveChunks(nullptr, 0, &chunks));
+}
+
+// Every cut of a valid file is refused, without reading past the cut.
+TEST(WaveChunksTest, EveryTruncationIsRefused) {
+    Bytes full = RiffImage({Chunk("odd ", {1}), Chunk("fmt ", kFormat), Chunk("data", kSamples)});
+    WaveChunks chunks;
+    for (size_t length = 0; length < full.size(); length++)
+        EXPECT_EQ(DataOffset(Bytes(full.begin(), full.begin() + long(length)), &chunks), -1)
+            << "cut at " << length;
+}
 
 constexpr uint32_t kRate = 22050;
 
