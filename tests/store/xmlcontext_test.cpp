@@ -1,3 +1,8 @@
+// The store's sections, keys and numbers, on documents built to trip it up.
+// The store walks the document instead of running its XPath expressions; the
+// walk must select what pugixml's XPath engine selects for the same
+// expression text.
+
 #include "store/xmlcontext.h"
 
 #include <gtest/gtest.h>
@@ -5,12 +10,53 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <pugixml.hpp>
 #include <string>
 
+#include "store/store_query.h"
 #include "support/data_folder.h"
 #include "support/test_xml.h"
 
 namespace {
+
+// The string-value of the first node the expression selects, or nothing.
+std::optional<std::string> XPathRead(const pugi::xml_document& document, const char* expression) {
+    try {
+        if (!document.select_node(expression))
+            return std::nullopt;
+        std::string text = "string(" + std::string(expression) + ")";
+        return std::string(pugi::xpath_query(text.c_str()).evaluate_string(document));
+    } catch (const pugi::xpath_exception&) {
+        return std::nullopt;
+    }
+}
+
+// Forty sections labelled A or B (enough to be indexed), each with a C inside.
+std::string ManySections() {
+    std::string body;
+    for (int i = 0; i < 40; ++i)
+        body += Section(i % 3 ? "A" : "B", Key("k" + std::to_string(i % 5), std::to_string(i)) +
+                                               Section("C", Key("c" + std::to_string(i % 4), "c")));
+    return Root(body);
+}
+
+const std::string kDocuments[] = {
+    Root("<Section label=\"A\"><KeyVal Key=\"k\">1</KeyVal><Section label=\"B\">"
+         "<KeyVal Key=\"x\">AB1</KeyVal></Section></Section><Section label=\"A\">"
+         "<KeyVal Key=\"k\">2</KeyVal><KeyVal Key=\"y\">y2</KeyVal><Section label=\"B\">"
+         "<KeyVal Key=\"y\">AB2</KeyVal></Section></Section>"),
+    Root("<Other label=\"A\"><KeyVal Key=\"k\">other</KeyVal></Other><Section Label=\"A\">"
+         "<KeyVal Key=\"k\">Label</KeyVal></Section><Section label=\"A\"><KeyVal key=\"k\">"
+         "key</KeyVal><KeyVal Key=\"k\"><KeyVal Key=\"k\">in</KeyVal> out </KeyVal>"
+         "</Section><x:Section xmlns:x=\"urn:x\" label=\"B\"><KeyVal Key=\"k\">ns</KeyVal>"
+         "</x:Section><Section label=\"A&amp;B\"><KeyVal Key=\"&lt;k\">amp</KeyVal>"
+         "</Section>"),
+    Root("<Section label=\"A\" label=\"B\"><KeyVal Key=\"k\" Key=\"y\">dup</KeyVal>"
+         "</Section><Section label=\"B\"><KeyVal Key=\"k\">B</KeyVal></Section>"),
+    ManySections(),
+    "<!-- lead --><?pi x?><Section label=\"Root\"><KeyVal Key=\"k\">root</KeyVal></Section>",
+    "<Section label=\"root\"><KeyVal Key=\"k\">lower</KeyVal></Section>",
+};
 
 class XmlContextTest : public testing::Test {
   protected:
@@ -46,8 +92,8 @@ TEST_F(XmlContextTest, SectionPathsNameSections) {
         EXPECT_EQ(Read(*store, path, "Name"), std::nullopt) << path;
 }
 
-// First matches over repeated labels, large and indexed sections: see
-// xpath_agreement_test.cpp.
+// First matches over repeated labels, large and indexed sections: see the
+// agreement with XPath below.
 TEST_F(XmlContextTest, EmptyWrongOrBrokenDocumentsFindNothing) {
     const std::string good = Root(Key("a", "1"));
     std::string cases[] = {"",
@@ -162,6 +208,47 @@ TEST_F(XmlContextTest, DeepNestingAndHugeTextAreSafe) {
 TEST_F(XmlContextTest, PathIsTheDataFolderPlusTheName) {
     EXPECT_STREQ(XmlContext("levels.xml").FilePath(), "./gamedata\\levels.xml");
     EXPECT_EQ(std::strlen(XmlContext(std::string(2000, 'n').c_str()).FilePath()), 511u);
+}
+
+TEST_F(XmlContextTest, WalkSelectsWhatXPathSelects) {
+    const char* const paths[] = {"*", "A", "B", "A\\B", "A\\C", "B\\C", "A&B", "Root", "C"};
+    const char* const keys[] = {"k", "x", "y", "k0", "k3", "c1", "c3", "<k", "K"};
+    int found = 0;
+    for (const std::string& bytes : kDocuments) {
+        auto store = Open(bytes);
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_string(bytes.c_str())) << bytes;
+        for (const char* path : paths) {
+            for (const char* key : keys) {
+                StoreQuery query;
+                BuildStoreQuery(path, key, &query);
+                std::optional<std::string> expected = XPathRead(document, query.expression);
+                EXPECT_EQ(Read(*store, path, key), expected) << query.expression;
+                found += expected.has_value();
+            }
+        }
+    }
+    EXPECT_GE(found, 15);  // the documents really exercise the walk
+}
+
+TEST_F(XmlContextTest, CutExpressionsFindNothing) {
+    // A 451-character label fills the 511-character expression exactly. One
+    // more and the text is cut; cut after a Section step it would still
+    // parse and select the section itself, whose text is no key's value.
+    std::string label(451, 'a');
+    std::string bytes = Root("<Section label=\"" + label + "\"><KeyVal Key=\"k\">fits" +
+                             "</KeyVal></Section><Section label=\"" + label + "aaaaaaaaaaaaaaaaa" +
+                             "\">section<Section label=\"X\"><KeyVal Key=\"k\">value" +
+                             "</KeyVal></Section></Section>");
+    auto store = Open(bytes);
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(bytes.c_str()));
+    EXPECT_EQ(Read(*store, label.c_str(), "k"), "fits");
+    std::string path = label + std::string(17, 'a') + "\\X";
+    StoreQuery query;
+    BuildStoreQuery(path.c_str(), "k", &query);
+    EXPECT_EQ(XPathRead(document, query.expression), "sectionvalue");
+    EXPECT_EQ(Read(*store, path.c_str(), "k"), std::nullopt);
 }
 
 }  // namespace
