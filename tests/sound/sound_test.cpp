@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -80,8 +81,8 @@ const Bytes kSamples = {1, 2, 3, 4, 5, 6};
 // The offset of the samples the walk finds in an exactly sized heap copy, so
 // that the sanitizer sees any read past the end; -1 when it refuses.
 long DataOffset(const Bytes& image, WaveChunks* chunks) {
-    std::unique_ptr<uint8_t[]> copy(new uint8_t[image.size() + 1]);
-    std::memcpy(copy.get(), image.data(), image.size());
+    std::unique_ptr<uint8_t[]> copy(new uint8_t[std::max<size_t>(image.size(), 1)]);
+    std::copy(image.begin(), image.end(), copy.get());
     *chunks = WaveChunks{};
     bool found = FindWaveChunks(copy.get(), image.size(), chunks);
     if (found) {
