@@ -1,17 +1,20 @@
 // Input on the headless back end, as the desktop would deliver it, and the
-// events it turns into.
+// events it turns into; the window's GL formats.
 
 #include "platform/sys_events.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "core/keys.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
+#include "platform/sys_gl.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_internal.h"
 #include "platform/sys_main.h"
@@ -139,6 +142,25 @@ TEST(SysExitDeathTest, HandlersSeeTheStatusTheProgramEndsWith) {
             Sys_ExitProcess(3);
         },
         ::testing::ExitedWithCode(3), "ending with 3");
+}
+
+// Sample counts beyond the driver's are refused in the GL window's tests.
+TEST(SysGLTest, SoftwareRasteriserRefusesAcceleratedFormats) {
+    HeadlessOptions options;
+    options.gl = true;
+    Sys_StartHeadless(options);
+    if (!Sys_OpenWindow("", 4, 4, PixelFormat())) {
+        Sys_Stop();
+        GTEST_SKIP() << "no GL on this machine";
+    }
+    const std::string renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    PixelFormat accelerated;
+    accelerated.accelerated = true;
+    const bool available = Sys_GLFormatAvailable(accelerated);
+    Sys_Stop();
+    if (renderer.find("llvmpipe") == std::string::npos)
+        GTEST_SKIP() << "not Mesa's software rasteriser: " << renderer;
+    EXPECT_FALSE(available);
 }
 
 }  // namespace
