@@ -166,7 +166,7 @@ void Model::Clear() {
     vertices.clear();
 }
 
-bool Model::Load(const char* path, std::string* why) {
+bool Model::Load(const char* path, std::string* why, bool withTextures) {
     Clear();
     std::vector<char> buffer;
     std::string problem;
@@ -182,6 +182,7 @@ bool Model::Load(const char* path, std::string* why) {
         Clear();
         return false;
     }
-    LoadMaterialTextures(this);
+    if (withTextures)
+        LoadMaterialTextures(this);
     return true;
 }

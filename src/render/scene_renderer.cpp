@@ -56,7 +56,8 @@ bool SceneRenderer::LoadModel(const char* path, int slot) {
     const std::string retry = ModelRetryPath(first);
     if (models[slot].Load(retry.c_str(), &retryWhy))
         return true;
-    Sys_ReportFileProblem(first, why + " (nor could " + retry + " be read: " + retryWhy + ")");
+    Sys_ReportFileProblem(first.empty() ? "(an empty model path)" : first,
+                          why + " (nor could " + retry + " be read: " + retryWhy + ")");
     return false;
 }
 

@@ -54,6 +54,8 @@ std::string LoadMapped(SoundEffect* sound, const Sys_MappedFile& view, const cha
 // A sound that cannot be loaded leaves the record as it was (silent, or the
 // sound it held); the reason goes to standard error.
 bool MapAndLoad(SoundEffect* sound, const char* path) {
+    if (!sound->device)
+        return false;  // nowhere to play it: not the file's fault
     Sys_MappedFile view;
     std::string why = "not found";
     if (path && Sys_DataPathConfined(path) && Sys_MapFile(path, &view, &why)) {
