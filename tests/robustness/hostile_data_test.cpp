@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -54,15 +53,23 @@ void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// The shipped data with every file linked, so a damage replaces, never edits.
-void LinkData(const fs::path& to) {
-    for (const auto& entry : fs::recursive_directory_iterator(kSource / "gamedata")) {
-        fs::path target = to / fs::relative(entry.path(), kSource / "gamedata");
-        if (entry.is_directory())
-            fs::create_directories(target);
-        else
-            fs::create_hard_link(entry.path(), target);
+// The shipped data as links: the folder holding the damaged file is made of
+// hard links, so that a damage replaces a file, never edits the shipped one;
+// every other folder is one symbolic link.
+void LinkData(const fs::path& to, const std::string& damaged) {
+    const fs::path shipped = kSource / "gamedata";
+    const fs::path damagedFolder = fs::path(damaged).parent_path();
+    fs::create_directories(to / damagedFolder);
+    for (const auto& entry : fs::directory_iterator(shipped)) {
+        const fs::path name = entry.path().filename();
+        if (!entry.is_directory())
+            fs::create_hard_link(entry.path(), to / name);
+        else if (name != damagedFolder)
+            fs::create_directory_symlink(entry.path(), to / name);
     }
+    if (!damagedFolder.empty())
+        for (const auto& entry : fs::directory_iterator(shipped / damagedFolder))
+            fs::create_hard_link(entry.path(), to / damagedFolder / entry.path().filename());
 }
 
 std::vector<Row> FileRows() {
@@ -106,8 +113,26 @@ std::string BoxText(const std::string& trace) {
     size_t at = trace.find("\"event\":\"message\"");
     if (at == std::string::npos)
         return "";
-    size_t text = trace.find("\"text\":", at);
-    return trace.substr(text + 8, trace.find("\"}", text) - text - 8);
+    size_t text = trace.find("\"text\":", at) + 8;
+    std::string box = trace.substr(text, trace.find("\"}", text) - text);
+    for (size_t i = 0; i + 1 < box.size(); ++i)
+        if (box[i] == '\\')
+            box.erase(i, 1);
+    return box;
+}
+
+// The program's peak resident memory so far, in kB (0 once it has gone). The
+// fork's own copy of this test, before the program replaced it, is not counted.
+long PeakKb(pid_t pid) {
+    std::error_code code;
+    const fs::path program = fs::read_symlink("/proc/" + std::to_string(pid) + "/exe", code);
+    if (code || program != fs::path(KORVATH_REPLAY_EXE))
+        return 0;
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return 0;
 }
 
 class HostileData : public ::testing::Test {
@@ -117,6 +142,7 @@ class HostileData : public ::testing::Test {
         size_t row;
         std::chrono::steady_clock::time_point began;
         fs::path root;
+        long peakKb = 0;
     };
 
     void SetUp() override {
@@ -135,14 +161,14 @@ class HostileData : public ::testing::Test {
     }
 
     pid_t Start(const Row& row, const fs::path& root);
-    Outcome Finish(const Running& run, int status, const rusage& usage);
+    Outcome Finish(const Running& run, int status);
     void RunAll(const std::vector<Row>& rows, std::vector<Outcome>* outcomes);
 
     TempDir dir_;
 };
 
 pid_t HostileData::Start(const Row& row, const fs::path& root) {
-    LinkData(root / "gamedata");
+    LinkData(root / "gamedata", row.file);
     row.apply(root / "gamedata");
     pid_t pid = fork();
     if (pid != 0)
@@ -157,11 +183,11 @@ pid_t HostileData::Start(const Row& row, const fs::path& root) {
     _exit(127);
 }
 
-Outcome HostileData::Finish(const Running& run, int status, const rusage& usage) {
+Outcome HostileData::Finish(const Running& run, int status) {
     Outcome out;
     out.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - run.began).count();
-    out.peakKb = usage.ru_maxrss;
+    out.peakKb = run.peakKb;
     const std::string errors = ReadFile(run.root / "stderr");
     out.box = BoxText(ReadFile(run.root / "trace.jsonl"));
     out.errorLine = FirstErrorLine(errors);
@@ -195,15 +221,15 @@ void HostileData::RunAll(const std::vector<Row>& rows, std::vector<Outcome>* out
         }
         for (size_t i = 0; i < running.size(); ++i) {
             int status = 0;
-            rusage usage{};
+            running[i].peakKb = std::max(running[i].peakKb, PeakKb(running[i].pid));
             double spent =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - running[i].began)
                     .count();
             if (spent > kTimeLimitS + 5)
                 kill(running[i].pid, SIGKILL);
-            if (wait4(running[i].pid, &status, WNOHANG, &usage) != running[i].pid)
+            if (waitpid(running[i].pid, &status, WNOHANG) != running[i].pid)
                 continue;
-            (*outcomes)[running[i].row] = Finish(running[i], status, usage);
+            (*outcomes)[running[i].row] = Finish(running[i], status);
             running.erase(running.begin() + static_cast<long>(i--));
         }
         usleep(2000);
