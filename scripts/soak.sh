@@ -17,11 +17,12 @@ build/korvath-random-player --seed "$seed" --minutes "$minutes" > "$work/keys.tx
 echo "soak: $minutes minutes of game time, $(wc -l < "$work/keys.txt") presses, seed $seed"
 start=$(date +%s)
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  build/asan/korvath-replay --input "$work/keys.txt" --until ended --no-render --memory \
+  build/asan/korvath-replay --input "$work/keys.txt" --until $(( (minutes + 1) * 60000 )) --no-render --memory \
   --trace "$work/trace.jsonl"
+grep -q '"phase":"Ended"' "$work/trace.jsonl" || { echo "soak: the end picture never showed" >&2; exit 1; }
 bytes() { grep "\"at\":\"$1\"" "$work/trace.jsonl" | sed 's/.*"bytes":\([0-9]*\).*/\1/'; }
 first=$(bytes "play begins") last=$(bytes end)
-deaths=$(grep -c '"op":"play_once","file":"./gamedata\\\\sound\\\\dead.wav"' "$work/trace.jsonl" || true)
+deaths=$(grep -c '"slot":2,"op":"play_once"' "$work/trace.jsonl" || true)
 echo "soak: heap $first bytes once play began, $last at the end; $deaths deaths and resets;" \
   "$(( $(date +%s) - start )) s"
 awk -v a="$first" -v b="$last" 'BEGIN { d = b - a; if (d < 0) d = -d; exit !(a > 0 && d <= a / 10) }' ||
