@@ -1,6 +1,7 @@
 #include "game/game_frame.h"
 
 #include <cstdio>
+#include <string>
 
 #include "game/draw_list.h"
 #include "game/flow_state.h"
@@ -10,6 +11,7 @@
 #include "game/hero_actions.h"
 #include "game/level_changes.h"
 #include "platform/sys_clock.h"
+#include "platform/sys_path.h"
 #include "sound/sound_slots.h"
 #include "world/level.h"
 #include "world/template_roles.h"
@@ -91,6 +93,10 @@ void StartStageMusic() {
 void LoadLevel() {
     LoadLevelPawns(CurrentLevel);
     RefreshLevelPointers();
+    if (!PlayerPawn)
+        Sys_ReportFileProblem("./gamedata\\levels.xml",
+                              "Level" + std::to_string(CurrentLevel) +
+                                  " has no pawn whose template has SpecialFlag 11 (the hero)");
     LevelPhase = kPhasePlaying;
     TimerResetRequested = true;
     WaitOutPhaseTimer();
@@ -122,7 +128,7 @@ void AnimationStep() {
     for (auto* node = AnimatedPawns.head; node; node = node->next) {
         Pawn* pawn = node->data;
         pawn->Frame += 1;
-        if (pawn->Frame <= pawn->Template->Frames.LastIndex())
+        if (pawn->Frame < pawn->Template->FrameCount())
             continue;
         if (pawn->Template->SpecialFlag == kFlagOneShot) {
             RemoveLevelPawn(pawn);

@@ -14,7 +14,8 @@ struct Sys_MappedFile {
 
 // Maps the whole file read-only. False when it is missing, unreadable or not a
 // regular file. An empty file succeeds with no data and size 0.
-bool Sys_MapFile(const std::string& dataPath, Sys_MappedFile* file);
+// why, when given, says what went wrong ("not found", "is not a regular file").
+bool Sys_MapFile(const std::string& dataPath, Sys_MappedFile* file, std::string* why = nullptr);
 
 // Unmaps and clears the view; harmless on an empty or already unmapped view.
 void Sys_UnmapFile(Sys_MappedFile* file);

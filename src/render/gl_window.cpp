@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/sys_video.h"
+#include "render/texture.h"
 
 namespace {
 std::unique_ptr<GLRenderer> g_renderer;
@@ -45,6 +46,7 @@ void RenderGLWindow() {
 void CloseGLWindow() {
     if (g_renderer && Sys_WindowDraws())
         g_renderer->Shutdown();
+    ForgetTextures();  // they went with the context
     g_renderer.reset();
     Sys_CloseWindow();
 }

@@ -10,6 +10,12 @@
 
 namespace {
 
+// The largest picture file read; the game's own are far below it.
+constexpr size_t kMaxJpegBytes = 32u << 20;
+// What decoding one picture may take: libjpeg's own memory limit, and the
+// estimate that refuses a picture before any of it is decoded.
+constexpr long kMaxDecodeBytes = 256L << 20;
+
 // libjpeg's default error handler ends the process; this one jumps back to
 // DecodeFrom, whose frame is still live, with the message kept for the caller.
 struct JpegErrorManager {
@@ -28,18 +34,31 @@ void JpegErrorExit(j_common_ptr cinfo) {
 // what is missing and goes on, so they are dropped.
 void JpegOutputMessage(j_common_ptr /*cinfo*/) {}
 
-// Checks the header's facts before any pixel memory is taken.
-const char* RefuseReason(const jpeg_decompress_struct& cinfo, int maxSide) {
+// What decoding will take: the RGB result and a row buffer, and for a
+// progressive picture the coefficients of the whole picture, two bytes each.
+long DecodeBytes(const jpeg_decompress_struct& cinfo) {
+    const long pixels = static_cast<long>(cinfo.image_width) * cinfo.image_height;
+    const long coefficients = cinfo.progressive_mode ? pixels * cinfo.num_components * 2 : 0;
+    return pixels * 3 + coefficients;
+}
+
+// Checks the header's facts before any pixel memory is taken; the reason for
+// a refusal is written into reason.
+bool Refused(const jpeg_decompress_struct& cinfo, int maxSide, std::string* reason) {
+    const std::string size =
+        std::to_string(cinfo.image_width) + "x" + std::to_string(cinfo.image_height);
     if (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK)
-        return "CMYK and YCCK pictures are not supported";
-    if (cinfo.data_precision != 8)
-        return "only 8-bit pictures are supported";
-    if (cinfo.image_width == 0 || cinfo.image_height == 0)
-        return "empty picture";
-    if (cinfo.image_width > static_cast<unsigned>(maxSide) ||
-        cinfo.image_height > static_cast<unsigned>(maxSide))
-        return "picture too large for a texture";
-    return nullptr;
+        *reason = "CMYK and YCCK pictures are not supported";
+    else if (cinfo.data_precision != 8)
+        *reason = "only 8-bit pictures are supported";
+    else if (cinfo.image_width == 0 || cinfo.image_height == 0)
+        *reason = "empty picture";
+    else if (cinfo.image_width > static_cast<unsigned>(maxSide) ||
+             cinfo.image_height > static_cast<unsigned>(maxSide))
+        *reason = "picture " + size + " is larger than " + std::to_string(maxSide);
+    else if (DecodeBytes(cinfo) > kMaxDecodeBytes)
+        *reason = "picture " + size + " would take more than 256 MB to decode";
+    return !reason->empty();
 }
 
 // Sizes the buffer from the decoder's output dimensions; false if they are
@@ -68,7 +87,7 @@ bool ReadRowsBottomUp(jpeg_decompress_struct* cinfo, JpegImage* image) {
 
 // Everything between the jump target and the calls that may jump holds only
 // trivially destructible locals, so the jump skips no destructor.
-bool DecodeFrom(std::FILE* file, JpegImage* image, const char** reason, char* libMessage,
+bool DecodeFrom(const std::vector<char>& bytes, JpegImage* image, std::string* reason,
                 int maxSide) {
     jpeg_decompress_struct cinfo;
     JpegErrorManager manager;
@@ -78,16 +97,16 @@ bool DecodeFrom(std::FILE* file, JpegImage* image, const char** reason, char* li
     manager.message[0] = '\0';
     if (setjmp(manager.resume)) {
         jpeg_destroy_decompress(&cinfo);
-        std::snprintf(libMessage, JMSG_LENGTH_MAX, "%s", manager.message);
-        *reason = libMessage;
+        *reason = manager.message;
         return false;
     }
     jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, file);
+    cinfo.mem->max_memory_to_use = kMaxDecodeBytes;
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     bool ok = false;
     if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) {
         *reason = "no image in file";
-    } else if ((*reason = RefuseReason(cinfo, maxSide)) == nullptr) {
+    } else if (!Refused(cinfo, maxSide, reason)) {
         cinfo.out_color_space = JCS_RGB;
         jpeg_start_decompress(&cinfo);
         ok = PrepareImage(cinfo, image) && ReadRowsBottomUp(&cinfo, image);
@@ -103,19 +122,16 @@ bool DecodeFrom(std::FILE* file, JpegImage* image, const char** reason, char* li
 }  // namespace
 
 bool DecodeJpeg(const char* path, JpegImage* image, std::string* why, int maxSide) {
-    std::FILE* file = Sys_OpenFile(path, "rb");
-    if (!file) {
-        *why = "cannot open file";
-        return false;
+    std::vector<char> bytes;
+    bool ok = false;
+    try {
+        ok = Sys_ReadDataFile(path, kMaxJpegBytes, &bytes, why) &&
+             DecodeFrom(bytes, image, why, maxSide);
+    } catch (const std::exception& failure) {  // nothing a file holds may end the program
+        *why = failure.what();
     }
-    const char* reason = nullptr;
-    char libMessage[JMSG_LENGTH_MAX] = "";
-    bool ok = DecodeFrom(file, image, &reason, libMessage, maxSide);
-    std::fclose(file);
-    if (!ok) {
+    if (!ok)
         *image = JpegImage();
-        *why = reason ? reason : "corrupt picture";
-    }
     return ok;
 }
 
@@ -124,6 +140,7 @@ std::unique_ptr<JpegImage> LoadJpeg(const char* path, int maxSide) {
     std::string why;
     if (DecodeJpeg(path, image.get(), &why, maxSide))
         return image;
+    Sys_ReportFileProblem(path, why);
     Sys_MessageBox("Error loading jpg file.", "ERROR", BoxIcon::None);
     return nullptr;
 }

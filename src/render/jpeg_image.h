@@ -14,8 +14,8 @@ struct JpegImage {
     std::vector<unsigned char> pixels;  // rowSpan * height bytes
 };
 
-// Pictures wider or taller than this are refused when no GL limit is known.
-constexpr int kJpegMaxSide = 16384;
+// Pictures wider or taller than this are refused before they are decoded.
+constexpr int kJpegMaxSide = 4096;
 
 // Decodes a JPEG file into *image. Grey pictures are expanded to RGB; CMYK and
 // YCCK pictures, precisions other than 8 bits, pictures larger than maxSide on

@@ -54,7 +54,9 @@ class Model {
     // model left empty) when the file cannot be opened, is not an MS3D file of
     // version 3 or later, is shorter than its counts, or indexes outside its
     // own arrays. Material textures are loaded as JPEG textures.
-    bool Load(const char* path);
+    // why, when given, says what made a file unusable. Without textures the
+    // file is only read (a check of the file alone, as a fuzzer makes).
+    bool Load(const char* path, std::string* why = nullptr, bool withTextures = true);
 
     // Draws the mesh in the current modelview matrix. opacity in percent;
     // textureOverrides replaces material textures by material number (-1:

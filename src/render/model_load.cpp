@@ -2,8 +2,9 @@
 // from the buffer with every count checked against what the file holds and
 // every index checked against the array it points into.
 
-#include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/sys_path.h"
 #include "render/byte_reader.h"
@@ -17,20 +18,9 @@ constexpr size_t kTriangleBytes = 70;
 constexpr size_t kMaterialBytes = 361;
 constexpr size_t kTextureNameBytes = 128;
 
-bool ReadWholeFile(const char* path, std::vector<unsigned char>* buffer) {
-    std::FILE* file = Sys_OpenFile(path, "rb");
-    if (!file)
-        return false;
-    bool ok = std::fseek(file, 0, SEEK_END) == 0;
-    long size = ok ? std::ftell(file) : -1;
-    ok = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-    if (ok) {
-        buffer->resize(static_cast<size_t>(size));
-        ok = std::fread(buffer->data(), 1, buffer->size(), file) == buffer->size();
-    }
-    std::fclose(file);
-    return ok;
-}
+// The largest model read: a mesh of about 800,000 triangles. Every count in
+// the file is checked against what the file holds, so this bounds the work.
+constexpr size_t kMaxModelBytes = 64u << 20;
 
 bool ReadHeader(ByteReader* in) {
     char id[10];
@@ -138,11 +128,14 @@ bool MaterialsInRange(const Model& model) {
     return true;
 }
 
-bool Parse(const std::vector<unsigned char>& buffer, const std::string& directory, Model* model) {
-    ByteReader in(buffer.data(), buffer.size());
-    return ReadHeader(&in) && ReadVertices(&in, model) && ReadTriangles(&in, model) &&
-           ReadGroups(&in, model) && ReadMaterials(&in, directory, model) &&
-           MaterialsInRange(*model);
+// An empty string when the model was read, else why it was not.
+std::string Parse(const std::vector<char>& buffer, const std::string& directory, Model* model) {
+    ByteReader in(reinterpret_cast<const unsigned char*>(buffer.data()), buffer.size());
+    if (!ReadHeader(&in))
+        return "is not an MS3D model of version 3 or later";
+    bool ok = ReadVertices(&in, model) && ReadTriangles(&in, model) && ReadGroups(&in, model) &&
+              ReadMaterials(&in, directory, model) && MaterialsInRange(*model);
+    return ok ? "" : "its counts or indices run past what the model holds";
 }
 
 void LoadMaterialTextures(Model* model) {
@@ -173,15 +166,23 @@ void Model::Clear() {
     vertices.clear();
 }
 
-bool Model::Load(const char* path) {
+bool Model::Load(const char* path, std::string* why, bool withTextures) {
     Clear();
-    std::vector<unsigned char> buffer;
-    if (!ReadWholeFile(path, &buffer))
-        return false;
-    if (!Parse(buffer, ModelDirectory(path), this)) {
+    std::vector<char> buffer;
+    std::string problem;
+    try {
+        if (Sys_ReadDataFile(path, kMaxModelBytes, &buffer, &problem))
+            problem = Parse(buffer, ModelDirectory(path), this);
+    } catch (const std::exception& failure) {  // nothing a file holds may end the program
+        problem = failure.what();
+    }
+    if (why)
+        *why = problem;
+    if (!problem.empty()) {
         Clear();
         return false;
     }
-    LoadMaterialTextures(this);
+    if (withTextures)
+        LoadMaterialTextures(this);
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "platform/sys_path.h"
 #include "render/bomb_gauge.h"
 #include "render/list_lookup.h"
 #include "world/pawn.h"
@@ -49,9 +50,15 @@ bool SceneRenderer::LoadModel(const char* path, int slot) {
     if (slot < 0 || slot >= kModelSlots || !path)
         return false;
     std::string first(path, strnlen(path, kMaxModelPath - 1));
-    if (models[slot].Load(first.c_str()))
+    std::string why, retryWhy;
+    if (models[slot].Load(first.c_str(), &why))
         return true;
-    return models[slot].Load(ModelRetryPath(first).c_str());
+    const std::string retry = ModelRetryPath(first);
+    if (models[slot].Load(retry.c_str(), &retryWhy))
+        return true;
+    Sys_ReportFileProblem(first.empty() ? "(an empty model path)" : first,
+                          why + " (nor could " + retry + " be read: " + retryWhy + ")");
+    return false;
 }
 
 const Model* SceneRenderer::ModelAt(int slot) const {
@@ -120,7 +127,7 @@ void SceneRenderer::WorldPass() {
 
 void SceneRenderer::DrawPawn(const Pawn& pawn) {
     const PawnTemplate* kind = pawn.Template;
-    const LinkedList<FramePart>* frame = kind ? ElementAt(kind->Frames, pawn.Frame) : nullptr;
+    const LinkedList<FramePart>* frame = kind ? kind->FrameAt(pawn.Frame) : nullptr;
     if (!frame || pawn.Placement.opacity <= 0.0f)
         return;
     Camera camera = Camera(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 300.0f);

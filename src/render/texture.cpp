@@ -3,6 +3,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <map>
+#include <string>
+
 #include "platform/sys_dialog.h"
 #include "render/jpeg_image.h"
 
@@ -10,6 +13,10 @@ namespace {
 
 bool uploadEnabled = true;
 int lastFakeTextureName = 0;
+// Each picture file is decoded and uploaded once: every later use of the
+// same file (one texture on the materials of many model slots) gets the same
+// texture, as if it had been loaded again.
+std::map<std::string, int> g_textureOfFile;
 
 // The largest side a texture may have here: the context's limit when one is
 // current, otherwise a fixed bound.
@@ -41,6 +48,11 @@ unsigned UploadMipmapped(const JpegImage& image) {
 
 void SetTextureUploadEnabled(bool enabled) {
     uploadEnabled = enabled;
+    ForgetTextures();
+}
+
+void ForgetTextures() {
+    g_textureOfFile.clear();
 }
 
 bool TextureUploadEnabled() {
@@ -50,6 +62,11 @@ bool TextureUploadEnabled() {
 void LoadJpegTexture(int* textures, const char* path, int index) {
     if (!path)
         return;
+    auto known = g_textureOfFile.find(path);
+    if (known != g_textureOfFile.end()) {
+        textures[index] = known->second;
+        return;
+    }
     std::unique_ptr<JpegImage> image = LoadJpeg(path, MaxTextureSide());
     if (!image)
         Sys_ExitProcess(kJpegExitStatus);
@@ -57,4 +74,5 @@ void LoadJpegTexture(int* textures, const char* path, int index) {
         textures[index] = static_cast<int>(UploadMipmapped(*image));
     else
         textures[index] = ++lastFakeTextureName;
+    g_textureOfFile[path] = textures[index];
 }

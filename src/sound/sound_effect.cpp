@@ -7,11 +7,18 @@
 
 #include <cstring>
 
+#include <string>
+
 #include "platform/sys_mapped_file.h"
+#include "platform/sys_path.h"
 #include "sound/wave_chunks.h"
 #include "sound/wave_format.h"
 
 namespace {
+
+// The largest sound read: twelve minutes of CD-quality stereo. Every sound
+// lives whole in its buffer, so the file must fit in memory anyway.
+constexpr size_t kMaxWaveBytes = 128u << 20;
 
 void RememberFile(SoundEffect* sound, const char* path) {
     std::strncpy(sound->file, path, kSoundFileChars - 1);
@@ -34,14 +41,34 @@ bool ReplaceBuffer(SoundEffect* sound, const WaveChunks& chunks, const char* pat
     return true;
 }
 
-bool MapAndLoad(SoundEffect* sound, const char* path) {
-    Sys_MappedFile view;
-    if (!path || !Sys_MapFile(path, &view))
-        return false;
+// An empty string when the sound was loaded, else why it was not.
+std::string LoadMapped(SoundEffect* sound, const Sys_MappedFile& view, const char* path) {
     WaveChunks chunks = {};
-    bool ok = FindWaveChunks(view.data, view.size, &chunks) && ReplaceBuffer(sound, chunks, path);
-    Sys_UnmapFile(&view);
-    return ok;
+    if (view.size > kMaxWaveBytes)
+        return "is larger than " + std::to_string(kMaxWaveBytes) + " bytes";
+    if (!FindWaveChunks(view.data, view.size, &chunks))
+        return "is not a RIFF WAVE file with a format and samples";
+    return ReplaceBuffer(sound, chunks, path) ? "" : "its samples cannot be played";
+}
+
+// A sound that cannot be loaded leaves the record as it was (silent, or the
+// sound it held); the reason goes to standard error.
+bool MapAndLoad(SoundEffect* sound, const char* path) {
+    if (!sound->device)
+        return false;  // nowhere to play it: not the file's fault
+    Sys_MappedFile view;
+    std::string why = "not found";
+    if (path && Sys_DataPathConfined(path) && Sys_MapFile(path, &view, &why)) {
+        try {
+            why = LoadMapped(sound, view, path);
+        } catch (const std::exception& failure) {  // nothing a file holds may end the program
+            why = failure.what();
+        }
+        Sys_UnmapFile(&view);
+    }
+    if (!why.empty())
+        Sys_ReportFileProblem(path ? path : "(no sound file)", why);
+    return why.empty();
 }
 
 }  // namespace

@@ -1,26 +1,17 @@
 #include "store/xml_io.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/sys_path.h"
 
 namespace {
 
-// The whole file, or false when it cannot be opened or read.
-bool ReadWholeFile(const char* dataPath, std::vector<char>* bytes) {
-    FILE* file = Sys_OpenFile(dataPath, "rb");
-    if (file == nullptr)
-        return false;
-    char chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof(chunk), file)) > 0)
-        bytes->insert(bytes->end(), chunk, chunk + got);
-    bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
-}
+// The largest store read: a level store of about 45,000 pawns; the parsed
+// tree takes a few times the file's size again.
+constexpr size_t kMaxStoreBytes = 32u << 20;
 
 // Well-formed XML has exactly one document element; the parser also accepts
 // several, which would let a second tree stand in for the root.
@@ -32,21 +23,49 @@ bool HasOneDocumentElement(const pugi::xml_document& document) {
     return elements == 1;
 }
 
+int LineAt(const std::vector<char>& bytes, ptrdiff_t offset) {
+    const size_t end = std::min(bytes.size(), static_cast<size_t>(std::max<ptrdiff_t>(offset, 0)));
+    return 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + end, '\n'));
+}
+
 }  // namespace
 
 void XmlDocument::Load(const char* dataPath) {
     document_.reset();
     index_.Clear();
     std::vector<char> bytes;
-    if (ReadWholeFile(dataPath, &bytes) && !bytes.empty())
-        Parse(bytes.data(), bytes.size());
+    std::string why;
+    if (!Sys_ReadDataFile(dataPath, kMaxStoreBytes, &bytes, &why))
+        return Sys_ReportFileProblem(dataPath, why);
+    Parse(dataPath, bytes);
 }
 
-void XmlDocument::Parse(const char* bytes, size_t size) {
-    pugi::xml_parse_result result = document_.load_buffer(bytes, size);
-    // The parser keeps what it read before an error; a broken file must read as empty.
-    if (!result || !HasOneDocumentElement(document_))
-        document_.reset();
+void XmlDocument::LoadHostFile(const char* hostPath) {
+    document_.reset();
+    index_.Clear();
+    std::vector<char> bytes;
+    std::string why;
+    if (!Sys_ReadHostFile(hostPath, kMaxStoreBytes, &bytes, &why))
+        return Sys_ReportFileProblem(hostPath, why);
+    Parse(hostPath, bytes);
+}
+
+// A broken file reads as empty, though the parser keeps what it read before
+// an error.
+void XmlDocument::Parse(const char* path, const std::vector<char>& bytes) {
+    pugi::xml_parse_result result = document_.load_buffer(bytes.data(), bytes.size());
+    std::string problem;
+    if (!result)
+        problem = "XML error at line " + std::to_string(LineAt(bytes, result.offset)) + ": " +
+                  result.description();
+    else if (!HasOneDocumentElement(document_))
+        problem = "XML error: the document has more than one element at its top";
+    else if (!RootSection())
+        problem = "the document element is not <Section label=\"Root\">";
+    if (problem.empty())
+        return;
+    document_.reset();
+    Sys_ReportFileProblem(path, problem);
 }
 
 pugi::xml_node XmlDocument::RootSection() const {

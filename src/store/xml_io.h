@@ -14,7 +14,10 @@
 class XmlDocument {
   public:
     // Reads and parses the file at a data-spelled path ("./gamedata\levels.xml").
+    // What makes the file unusable is told on standard error, naming the file.
     void Load(const char* dataPath);
+    // The same for a file a person named (the level tool), wherever it is.
+    void LoadHostFile(const char* hostPath);
 
     // The document element when it is <Section label="Root">, else null.
     pugi::xml_node RootSection() const;
@@ -27,7 +30,7 @@ class XmlDocument {
     pugi::xml_node FindValue(pugi::xml_node parent, std::string_view key);
 
   private:
-    void Parse(const char* bytes, size_t size);
+    void Parse(const char* path, const std::vector<char>& bytes);
 
     pugi::xml_document document_;
     XmlChildIndexCache index_;

@@ -4,6 +4,7 @@
 #include <exception>
 #include <new>
 
+#include "platform/sys_path.h"
 #include "store/bounded_string.h"
 #include "store/store_query.h"
 #include "store/value_text.h"
@@ -21,25 +22,30 @@ XmlContext::XmlContext(const char* fileName) : document_(new (std::nothrow) XmlD
     char path[kPathBufferCapacity];
     BoundedCopy(path, sizeof(path), "./gamedata\\");
     BoundedAppend(path, sizeof(path), fileName ? fileName : "");
-    Load(path);
+    Load(path, false);
 }
 
 XmlContext::XmlContext(HostPath, const char* path) : document_(new (std::nothrow) XmlDocument) {
-    Load(path);
+    Load(path, true);
 }
 
 std::unique_ptr<XmlContext> XmlContext::OpenHostFile(const std::string& path) {
     return std::unique_ptr<XmlContext>(new XmlContext(HostPath(), path.c_str()));
 }
 
-void XmlContext::Load(const char* path) {
+// Nothing a file holds may end the program: a failure reads as an empty store.
+void XmlContext::Load(const char* path, bool hostPath) {
     BoundedCopy(filePath_, sizeof(filePath_), path);
     if (document_ == nullptr)
         return;  // without a document every read finds nothing
     try {
-        document_->Load(filePath_);
-    } catch (const std::bad_alloc&) {
-        document_.reset();  // a file too large to hold reads as empty
+        if (hostPath)
+            document_->LoadHostFile(path);
+        else
+            document_->Load(filePath_);
+    } catch (const std::exception& failure) {
+        document_.reset();
+        Sys_ReportFileProblem(path, failure.what());
     }
 }
 

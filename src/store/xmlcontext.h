@@ -42,7 +42,7 @@ class XmlContext {
     static constexpr size_t kFilePathCapacity = 512;
     struct HostPath {};
     XmlContext(HostPath, const char* path);
-    void Load(const char* path);
+    void Load(const char* path, bool hostPath);
 
     std::unique_ptr<XmlDocument> document_;  // null only when it could not be created
     char filePath_[kFilePathCapacity];

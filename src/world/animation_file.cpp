@@ -2,8 +2,9 @@
 // "#" lines, each holding part blocks between "$" lines. The reader stops at
 // the end of the file wherever it is and keeps what it has read so far.
 
-#include <cstdio>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/sys_path.h"
 #include "world/pawn_template.h"
@@ -18,29 +19,35 @@ constexpr size_t kLongLine = 1198;     // model-block lines, lines searched insi
 
 constexpr int kTransformValues = 10;
 
+// The largest animation file read: 100,000 frames of one part take about
+// 6 MB; anything much larger is not an animation.
+constexpr size_t kMaxAnimationBytes = 16u << 20;
+
 class LineSource {
   public:
-    explicit LineSource(FILE* file) : file_(file) {}
+    explicit LineSource(const std::vector<char>& bytes) : bytes_(bytes) {}
 
     // Reads the next line without its line feed (and a carriage return just
     // before it), cut to limit characters. False once the file has ended.
     bool Next(size_t limit, std::string* line) {
         line->clear();
-        int c = std::getc(file_);
-        if (c == EOF)
+        if (at_ >= bytes_.size())
             return false;
-        for (; c != EOF && c != '\n'; c = std::getc(file_))
-            if (line->size() <= limit)  // one more than the limit, for a CR
-                line->push_back(static_cast<char>(c));
-        if (c == '\n' && !line->empty() && line->back() == '\r')
+        size_t end = at_;
+        while (end < bytes_.size() && bytes_[end] != '\n')
+            ++end;
+        line->assign(bytes_.data() + at_, std::min(end - at_, limit + 1));  // + 1 for a CR
+        if (end < bytes_.size() && !line->empty() && line->back() == '\r')
             line->pop_back();
         if (line->size() > limit)
             line->resize(limit);
+        at_ = end + 1;
         return true;
     }
 
   private:
-    FILE* file_;
+    const std::vector<char>& bytes_;
+    size_t at_ = 0;
 };
 
 // The opening line and, when it is "!", the model block: each line inside
@@ -117,15 +124,25 @@ void ReadFrames(LineSource& lines, PawnTemplate* pawnTemplate) {
 }  // namespace
 
 bool PawnTemplate::LoadAnimation(const char* path) {
-    FILE* file = path ? Sys_OpenFile(path, "r") : nullptr;
-    if (!file)
+    std::vector<char> bytes;
+    std::string why;
+    if (!path || !Sys_ReadDataFile(path, kMaxAnimationBytes, &bytes, &why)) {
+        Sys_ReportFileProblem(path ? path : "(no animation file)", why);
         return false;
+    }
     Frames.Clear();
     ModelRefList.Clear();
     FrameNames.Clear();
-    LineSource lines(file);
-    if (ReadModelBlock(lines, this))
-        ReadFrames(lines, this);
-    std::fclose(file);
+    try {
+        LineSource lines(bytes);
+        if (ReadModelBlock(lines, this))
+            ReadFrames(lines, this);
+    } catch (const std::exception& failure) {  // nothing a file holds may end the program
+        Frames.Clear();
+        FrameNames.Clear();
+        Sys_ReportFileProblem(path, failure.what());
+        return false;
+    }
+    IndexFrames();
     return true;
 }

@@ -3,9 +3,11 @@
 #include "world/level.h"
 
 #include <climits>
+#include <cmath>
 #include <cstdio>
 
 #include "core/fatal_error.h"
+#include "platform/sys_path.h"
 #include "store/xmlcontext.h"
 #include "world/template_roles.h"
 #include "world/text_numbers.h"
@@ -34,17 +36,38 @@ struct Scratch {
     double value = 0.0;
 };
 
-void ReadPawnKeys(XmlContext& store, const char* section, Scratch* scratch, Pawn* pawn) {
+// Placement numbers beyond this are a broken file: positions there lose the
+// exact half-unit steps every move is made of, and the level cannot be won.
+constexpr double kLargestPlacementValue = 1000000.0;
+
+// The box for a level the game cannot play, and the same words on standard
+// error with the file they are about.
+void ReportLevelError(const char* text) {
+    Sys_ReportFileProblem("./gamedata\\levels.xml", text);
+    ShowFatalError(text);
+}
+
+// False, after the report, when a number is outside what a level can hold.
+bool ReadPawnKeys(XmlContext& store, const char* section, Scratch* scratch, Pawn* pawn) {
     store.GetInt(section, "Type", &scratch->number);
     pawn->Type = scratch->number;
     store.GetInt(section, "Visible", &scratch->number);
     pawn->Visible = scratch->number != 0;
     for (const PlacementKey& key : kPlacementKeys) {
         store.GetDouble(section, key.key, &scratch->value);
+        if (!(std::fabs(scratch->value) <= kLargestPlacementValue)) {  // NaN fails too
+            char text[200];
+            std::snprintf(text, sizeof text, "%s: \"%s\" %g is out of range (-%.0f to %.0f).",
+                          section, key.key, scratch->value, kLargestPlacementValue,
+                          kLargestPlacementValue);
+            ReportLevelError(text);
+            return false;
+        }
         pawn->Placement.*key.field = NarrowToFloat(scratch->value);
     }
     if (pawn->Template->ID == kIdDeadly)
         pawn->Placement.opacity = 0.0f;  // present in the rules, unseen in play
+    return true;
 }
 
 void ReportBadTemplateNumber(int level, int pawnNumber, int32_t templateNumber) {
@@ -52,7 +75,7 @@ void ReportBadTemplateNumber(int level, int pawnNumber, int32_t templateNumber) 
     std::snprintf(text, sizeof text,
                   "Level %d, pawn %d: \"PawnTemplate\" %d is not a template number (0 to %d).",
                   level, pawnNumber, static_cast<int>(templateNumber), kPawnTemplateSlots - 1);
-    ShowFatalError(text);
+    ReportLevelError(text);
 }
 
 }  // namespace
@@ -73,6 +96,7 @@ void LoadLevelPawns(int level) {
             return;
         }
         LevelPawns.PushBack(Pawn(&PawnTemplates[scratch.number]));
-        ReadPawnKeys(store, section, &scratch, &LevelPawns.Last());
+        if (!ReadPawnKeys(store, section, &scratch, &LevelPawns.Last()))
+            return;
     }
 }

@@ -47,6 +47,6 @@ inline bool SameCell(const Pawn& a, const Pawn& b) {
 // again at frame 0 (a frame past the end would draw nothing for ever).
 inline void SetPawnTemplate(Pawn* pawn, int slot) {
     pawn->Template = &PawnTemplates[slot];
-    if (pawn->Frame > pawn->Template->Frames.LastIndex())
+    if (pawn->Frame >= pawn->Template->FrameCount())
         pawn->Frame = 0;
 }

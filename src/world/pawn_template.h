@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/linked_list.h"
 #include "world/transform.h"
@@ -44,6 +45,19 @@ class PawnTemplate {
 
     // Two or more frames: the template's pawns step through them.
     bool IsAnimated() const { return Frames.head && Frames.head != Frames.tail; }
+
+    // Frame number `frame`, or null when there is none; and the number of
+    // frames. Both take constant time however long the animation is: an
+    // index of the frames is built when the animation is read (and again if
+    // frames were added since, or the template was copied).
+    const LinkedList<FramePart>* FrameAt(int frame) const;
+    int FrameCount() const;
+    void IndexFrames() const;
+
+  private:
+    mutable std::vector<const LinkedList<FramePart>*> frameIndex_;
+    mutable const void* indexedHead_ = nullptr;
+    mutable const void* indexedTail_ = nullptr;
 };
 
 constexpr int kPawnTemplateSlots = 99;

@@ -3,8 +3,10 @@
 // missing number and after kLastListNumber.
 
 #include <cstdio>
+#include <string>
 
 #include "core/fatal_error.h"
+#include "platform/sys_path.h"
 #include "store/xmlcontext.h"
 #include "world/pawn_template.h"
 #include "world/template_assets.h"
@@ -45,7 +47,10 @@ void LoadModelList(XmlContext& store) {
 // A section without "Animation" is reported like a file that cannot be opened.
 void LoadTemplateAnimation(XmlContext& store, const char* section, PawnTemplate* t) {
     char path[kTextCapacity];
-    if (!store.GetString(section, "Animation", path, sizeof path) || !t->LoadAnimation(path))
+    const bool named = store.GetString(section, "Animation", path, sizeof path);
+    if (!named)
+        Sys_ReportFileProblem(store.FilePath(), std::string(section) + " has no \"Animation\"");
+    if (!named || !t->LoadAnimation(path))
         ShowFatalError("Couldn't load animation.");
 }
 

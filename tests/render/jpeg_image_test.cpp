@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "corpus.h"
+#include <filesystem>
+
 #include "render/texture.h"
+#include "support/corpus.h"
 
 namespace {
 
@@ -66,21 +68,30 @@ TEST(JpegDecode, MissingEmptyAndOversizeFilesAreRefused) {
 }
 
 // A picture that cannot be read ends the program with a failure status after
-// its box, also when textures are not uploaded; readable ones then get
-// distinct made-up names.
-TEST(JpegTextureDeathTest, BadPictureEndsTheProgramEvenWithoutUploads) {
+// its box, also when textures are not uploaded. A readable one gets a
+// made-up name, and each file is decoded once: a second use gets the first
+// texture, even if the file went bad since.
+TEST(JpegTextureDeathTest, BadPictureEndsTheProgramAndEachFileIsDecodedOnce) {
     SKIP_WITHOUT_CORPUS();
     SetTextureUploadEnabled(false);
-    int textures[2] = {0, 0};
+    int textures[3] = {0, 0, 0};
     EXPECT_EXIT(LoadJpegTexture(textures, CorpusPath("jpeg/monkey12.jpg").c_str(), 0),
                 ::testing::ExitedWithCode(kJpegExitStatus), "ERROR: Error loading jpg file.");
     EXPECT_EXIT(LoadJpegTexture(textures, "missing.jpg", 0),
                 ::testing::ExitedWithCode(kJpegExitStatus), "Error loading jpg file.");
-    LoadJpegTexture(textures, CorpusPath("jpeg/derived_3x2_colours.jpg").c_str(), 0);
-    LoadJpegTexture(textures, CorpusPath("jpeg/derived_3x2_colours.jpg").c_str(), 1);
-    SetTextureUploadEnabled(true);
+    DataFolder data;
+    std::filesystem::copy(CorpusPath("jpeg/derived_3x2_colours.jpg"), data.File("picture.jpg"));
+    LoadJpegTexture(textures, data.File("picture.jpg").c_str(), 0);
+    LoadJpegTexture(textures, CorpusPath("jpeg/testorig.jpg").c_str(), 1);
+    data.Write("picture.jpg", "not a picture any more");
+    LoadJpegTexture(textures, data.File("picture.jpg").c_str(), 2);
     EXPECT_NE(textures[0], 0);
     EXPECT_NE(textures[0], textures[1]);
+    EXPECT_EQ(textures[2], textures[0]);
+    ForgetTextures();
+    EXPECT_EXIT(LoadJpegTexture(textures, data.File("picture.jpg").c_str(), 2),
+                ::testing::ExitedWithCode(kJpegExitStatus), "");
+    SetTextureUploadEnabled(true);
 }
 
 }  // namespace

@@ -12,12 +12,12 @@
 #include <memory>
 #include <vector>
 
-#include "corpus.h"
 #include "platform/sys_main.h"
 #include "platform/sys_video.h"
 #include "render/bomb_gauge.h"
 #include "render/jpeg_image.h"
 #include "render/texture.h"
+#include "support/corpus.h"
 #include "test_models.h"
 #include "world/template_roles.h"
 
@@ -56,6 +56,7 @@ class SceneGLTest : public ::testing::Test {
     }
     void CloseContext() {
         renderer.reset();
+        ForgetTextures();  // they went with the context
         Sys_Stop();
     }
 

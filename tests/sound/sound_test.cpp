@@ -23,6 +23,7 @@
 #include "sound/sound_observer.h"
 #include "sound/sound_slots.h"
 #include "sound/wave_chunks.h"
+#include "support/corpus.h"
 #include "support/data_folder.h"
 
 namespace {
@@ -164,7 +165,7 @@ class SoundEffectTest : public ::testing::Test {
         EXPECT_EQ(std::string(sound.file), good);
     }
 
-    TempDir dir;
+    DataFolder dir;
     std::string good;
     SoundEffect sound{};
 };
@@ -176,7 +177,7 @@ TEST_F(SoundEffectTest, UnreadableOrForeignFilesKeepTheOldSound) {
     PlayLooping(&sound);
     for (const std::string& path :
          {dir.Write("notwave.wav", notWave), dir.Write("notriff.wav", notRiff),
-          dir.Write("empty.wav", ""), dir.File("missing.wav"), dir.Path()}) {
+          dir.Write("empty.wav", ""), dir.File("missing.wav"), std::string("gamedata")}) {
         EXPECT_FALSE(LoadWave(&sound, path.c_str())) << path;
         ExpectGoodSoundKept();
         EXPECT_TRUE(Sys_BufferPlaying(sound.buffer)) << "the old sound plays on";
@@ -216,9 +217,8 @@ TEST_F(SoundEffectTest, PlayingAgainNeitherRestartsNorLosesThePlace) {
 // file, and the old sound stays), and the audio layer takes them or refuses
 // the format (loads false: the old sound is gone).
 TEST_F(SoundEffectTest, CorpusFilesLoadOrAreRefused) {
-    const std::filesystem::path corpus = std::filesystem::path(KORVATH_CORPUS_DIR) / "wav";
-    if (!std::filesystem::is_directory(corpus))
-        GTEST_SKIP() << "no corpus at " << corpus;
+    SKIP_WITHOUT_CORPUS();
+    const std::filesystem::path corpus = CorpusPath("wav");
     const struct {
         const char* name;
         bool loads;

@@ -4,6 +4,7 @@
 // name, so tests that run side by side (ctest -j) never share one.
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,9 +20,12 @@ class TempDir {
             throw std::runtime_error("cannot make a folder under /tmp");
         path_ = pattern;
     }
+    // Only the process that made the folder removes it: a child forked by a
+    // death test that exits must not take it from the test still running.
     ~TempDir() {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        if (getpid() == owner_)
+            std::filesystem::remove_all(path_, ignored);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -46,4 +50,5 @@ class TempDir {
 
   private:
     std::string path_;
+    pid_t owner_ = getpid();
 };

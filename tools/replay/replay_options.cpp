@@ -4,7 +4,8 @@
 
 const char* const kReplayUsage =
     "usage: korvath-replay [--root DIR] [--input FILE] [--trace FILE] [--until MS|ended]\n"
-    "                      [--shot MS:FILE.png]... [--pawns MS]... [--no-render] [--record FILE]\n";
+    "                      [--shot MS:FILE.png]... [--pawns MS]... [--no-render] [--memory]\n"
+    "                      [--record FILE]\n";
 
 namespace {
 
@@ -86,8 +87,8 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions* option
                         std::string* error) {
     for (int i = 1; i < argc; ++i) {
         std::string name = argv[i];
-        if (name == "--no-render") {
-            options->noRender = true;
+        if (name == "--no-render" || name == "--memory") {
+            (name == "--memory" ? options->memory : options->noRender) = true;
             continue;
         }
         if (!TakesValue(name)) {

@@ -21,6 +21,7 @@ struct ReplayOptions {
     std::vector<ShotRequest> shots;  // in time order
     std::vector<uint32_t> pawns;     // in time order
     bool noRender = false;
+    bool memory = false;  // note the heap in use once play begins and at the end
 };
 
 // False with a reason in error for an unknown or malformed argument.

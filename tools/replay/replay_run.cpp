@@ -9,6 +9,7 @@
 #include "game/pawn_motion.h"
 #include "game/rest_state.h"
 #include "game_watch.h"
+#include "heap_bytes.h"
 #include "input_cursor.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
@@ -37,6 +38,8 @@ struct ReplayRun {
     size_t nextPawns = 0;
     bool stopped = false;
     int stopStatus = 0;
+    bool playBegan = false;
+    size_t heapBytes = 0;
 };
 
 ReplayRun* g_run = nullptr;
@@ -50,6 +53,9 @@ void Stop(int status) {
 }
 
 void OnPhase(int phase) {
+    if (phase == kPhasePlaying && g_run->options->memory && !g_run->playBegan)
+        g_run->trace.Memory(FrameStartTick, "play begins", HeapBytesInUse());
+    g_run->playBegan = g_run->playBegan || phase == kPhasePlaying;
     if (phase == kPhaseEnded && g_run->options->untilEnded)
         Stop(0);
 }
@@ -106,6 +112,8 @@ void OnFrame(bool gameplayTick) {
     }
     if (g_run->hooks && g_run->hooks->afterFrame)
         g_run->hooks->afterFrame();
+    if (g_run->options->memory)  // the last pass before the game shuts down
+        g_run->heapBytes = HeapBytesInUse();
 }
 
 // Screenshots and pawn lists whose time has come, of the state at that time.
@@ -229,6 +237,8 @@ int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& event
     Install(!options.noRender);
     int status = RunGame();
     TraceNewBoxes();
+    if (options.memory)
+        run.trace.Memory(FrameStartTick, "end", run.heapBytes);
     if (!run.stopped)
         run.trace.Quit(FrameStartTick, status);
     status = Uninstall(run.stopped ? run.stopStatus : status);

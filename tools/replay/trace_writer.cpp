@@ -124,6 +124,12 @@ void TraceWriter::Message(uint32_t t, const std::string& caption, const std::str
                      JsonString(caption).c_str(), JsonString(text).c_str());
 }
 
+void TraceWriter::Memory(uint32_t t, const char* at, size_t bytes) {
+    if (out_)
+        std::fprintf(out_, "{\"t\":%u,\"event\":\"memory\",\"at\":\"%s\",\"bytes\":%zu}\n", t, at,
+                     bytes);
+}
+
 void TraceWriter::Quit(uint32_t t, int code) {
     if (out_)
         std::fprintf(out_, "{\"t\":%u,\"event\":\"quit\",\"code\":%d}\n", t, code);

@@ -2,6 +2,7 @@
 // The replay's trace: one JSON object a line, in time order. Numbers are
 // written so that they read back as the same 32-bit floats.
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -19,6 +20,8 @@ class TraceWriter {
     void Message(uint32_t t, const std::string& caption, const std::string& text);
     void Quit(uint32_t t, int code);
     void Pawns(uint32_t t);
+    // The bytes the program holds on its heap, at a named moment.
+    void Memory(uint32_t t, const char* at, size_t bytes);
 
   private:
     FILE* out_ = nullptr;

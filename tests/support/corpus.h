@@ -1,0 +1,39 @@
+#pragma once
+// The shared loader corpus, which may be absent on a clone. The game's
+// loaders read only files inside their working folder, so a test program
+// works in a scratch folder with a link named "corpus" to the corpus, and
+// names the corpus's files through it (every DataFolder has the link too).
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "support/data_folder.h"
+
+inline std::string CorpusPath(const std::string& relative) {
+    return "corpus/" + relative;
+}
+
+inline bool CorpusPresent() {
+    struct stat info;
+    return stat(KORVATH_CORPUS_DIR, &info) == 0;
+}
+
+// The program's working folder for the tests that keep none of their own.
+class CorpusWorkFolder : public ::testing::Environment {
+  public:
+    void SetUp() override { folder_ = std::make_unique<DataFolder>(); }
+    void TearDown() override { folder_.reset(); }
+
+  private:
+    std::unique_ptr<DataFolder> folder_;
+};
+inline ::testing::Environment* const kCorpusWorkFolder =
+    ::testing::AddGlobalTestEnvironment(new CorpusWorkFolder);
+
+#define SKIP_WITHOUT_CORPUS()                                                 \
+    do {                                                                      \
+        if (!CorpusPresent())                                                 \
+            GTEST_SKIP() << "loader corpus not found at " KORVATH_CORPUS_DIR; \
+    } while (0)
