@@ -15,6 +15,7 @@
 #include "level_folder.h"
 #include "level_print.h"
 #include "levels_xml.h"
+#include "shell/data_folder.h"
 #include "tool_templates.h"
 
 namespace fs = std::filesystem;
@@ -28,12 +29,13 @@ const char* const kUsage =
     "       korvath-level print [--root DIR] [--legend FILE] LEVELS.XML [-o DIR]\n"
     "       korvath-level check [--root DIR] [LEVELDIR|LEVELFILE]...\n"
     "       korvath-level solution [--root DIR] [LEVELDIR|LEVELFILE]... [-o FILE]\n"
-    "The templates are read from ROOT/gamedata/pawntemp.xml (ROOT: the current folder).\n"
+    "The templates are read from ROOT/gamedata/pawntemp.xml; without --root, ROOT is found\n"
+    "as the game finds its data ($KORVATH_DATA, ./gamedata, the installed data).\n"
     "check and solution read ROOT/gamedata/levels when no level is named.\n";
 
 struct Arguments {
     std::string command;
-    std::string root = ".";
+    std::string root;  // found as the game finds its data when not given
     std::string output;
     std::string legend;
     std::vector<std::string> inputs;
@@ -67,7 +69,14 @@ bool ParseArguments(int argc, char** argv, Arguments* args) {
 }
 
 // Paths on the command line are the caller's; the data is read from the root.
-bool EnterRoot(Arguments* args) {
+bool EnterRoot(Arguments* args, const char* programPath) {
+    std::string why;
+    if (args->root.empty())
+        args->root = FindGameRoot(programPath, &why);
+    if (args->root.empty()) {
+        std::fprintf(stderr, "korvath-level: %s\n", why.c_str());
+        return false;
+    }
     for (std::string& input : args->inputs)
         input = Absolute(input);
     args->output = Absolute(args->output);
@@ -209,7 +218,7 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return kBadInput;
     }
-    if (!EnterRoot(&args))
+    if (!EnterRoot(&args, argv[0]))
         return kBadInput;
     if (args.command == "compile")
         return Compile(args);

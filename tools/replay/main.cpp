@@ -10,6 +10,7 @@
 #include "replay_input.h"
 #include "replay_options.h"
 #include "replay_run.h"
+#include "shell/data_folder.h"
 
 namespace {
 
@@ -48,8 +49,12 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     AnchorPaths(&options);
-    if (chdir(options.root.c_str()) != 0) {
-        std::fprintf(stderr, "korvath-replay: cannot enter %s\n", options.root.c_str());
+    std::string why;
+    if (options.root.empty())
+        options.root = FindGameRoot(argv[0], &why);
+    if (options.root.empty() || chdir(options.root.c_str()) != 0) {
+        std::fprintf(stderr, "korvath-replay: %s\n",
+                     why.empty() ? ("cannot enter " + options.root).c_str() : why.c_str());
         return kUsageError;
     }
     if (!options.record.empty())

@@ -11,7 +11,7 @@ struct ShotRequest {
 };
 
 struct ReplayOptions {
-    std::string root = ".";
+    std::string root;  // the folder holding gamedata/; found as the game finds it when empty
     std::string input;
     std::string trace;
     std::string record;

@@ -11,6 +11,7 @@
 
 #include "dead_ends.h"
 #include "level_search.h"
+#include "shell/data_folder.h"
 #include "solve_level_source.h"
 #include "solve_options.h"
 #include "solver_game.h"
@@ -136,8 +137,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "korvath-solve: %s\n%s", error.c_str(), kSolveUsage);
         return kBadInput;
     }
-    if (chdir(options.root.c_str()) != 0) {
-        std::fprintf(stderr, "korvath-solve: cannot enter %s\n", options.root.c_str());
+    if (options.root.empty())
+        options.root = FindGameRoot(argv[0], &error);
+    if (options.root.empty() || chdir(options.root.c_str()) != 0) {
+        std::fprintf(stderr, "korvath-solve: %s\n",
+                     error.empty() ? ("cannot enter " + options.root).c_str() : error.c_str());
         return kBadInput;
     }
     LevelSource source;

@@ -1,11 +1,50 @@
 // The korvath program: the game on the desktop back end.
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "platform/sys_main.h"
+#include "shell/data_folder.h"
 #include "shell/game_main.h"
 
-int main() {
+namespace {
+
+constexpr int kUsageError = 2;
+
+const char* const kUsage =
+    "usage: korvath [--help] [--version]\n"
+    "A puzzle game seen from the side. Left/Right move, Up climbs, throws a switch or enters\n"
+    "the door, Down climbs down, Space sets off a bomb, X resets to the last checkpoint.\n"
+    "The data is found in $KORVATH_DATA, else ./gamedata, else beside the program in\n"
+    "../share/korvath/gamedata.\n";
+
+// -1 to play, else the status to end with at once.
+int CommandLine(int argc, char** argv) {
+    if (argc < 2)
+        return -1;
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0)
+        return std::fputs(kUsage, stdout), 0;
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+        return std::printf("korvath %s\n", KORVATH_VERSION), 0;
+    std::fprintf(stderr, "korvath: unknown option '%s'\n%s", argv[1], kUsage);
+    return kUsageError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (int status = CommandLine(argc, argv); status >= 0)
+        return status;
+    std::string why;
+    const std::string root = FindGameRoot(argv[0], &why);
+    if (root.empty() || chdir(root.c_str()) != 0) {
+        std::fprintf(stderr, "korvath: %s\n",
+                     why.empty() ? ("cannot enter " + root).c_str() : why.c_str());
+        return kExitDataError;
+    }
     if (!Sys_StartDesktop()) {
         std::fprintf(stderr, "Korvath: no display to open a window on.\n");
         return kExitNoGLContext;

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Makes the screenshots of docs/screenshots/ with korvath-replay --shot from
+# both levels' solutions: the loading picture, both levels at the moments that
+# show their puzzles, the bomb gauge with a bomb, the explosions and the end
+# picture. The moments are read off a trace of the same replay.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=docs/screenshots
+work=$(mktemp -d /tmp/korvath_shots_XXXXXX)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out"
+build/korvath-level solution > "$work/keys.txt"
+build/korvath-replay --input "$work/keys.txt" --until ended --no-render --trace "$work/trace.jsonl"
+
+# The time of the Nth play of a sound slot (1 = the first), plus an offset.
+# Slots: 0 bomb pickup, 1 checkpoint, 3-5 explosions, 7 switch, 10 barrel
+# roll, 11 sliding push.
+after_sound() {
+  grep -E "\"slot\":($1),\"op\":\"play_once\"" "$work/trace.jsonl" |
+    sed -n "${2}p" | sed 's/{"t":\([0-9]*\).*/\1/' | awk -v d="$3" '{ print $1 + d }'
+}
+after_phase() {
+  grep "\"level\":$1,\"phase\":\"$2\"" "$work/trace.jsonl" | head -1 |
+    sed 's/{"t":\([0-9]*\).*/\1/' | awk -v d="$3" '{ print $1 + d }'
+}
+
+shots=(
+  "$(after_phase 1 LoadLevel 900):loading"
+  "$(after_phase 1 Playing 250):level1"
+  "$(after_sound 0 1 230):level1-bomb-gauge"
+  "$(after_sound '3|4|5' 1 70):level1-explosion"
+  "$(after_sound 11 2 120):level1-crate-over-the-holder"
+  "$(after_sound 1 1 300):level1-checkpoint"
+  "$(after_sound 10 1 300):level2-rolling-barrel"
+  "$(after_sound 7 1 500):level2-switch-and-bridge"
+  "$(after_sound '3|4|5' 2 70):level2-explosion"
+  "$(after_phase 3 Ended 900):end"
+)
+args=()
+last=0
+for shot in "${shots[@]}"; do
+  args+=(--shot "${shot%%:*}:$out/${shot#*:}.png")
+  [ "${shot%%:*}" -gt "$last" ] && last=${shot%%:*}
+done
+build/korvath-replay --input "$work/keys.txt" --until "$last" "${args[@]}"
+ls "$out"
