@@ -94,25 +94,14 @@ bool Parser::Line(const std::vector<std::string>& lines, size_t* at) {
         return Fail(number, words[0].column, "a legend file holds only 'legend' lines");
     if (verb == "name")
         return NameLine(text, words, number);
-    bool isBlock = verb == "map" || Contains(options_.extraBlocks, verb);
-    if (!isBlock)
+    if (verb != "map")
         return Directive(words, number);
-    if (words.size() > 1 && verb == "map")
+    if (words.size() > 1)
         return Fail(number, words[1].column, "'map' takes nothing after it");
-    if (verb == "map" && seenMap_)
+    if (seenMap_)
         return Fail(number, words[0].column, "a second 'map'");
-    MapBlock block;
-    if (!Block(lines, at, &block))
-        return false;
-    if (verb == "map") {
-        seenMap_ = true;
-        level_->map = block;
-    } else {
-        level_->extras.push_back({{}, {number, 1}, block});
-        for (const Word& word : words)
-            level_->extras.back().words.push_back(word.text);
-    }
-    return true;
+    seenMap_ = true;
+    return Block(lines, at, &level_->map);
 }
 
 // Rows up to a line "end"; each row is taken as it stands.
@@ -148,7 +137,7 @@ bool Parser::Directive(const std::vector<Word>& words, int line) {
         return SolutionLine(words, line);
     if (!Contains(options_.extraDirectives, verb))
         return Fail(line, words[0].column, "unknown line '" + verb + "'");
-    level_->extras.push_back({{}, {line, words[0].column}, {}});
+    level_->extras.push_back({{}, {line, words[0].column}});
     for (const Word& word : words)
         level_->extras.back().words.push_back(word.text);
     return true;

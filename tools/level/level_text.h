@@ -53,18 +53,17 @@ struct PawnSpec {
     SourcePos pos;  // the map cell or pawn line it comes from
 };
 
-// A block of map rows: the level's "map", or a test's "expect".
+// The level's map: its rows and where they begin.
 struct MapBlock {
     std::vector<std::string> rows;  // the top row first
     SourcePos pos;                  // the first row
 };
 
 // A directive line the level format does not know, kept for a caller that
-// extends the format (the rule cases), with its block if it opened one.
+// extends the format (the rule cases).
 struct ExtraLine {
     std::vector<std::string> words;
     SourcePos pos;
-    MapBlock block;
 };
 
 struct LevelText {
@@ -84,10 +83,8 @@ struct LevelText {
 };
 
 struct ParseOptions {
-    // Directives a caller accepts besides the level format's own, and which
-    // of them open a block of rows ended by "end".
+    // Directives a caller accepts besides the level format's own.
     std::vector<std::string> extraDirectives;
-    std::vector<std::string> extraBlocks;
 };
 
 // Reads a legend file ("legend C SLOT..." lines and comments) into legend.

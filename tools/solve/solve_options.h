@@ -6,7 +6,7 @@
 #include "level_search.h"
 
 struct SolveOptions {
-    std::string root;  // found as the game finds its data when not given
+    std::string root;   // found as the game finds its data when not given
     std::string level;  // a level number of gamedata/levels.xml, or a level file
     std::string write;
     bool fromCheckpoints = false;
