@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/fatal_error.h"
+#include "core/keys.h"
 #include "game/draw_list.h"
 #include "game/flow_state.h"
 #include "game/game_frame.h"
@@ -35,7 +36,6 @@ namespace {
 
 // The flow tests' own template slots, beside the loading picture's.
 enum FlowSlot { kHero = 0, kWall = 1, kDeadly = 2, kExit = 3, kOneShot3 = 40, kOneShot1, kLooping };
-constexpr int kKeyUp = 0x26, kKeyRight = 0x27, kKeyX = 0x58;
 
 struct PlayedSound {
     int slot;

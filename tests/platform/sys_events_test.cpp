@@ -111,6 +111,7 @@ TEST_F(SysEventsTest, AResizeTellsTheNewClientArea) {
     EXPECT_EQ(event.height, 980);
 }
 
+// The codes are written out: recordings and replay files store them as numbers.
 TEST(SysKeymapTest, KeysAndPadButtonsMapInsideTheKeyTable) {
     const std::pair<SDL_Keycode, int> keys[] = {
         {SDLK_LEFT, 0x25},  {SDLK_UP, 0x26},      {SDLK_RIGHT, 0x27}, {SDLK_DOWN, 0x28},

@@ -192,8 +192,9 @@ Outcome Play(const std::string& name, const RuleCase& rule) {
     };
     hooks.onSound = [&](int slot, SoundOp op) {
         if (op == SoundOp::PlayOnce)
-            outcome.sounds.push_back(slot >= 0 && slot < 12 ? kSoundNames[slot]
-                                                            : "slot" + std::to_string(slot));
+            outcome.sounds.push_back(slot >= 0 && slot < static_cast<int>(std::size(kSoundNames))
+                                         ? kSoundNames[slot]
+                                         : "slot" + std::to_string(slot));
     };
     ReplayOptions options;
     options.noRender = true;
