@@ -19,6 +19,7 @@
 
 #include "fuzz_data_folder.h"
 #include "fuzz_targets.h"
+#include "platform/sys_dialog.h"
 #include "replay_run.h"
 
 namespace fs = std::filesystem;
@@ -49,7 +50,12 @@ void ResetDataFolder() {
     fs::copy("pristine", "gamedata", fs::copy_options::recursive);
 }
 
+// A picture's error box ends the game through exit(). The fuzzer's own exit
+// handler, inherited through fork, would report that as the target exiting;
+// the child's handler, registered later and so run first, leaves with the
+// game's status.
 [[noreturn]] void PlayInChild() {
+    std::atexit([] { _exit(Sys_ExitCode()); });
     setenv("ALSOFT_DRIVERS", "null", 1);
     ReplayOptions options;
     options.noRender = true;
