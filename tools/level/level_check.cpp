@@ -27,7 +27,7 @@ class Checker {
     void CheckPictureColumn();
 
     const LevelText& level_;
-    std::vector<PawnSpec> pawns_;
+    std::vector<PlacedPawn> pawns_;
     std::vector<Diagnostic> found_;
 };
 
@@ -60,7 +60,7 @@ SourcePos Checker::LevelPos() const {
 
 void Checker::CheckHeroes() {
     int heroes = 0;
-    for (const PawnSpec& pawn : pawns_)
+    for (const PlacedPawn& pawn : pawns_)
         if (ClassOf(pawn.slot) == PawnClass::kHero && ++heroes > 1)
             Report(pawn.pos, "a second hero: a level has exactly one");
     if (heroes == 0)
@@ -70,7 +70,7 @@ void Checker::CheckHeroes() {
 void Checker::CheckTemplates() {
     const int loaded = LoadedTemplateCount();
     std::set<int> seen;
-    for (const PawnSpec& pawn : pawns_) {
+    for (const PlacedPawn& pawn : pawns_) {
         if (!seen.insert(pawn.slot).second)
             continue;
         std::string why;
@@ -84,7 +84,7 @@ void Checker::CheckTemplates() {
 }
 
 void Checker::CheckGrid() {
-    for (const PawnSpec& pawn : pawns_) {
+    for (const PlacedPawn& pawn : pawns_) {
         const Transform& at = pawn.placement;
         if (HasRuleRole(PawnTemplates[pawn.slot]) && !(OnGrid(at.xoffset) && OnGrid(at.yoffset)))
             Report(pawn.pos, "this pawn takes part in the rules but is not on the 20-unit grid");
@@ -94,9 +94,9 @@ void Checker::CheckGrid() {
 // The game's own support test on the level as it starts.
 void Checker::CheckSupport() {
     LevelPawns.Clear();
-    for (const PawnSpec& spec : pawns_) {
-        LevelPawns.PushBack(Pawn(&PawnTemplates[spec.slot]));
-        LevelPawns.Last().Placement = spec.placement;
+    for (const PlacedPawn& pawn : pawns_) {
+        LevelPawns.PushBack(Pawn(&PawnTemplates[pawn.slot]));
+        LevelPawns.Last().Placement = pawn.placement;
     }
     FatalErrorHandler previous = SetFatalErrorHandler(IgnoreFatalError);
     BuildLevelIndex();
@@ -112,7 +112,7 @@ void Checker::CheckSupport() {
 }
 
 void Checker::CheckPictureColumn() {
-    for (const PawnSpec& pawn : pawns_)
+    for (const PlacedPawn& pawn : pawns_)
         if (pawn.placement.xoffset == 0.0f && IsFixedBlocker(PawnTemplates[pawn.slot]))
             return;
     Report(LevelPos(),

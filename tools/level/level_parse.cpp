@@ -46,7 +46,7 @@ class Parser {
     bool LegendLine(const std::vector<Word>& words, int line);
     bool OriginLine(const std::vector<Word>& words, int line);
     bool PawnLine(const std::vector<Word>& words, int line);
-    bool PawnValue(const Word& word, int line, PawnSpec* pawn);
+    bool PawnValue(const Word& word, int line, PlacedPawn* pawn);
     bool SolutionLine(const std::vector<Word>& words, int line);
     bool Expect(bool ok, const Word& word, int line, const std::string& message);
     bool CheckMap();
@@ -206,7 +206,7 @@ bool Parser::PawnLine(const std::vector<Word>& words, int line) {
     if (!ParseInteger(words[1].text, 0, kLastListNumber, &slot))
         return Fail(line, words[1].column,
                     "template slot " + words[1].text + " is out of range (0 to 90)");
-    PawnSpec pawn;
+    PlacedPawn pawn;
     pawn.slot = static_cast<int>(slot);
     pawn.pos = {line, words[0].column};
     for (size_t i = 2; i < words.size(); ++i)
@@ -216,7 +216,7 @@ bool Parser::PawnLine(const std::vector<Word>& words, int line) {
     return true;
 }
 
-bool Parser::PawnValue(const Word& word, int line, PawnSpec* pawn) {
+bool Parser::PawnValue(const Word& word, int line, PlacedPawn* pawn) {
     size_t equals = word.text.find('=');
     std::string key = word.text.substr(0, equals);
     std::string value = equals == std::string::npos ? "" : word.text.substr(equals + 1);
@@ -304,15 +304,15 @@ bool ParseLevel(const std::string& text, const std::string& file, LevelText* lev
     return Parser(file, level, options, error).Run(text, false);
 }
 
-std::vector<PawnSpec> MapPawns(const LevelText& level) {
-    std::vector<PawnSpec> pawns;
+std::vector<PlacedPawn> MapPawns(const LevelText& level) {
+    std::vector<PlacedPawn> pawns;
     const MapBlock& map = level.map;
     for (size_t row = 0; row < map.rows.size(); ++row)
         for (size_t column = 0; column < map.rows[row].size(); ++column) {
             char c = map.rows[row][column];
             if (c == kEmptyCell)
                 continue;
-            PawnSpec pawn;
+            PlacedPawn pawn;
             pawn.pos = {map.pos.line + static_cast<int>(row), static_cast<int>(column) + 1};
             CellPosition(level, static_cast<int>(row), static_cast<int>(column),
                          &pawn.placement.xoffset, &pawn.placement.yoffset);

@@ -19,7 +19,7 @@ bool OnGrid(float v) {
     return std::fabs(v) <= kMaxCells * kCellSize && v == std::round(v / kCellSize) * kCellSize;
 }
 
-bool IsPlainCell(const PawnSpec& pawn) {
+bool IsPlainCell(const PlacedPawn& pawn) {
     const Transform& t = pawn.placement;
     const Transform plain;
     return pawn.type == 0 && pawn.visible == 1 && t.xangle == 0 && t.yangle == 0 && t.zangle == 0 &&
@@ -27,7 +27,7 @@ bool IsPlainCell(const PawnSpec& pawn) {
            t.opacity == plain.opacity && OnGrid(t.xoffset) && OnGrid(t.yoffset);
 }
 
-Cell CellOf(const PawnSpec& pawn) {
+Cell CellOf(const PlacedPawn& pawn) {
     return {static_cast<int>(-pawn.placement.yoffset / kCellSize),
             static_cast<int>(pawn.placement.xoffset / kCellSize)};
 }
@@ -37,7 +37,7 @@ using CellPawns = std::map<Cell, std::vector<size_t>>;
 
 // Per class, the longest run of plain cells from the class's start that
 // goes through the map in reading order; compiling puts exactly these first.
-std::vector<bool> MapMembers(const std::vector<PawnSpec>& pawns) {
+std::vector<bool> MapMembers(const std::vector<PlacedPawn>& pawns) {
     std::vector<bool> onMap(pawns.size(), false);
     std::map<PawnClass, Cell> last;
     std::map<PawnClass, bool> open;
@@ -167,7 +167,7 @@ std::string PrintLevel(const CompiledLevel& level, const Legend& defaults) {
     return Printer(level, defaults).Text();
 }
 
-std::string PawnLine(const PawnSpec& pawn) {
+std::string PawnLine(const PlacedPawn& pawn) {
     const Transform plain;
     std::string line = "pawn " + std::to_string(pawn.slot);
     if (pawn.type != 0)

@@ -15,4 +15,4 @@ std::string PrintLevel(const CompiledLevel& level, const Legend& defaults);
 
 // A pawn line for the pawn ("pawn 30 xoffset=-40 zstretch=2"), without the
 // keys that have their default values.
-std::string PawnLine(const PawnSpec& pawn);
+std::string PawnLine(const PlacedPawn& pawn);

@@ -45,7 +45,7 @@ struct PlacementKey {
 extern const PlacementKey kPlacementKeys[10];
 
 // One pawn of the level, with the thirteen values of its level-file entry.
-struct PawnSpec {
+struct PlacedPawn {
     int slot = 0;
     int32_t type = 0;
     int32_t visible = 1;
@@ -77,7 +77,7 @@ struct LevelText {
     bool hasOrigin = false;                // an "origin" line places the map
     float originX = 0.0f, originY = 0.0f;  // the map's top-left cell, when given
     int heroRow = -1, heroColumn = -1;     // else the '@' cell is x = 0, y = 0
-    std::vector<PawnSpec> pawnLines;
+    std::vector<PlacedPawn> pawnLines;
     std::vector<std::string> solution;  // key names, in order
     std::vector<ExtraLine> extras;
 };
@@ -97,7 +97,7 @@ bool ParseLevel(const std::string& text, const std::string& file, LevelText* lev
 
 // The pawns the map places, row by row from the top, each row from the left,
 // each cell's slots in legend order. ParseLevel has checked the map.
-std::vector<PawnSpec> MapPawns(const LevelText& level);
+std::vector<PlacedPawn> MapPawns(const LevelText& level);
 
 // The world position of a map cell, counted from the top-left cell.
 void CellPosition(const LevelText& level, int row, int column, float* x, float* y);

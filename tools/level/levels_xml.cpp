@@ -43,7 +43,7 @@ void KeyVal(std::string* out, const char* indent, const std::string& key,
     *out += std::string(indent) + "<KeyVal Key=\"" + key + "\">" + Escaped(value) + "</KeyVal>\n";
 }
 
-void PawnSection(std::string* out, int number, const PawnSpec& pawn) {
+void PawnSection(std::string* out, int number, const PlacedPawn& pawn) {
     const char* indent = "      ";
     *out += "    <Section label=\"Pawn" + std::to_string(number) + "\">\n";
     KeyVal(out, indent, "PawnTemplate", std::to_string(pawn.slot));
@@ -55,7 +55,7 @@ void PawnSection(std::string* out, int number, const PawnSpec& pawn) {
 }
 
 // False when the level has no pawn number `number`.
-bool ReadPawn(XmlContext& store, int level, int number, PawnSpec* pawn) {
+bool ReadPawn(XmlContext& store, int level, int number, PlacedPawn* pawn) {
     char section[64];
     std::snprintf(section, sizeof section, "Level%d\\Pawn%d", level, number);
     int32_t value = 0;
@@ -80,7 +80,7 @@ bool ReadLevel(XmlContext& store, int number, CompiledLevel* level, std::string*
     level->hasName = store.GetString(section, "Name", name, sizeof name);
     level->name = level->hasName ? name : "";
     for (int i = 1; i <= kMaxPawns; ++i) {
-        PawnSpec pawn;
+        PlacedPawn pawn;
         if (!ReadPawn(store, number, i, &pawn))
             return true;
         if (pawn.slot < 0 || pawn.slot > kLastListNumber) {
@@ -96,10 +96,10 @@ bool ReadLevel(XmlContext& store, int number, CompiledLevel* level, std::string*
 
 }  // namespace
 
-std::vector<PawnSpec> OrderedPawns(const LevelText& level) {
-    std::vector<PawnSpec> pawns = MapPawns(level);
+std::vector<PlacedPawn> OrderedPawns(const LevelText& level) {
+    std::vector<PlacedPawn> pawns = MapPawns(level);
     pawns.insert(pawns.end(), level.pawnLines.begin(), level.pawnLines.end());
-    std::stable_sort(pawns.begin(), pawns.end(), [](const PawnSpec& a, const PawnSpec& b) {
+    std::stable_sort(pawns.begin(), pawns.end(), [](const PlacedPawn& a, const PlacedPawn& b) {
         return ClassOf(a.slot) < ClassOf(b.slot);
     });
     return pawns;

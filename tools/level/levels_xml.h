@@ -11,13 +11,13 @@ struct CompiledLevel {
     int number = 0;
     std::string name;
     bool hasName = false;
-    std::vector<PawnSpec> pawns;
+    std::vector<PlacedPawn> pawns;
 };
 
 // The map's pawns and then the pawn lines, each group in file order, with
 // still pawns first, then the pawns that move, the hero last (the templates
 // must be loaded).
-std::vector<PawnSpec> OrderedPawns(const LevelText& level);
+std::vector<PlacedPawn> OrderedPawns(const LevelText& level);
 
 // The store's text for the levels, in the order given.
 std::string LevelsXml(const std::vector<CompiledLevel>& levels);
