@@ -1,5 +1,7 @@
 #include "platform/sys_path.h"
 
+#include "platform/sys_internal.h"
+
 #ifdef _WIN32
 #include <filesystem>
 #else
@@ -67,24 +69,17 @@ bool ReadAll(int fd, std::vector<char>* bytes) {
     return true;
 }
 
-// Opened without blocking, so that a pipe or device cannot hang the open, and
-// checked to be a regular file of an acceptable size before a byte is read.
+// Checked to be a regular file of an acceptable size before a byte is read.
 bool ReadRegularFile(const std::string& hostPath, size_t maxBytes, std::vector<char>* bytes,
                      std::string* why) {
-    int fd = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        *why = "not found";
+    size_t size = 0;
+    int fd = Sys_OpenRegularFile(hostPath, &size, why);
+    if (fd < 0)
         return false;
-    }
-    struct stat info;
-    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    *why = ok ? "" : "is not a regular file";
-    if (ok && static_cast<unsigned long long>(info.st_size) > maxBytes) {
-        *why = "is larger than " + std::to_string(maxBytes) + " bytes";
-        ok = false;
-    }
+    bool ok = size <= maxBytes;
+    *why = ok ? "" : "is larger than " + std::to_string(maxBytes) + " bytes";
     if (ok) {
-        bytes->resize(static_cast<size_t>(info.st_size));
+        bytes->resize(size);
         ok = ReadAll(fd, bytes);
         *why = ok ? "" : "cannot be read";
     }
@@ -94,6 +89,21 @@ bool ReadRegularFile(const std::string& hostPath, size_t maxBytes, std::vector<c
 #endif
 
 }  // namespace
+
+#ifndef _WIN32
+int Sys_OpenRegularFile(const std::string& hostPath, size_t* size, std::string* why) {
+    int fd = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    *why = fd < 0 ? "not found" : "";
+    struct stat info;
+    if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        *why = "is not a regular file";
+        close(fd);
+        return -1;
+    }
+    *size = fd < 0 ? 0 : static_cast<size_t>(info.st_size);
+    return fd;
+}
+#endif
 
 std::string Sys_HostPath(const std::string& dataPath) {
 #ifdef _WIN32
