@@ -31,23 +31,21 @@ int LineAt(const std::vector<char>& bytes, ptrdiff_t offset) {
 }  // namespace
 
 void XmlDocument::Load(const char* dataPath) {
-    document_.reset();
-    index_.Clear();
-    std::vector<char> bytes;
-    std::string why;
-    if (!Sys_ReadDataFile(dataPath, kMaxStoreBytes, &bytes, &why))
-        return Sys_ReportFileProblem(dataPath, why);
-    Parse(dataPath, bytes);
+    Read(dataPath, Sys_ReadDataFile);
 }
 
 void XmlDocument::LoadHostFile(const char* hostPath) {
+    Read(hostPath, Sys_ReadHostFile);
+}
+
+void XmlDocument::Read(const char* path, FileReader reader) {
     document_.reset();
     index_.Clear();
     std::vector<char> bytes;
     std::string why;
-    if (!Sys_ReadHostFile(hostPath, kMaxStoreBytes, &bytes, &why))
-        return Sys_ReportFileProblem(hostPath, why);
-    Parse(hostPath, bytes);
+    if (!reader(path, kMaxStoreBytes, &bytes, &why))
+        return Sys_ReportFileProblem(path, why);
+    Parse(path, bytes);
 }
 
 // A broken file reads as empty, though the parser keeps what it read before

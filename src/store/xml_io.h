@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,8 @@ class XmlDocument {
     pugi::xml_node FindValue(pugi::xml_node parent, std::string_view key);
 
   private:
+    using FileReader = bool (*)(const std::string&, size_t, std::vector<char>*, std::string*);
+    void Read(const char* path, FileReader reader);
     void Parse(const char* path, const std::vector<char>& bytes);
 
     pugi::xml_document document_;
