@@ -22,6 +22,7 @@
 
 #include "hostile_files.h"
 #include "level_folder.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -40,13 +41,6 @@ struct Outcome {
     long peakKb = 0;
     std::string fault;  // empty when the row passes
 };
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
     fs::remove_all(path);

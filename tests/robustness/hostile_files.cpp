@@ -3,20 +3,14 @@
 #include <cstdio>
 #include <fstream>
 #include <random>
-#include <sstream>
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
+
+#include "support/program_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void Replace(const fs::path& path, const std::string& bytes) {
     fs::remove(path);
@@ -27,7 +21,7 @@ void Replace(const fs::path& path, const std::string& bytes) {
 std::function<void(const fs::path&)> Edit(const std::string& file, const std::string& from,
                                           const std::string& to) {
     return [=](const fs::path& data) {
-        std::string text = Read(data / file);
+        std::string text = ReadFile(data / file);
         size_t at = text.find(from);
         if (at != std::string::npos)
             text.replace(at, from.size(), to);
@@ -82,7 +76,7 @@ std::string LongAnimation(int frames) {
 
 // Level 1's hero placed at x = 1e39, beyond any float.
 void HeroFarAway(const fs::path& data) {
-    std::string text = Read(data / "levels.xml");
+    std::string text = ReadFile(data / "levels.xml");
     size_t hero = text.find("<KeyVal Key=\"PawnTemplate\">14</KeyVal>");
     size_t value = text.find("Key=\"xoffset\">", hero) + 14;
     text.replace(value, text.find('<', value) - value, "1e39");
@@ -91,7 +85,7 @@ void HeroFarAway(const fs::path& data) {
 
 // A WAV whose samples chunk claims nearly 4 GB.
 void HugeSamples(const fs::path& data) {
-    std::string wave = Read(data / "sound/stage1.wav");
+    std::string wave = ReadFile(data / "sound/stage1.wav");
     size_t chunk = wave.find("data", 12);
     if (chunk != std::string::npos)
         wave.replace(chunk + 4, 4, "\xF0\xFF\xFF\xFF");
@@ -100,7 +94,7 @@ void HugeSamples(const fs::path& data) {
 
 // A model whose vertex count, just after its header, claims 65,535 vertices.
 void HugeVertexCount(const fs::path& data) {
-    std::string model = Read(data / "models/block.ms3d");
+    std::string model = ReadFile(data / "models/block.ms3d");
     model.replace(14, 2, "\xFF\xFF");
     Replace(data / "models/block.ms3d", model);
 }
