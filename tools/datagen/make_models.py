@@ -304,20 +304,28 @@ def hero_head():
     return mesh
 
 
-def hero_arms(stride):
-    """Both arms, swung against the legs of the same stride pose."""
+def hero_limb_pair(upper, lower, pivot, swing, stride):
+    """A left and a right limb, each an upper and a lower outlined box given
+    for the right side as (material, texture, x0, x1, y0, y1, z0, z1), swung
+    about the pivot by `swing` times the stride's angle, the left one back."""
     mesh = Mesh()
-    sleeve = mesh.material(Material("sleeve", tex("shirt")))
-    glove = mesh.material(Material("glove", tex("glove")))
+    parts = [(mesh.material(Material(name, tex(texture))), box) for name, texture, *box in
+             (upper, lower)]
     outline = hero_outline(mesh)
     for side in (1, -1):
         v, t = len(mesh.vertices), len(mesh.triangles)
-        x0, x1 = sorted((side * 4.4, side * 6.4))
-        g0, g1 = sorted((side * 4.3, side * 6.5))
-        outlined_box(mesh, sleeve, outline, x0, x1, -0.2, 4.4, -1.3, 1.3)
-        outlined_box(mesh, glove, outline, g0, g1, -2.0, -0.2, -1.4, 1.4)
-        turn_about_x(mesh, v, t, SHOULDER, -0.8 * side * stride * HERO_STRIDE_STEP)
+        for material, (x0, x1, y0, y1, z0, z1) in parts:
+            xa, xb = sorted((side * x0, side * x1))
+            outlined_box(mesh, material, outline, xa, xb, y0, y1, z0, z1)
+        turn_about_x(mesh, v, t, pivot, swing * side * stride * HERO_STRIDE_STEP)
     return mesh
+
+
+def hero_arms(stride):
+    """Both arms, swung against the legs of the same stride pose."""
+    return hero_limb_pair(("sleeve", "shirt", 4.4, 6.4, -0.2, 4.4, -1.3, 1.3),
+                          ("glove", "glove", 4.3, 6.5, -2.0, -0.2, -1.4, 1.4),
+                          SHOULDER, -0.8, stride)
 
 
 def hero_hip_drop(stride):
@@ -329,17 +337,9 @@ def hero_hip_drop(stride):
 def hero_legs(stride):
     """Both legs in one stride pose, lowered by the hip drop so the soles
     rest on the cell's floor (toe and heel dip into it a little)."""
-    mesh = Mesh()
-    cloth = mesh.material(Material("trousers", tex("pants")))
-    boot = mesh.material(Material("boot", tex("boot")))
-    outline = hero_outline(mesh)
-    for side in (1, -1):
-        v, t = len(mesh.vertices), len(mesh.triangles)
-        x0, x1 = sorted((side * 0.6, side * 3.6))
-        b0, b1 = sorted((side * 0.4, side * 3.8))
-        outlined_box(mesh, cloth, outline, x0, x1, -7.6, HIP[0] + 0.4, -1.6, 1.6)
-        outlined_box(mesh, boot, outline, b0, b1, -10.0, -7.6, -1.9, 2.6)
-        turn_about_x(mesh, v, t, HIP, side * stride * HERO_STRIDE_STEP)
+    mesh = hero_limb_pair(("trousers", "pants", 0.6, 3.6, -7.6, HIP[0] + 0.4, -1.6, 1.6),
+                          ("boot", "boot", 0.4, 3.8, -10.0, -7.6, -1.9, 2.6),
+                          HIP, 1, stride)
     drop = hero_hip_drop(stride)
     mesh.vertices = [(x, y - drop, z) for x, y, z in mesh.vertices]
     return mesh
