@@ -14,6 +14,7 @@
 #include "core/keys.h"
 #include "game/game_snapshot.h"
 #include "level_search.h"
+#include "shell/data_folder.h"
 #include "solver_game.h"
 #include "text_lines.h"
 
@@ -24,7 +25,7 @@ constexpr double kResetChance = 0.02;
 constexpr int kLevels = 2;
 
 struct PlayerOptions {
-    std::string root = ".";
+    std::string root;  // found as the game finds its data when not given
     unsigned seed = 1;
     long minutes = 10;
 };
@@ -129,7 +130,9 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    if (chdir(options.root.c_str()) != 0 || !OpenSolverGame(&error) ||
+    if (options.root.empty())
+        options.root = FindGameRoot(argv[0], &error);
+    if (options.root.empty() || chdir(options.root.c_str()) != 0 || !OpenSolverGame(&error) ||
         !RandomPlayer(options.seed, options.minutes).Play(&error)) {
         std::fprintf(stderr, "korvath-random-player: %s\n",
                      error.empty() ? "cannot start" : error.c_str());
