@@ -38,41 +38,36 @@ bool SameAsSaved(const std::vector<Pawn>& saved) {
     return node == nullptr;
 }
 
-void TakeFlow(GameSnapshot* s) {
-    s->gameState = GameState;
-    s->levelPhase = LevelPhase;
-    s->currentLevel = CurrentLevel;
-    s->timerResetRequested = TimerResetRequested;
-    s->heroDead = HeroDead;
-    s->levelFinished = LevelFinished;
-    s->heroLookedAround = HeroLookedAround;
-    s->inputCooldown = InputCooldown;
-    s->bombCount = BombCount;
-    s->explosionSoundIndex = ExplosionSoundIndex;
-    s->phaseTimer = PhaseTimer;
-    s->gameTickTimer = GameTickTimer;
-    s->animationTimer = AnimationTimer;
-    s->frameStartTick = FrameStartTick;
-    std::copy(KeyDown, KeyDown + 256, s->keyDown);
-    s->camera = WorldCamera;
+template <typename T>
+void Assign(T& to, const T& from) {
+    to = from;
 }
 
-void RestoreFlow(const GameSnapshot& s) {
-    GameState = s.gameState;
-    LevelPhase = s.levelPhase;
-    CurrentLevel = s.currentLevel;
-    TimerResetRequested = s.timerResetRequested;
-    HeroDead = s.heroDead;
-    LevelFinished = s.levelFinished;
-    InputCooldown = s.inputCooldown;
-    BombCount = s.bombCount;
-    ExplosionSoundIndex = s.explosionSoundIndex;
-    PhaseTimer = s.phaseTimer;
-    GameTickTimer = s.gameTickTimer;
-    AnimationTimer = s.animationTimer;
-    FrameStartTick = s.frameStartTick;
-    std::copy(s.keyDown, s.keyDown + 256, KeyDown);
-    WorldCamera = s.camera;
+template <typename T, size_t N>
+void Assign(T (&to)[N], const T (&from)[N]) {
+    std::copy(from, from + N, to);
+}
+
+// Each flow value beside its copy in the snapshot, one list for taking and
+// restoring alike.
+template <typename Snapshot, typename Copy>
+void ForEachFlowValue(Snapshot& s, Copy copy) {
+    copy(s.gameState, GameState);
+    copy(s.levelPhase, LevelPhase);
+    copy(s.currentLevel, CurrentLevel);
+    copy(s.timerResetRequested, TimerResetRequested);
+    copy(s.heroDead, HeroDead);
+    copy(s.levelFinished, LevelFinished);
+    copy(s.heroLookedAround, HeroLookedAround);
+    copy(s.inputCooldown, InputCooldown);
+    copy(s.bombCount, BombCount);
+    copy(s.explosionSoundIndex, ExplosionSoundIndex);
+    copy(s.phaseTimer, PhaseTimer);
+    copy(s.gameTickTimer, GameTickTimer);
+    copy(s.animationTimer, AnimationTimer);
+    copy(s.frameStartTick, FrameStartTick);
+    copy(s.keyDown, KeyDown);
+    copy(s.camera, WorldCamera);
 }
 
 }  // namespace
@@ -91,7 +86,7 @@ GameSnapshot TakeGameSnapshot(const std::shared_ptr<const std::vector<Pawn>>& sa
         snapshot.saved = sameSaved;
     else
         snapshot.saved = std::make_shared<const std::vector<Pawn>>(ToVector(SavedPawns));
-    TakeFlow(&snapshot);
+    ForEachFlowValue(snapshot, [](auto& kept, const auto& live) { Assign(kept, live); });
     return snapshot;
 }
 
@@ -99,7 +94,7 @@ void RestoreGameSnapshot(const GameSnapshot& snapshot) {
     ClearLevel();
     FromVector(snapshot.level, &LevelPawns);
     FromVector(*snapshot.saved, &SavedPawns);
-    RestoreFlow(snapshot);
-    HeroLookedAround = snapshot.heroLookedAround;  // ClearLevel forgets it
+    // After ClearLevel, which forgets some of them.
+    ForEachFlowValue(snapshot, [](const auto& kept, auto& live) { Assign(live, kept); });
     RefreshLevelPointers();
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/keys.h"
 #include "game/flow_state.h"
 #include "render/camera.h"
 #include "world/pawn.h"
@@ -22,7 +23,7 @@ struct GameSnapshot {
     int32_t inputCooldown = 0, bombCount = 0, explosionSoundIndex = 0;
     FrameTimer phaseTimer, gameTickTimer, animationTimer;
     uint32_t frameStartTick = 0;
-    uint8_t keyDown[256] = {};
+    uint8_t keyDown[kKeyCodeCount] = {};
     Camera camera;
 };
 

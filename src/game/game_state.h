@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "core/keys.h"
+
 // Values of GameState.
 enum GameStateValue : int32_t {
     kGameNotStarted = 0,     // until GameInit has run
@@ -18,7 +20,7 @@ extern int32_t LevelPhase;
 extern uint32_t FrameStartTick;
 // 1 while the key with that code (core/keys.h) is held, else 0.
 // Written by the main loop's key events, read by the gameplay tick.
-extern uint8_t KeyDown[256];
+extern uint8_t KeyDown[kKeyCodeCount];
 
 // Every value above as it is when the program starts.
 void ResetGameState();
