@@ -57,7 +57,8 @@ bool Refused(const jpeg_decompress_struct& cinfo, int maxSide, std::string* reas
              cinfo.image_height > static_cast<unsigned>(maxSide))
         *reason = "picture " + size + " is larger than " + std::to_string(maxSide);
     else if (DecodeBytes(cinfo) > kMaxDecodeBytes)
-        *reason = "picture " + size + " would take more than 256 MB to decode";
+        *reason = "picture " + size + " would take more than " +
+                  std::to_string(kMaxDecodeBytes >> 20) + " MB to decode";
     return !reason->empty();
 }
 
