@@ -2,8 +2,9 @@
 # Installs what is missing, checks the formatting, then builds and runs every test twice,
 # two at a time: once in a normal build (build/) and once, unoptimised, with
 # AddressSanitizer and UndefinedBehaviorSanitizer (build/asan/). Then checks that no two
-# modules use each other, soaks the sanitizer build for ten minutes of random play, and,
-# where clang is installed, fuzzes every loader for 20 seconds.
+# modules use each other and that the level tools link no GL, SDL2 or OpenAL, soaks the
+# sanitizer build for ten minutes of random play, and, where clang is installed, fuzzes
+# every loader for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -14,5 +15,6 @@ scripts/build.sh build/asan -DKORVATH_SANITIZE=ON -DKORVATH_BENCHMARKS=OFF -DCMA
 (cd build/asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest -j2 --output-on-failure --timeout 900)
 scripts/check-cycles.py
+scripts/check-tool-links.sh build
 scripts/soak.sh 0.17
 scripts/fuzz.sh 20

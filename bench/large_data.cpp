@@ -7,14 +7,25 @@
 
 #include <benchmark/benchmark.h>
 
-#include "game/flow_state.h"
 #include "game/game_frame.h"
-#include "game/game_state.h"
 #include "game/level_changes.h"
-#include "world/level.h"
 #include "world/template_roles.h"
 
 namespace {
+
+Game g_game;
+uint32_t g_now = 0;
+
+// Plays without a window or sound.
+class NoHost : public FlowHost {
+  public:
+    SoundSink& Sound() override { return silent_; }
+    void FrameDue(const Position&) override {}
+    uint32_t WaitUntil(uint32_t tick) override { return tick; }
+
+  private:
+    SilentSoundSink silent_;
+};
 
 enum Slot { kHero = 0, kWall = 1, kRock = 2, kAnimated = 3 };
 
@@ -34,14 +45,13 @@ void SetUpTemplates(int animationFrames) {
 }
 
 void Place(int slot, float x, float y) {
-    LevelPawns.PushBack(Pawn(&PawnTemplates[slot], x, y));
+    g_game.position.LevelPawns.push_back(Pawn(&PawnTemplates[slot], x, y));
 }
 
 // A floor under the hero, rocks stacked in columns beside him, and `fill`
 // pawns of `fillSlot` in a block of rows in view.
 void BuildLevel(int fill, int fillSlot) {
-    ClearLevel();
-    ResetFlowState();
+    g_game = Game();
     for (float x = -200.0f; x <= 200.0f; x += 20.0f)
         Place(kWall, x, -20.0f);
     for (int n = 0; n < 40; ++n)
@@ -49,23 +59,26 @@ void BuildLevel(int fill, int fillSlot) {
     Place(kHero, 0.0f, 0.0f);
     for (int n = 0; n < fill; ++n)
         Place(fillSlot, -4000.0f + 20.0f * (n % 200), -40.0f - 20.0f * (n / 200));
-    RefreshLevelPointers();
-    GameState = kGameRunning;
-    LevelPhase = kPhasePlaying;
+    g_game.position.IndexOutOfDate = true;
+    BuildLevelIndex(&g_game.position);
+    g_game.position.GameState = kGameRunning;
+    g_game.position.LevelPhase = kPhasePlaying;
 }
 
 void PlayOneSecond() {
-    const uint32_t end = FrameStartTick + 1000;
-    while (FrameStartTick < end) {
-        FrameStartTick = GameFrameNextDue();
-        GameFrame();
+    static const KeyDownTable noKeys = {};
+    static NoHost host;
+    const uint32_t end = g_now + 1000;
+    while (g_now < end) {
+        g_now = GameFrameNextDue(g_game, g_now);
+        GameFrame(&g_game, g_now, noKeys, &host);
     }
 }
 
 void Run(benchmark::State& state) {
     for (auto _ : state)
         PlayOneSecond();
-    state.counters["pawns"] = LevelPawns.LastIndex() + 1;
+    state.counters["pawns"] = static_cast<double>(g_game.position.LevelPawns.size());
     state.counters["s_per_tick"] =
         benchmark::Counter(kTicksPerSecond, benchmark::Counter::kIsIterationInvariantRate |
                                                 benchmark::Counter::kInvert);

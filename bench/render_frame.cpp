@@ -72,7 +72,7 @@ struct Scene {
     std::unique_ptr<SceneRenderer> renderer = std::make_unique<SceneRenderer>();
     std::vector<std::unique_ptr<PawnTemplate>> kinds;
     std::vector<Pawn> pawns;
-    LinkedList<Pawn*> drawList;
+    DrawList drawList;
     Camera camera = Camera(20.0f, 0, 0, 0, 0, 0, 250.0f);
 };
 
@@ -91,7 +91,7 @@ void Populate(Scene* scene) {
         scene->kinds.push_back(std::move(kind));
     }
     for (Pawn& pawn : scene->pawns)
-        scene->drawList.PushBack(&pawn);
+        scene->drawList.push_back(&pawn);
     SceneView view;
     view.drawList = &scene->drawList;
     view.worldCamera = &scene->camera;

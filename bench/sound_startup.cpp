@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 
-#include "game/game_sounds.h"
 #include "sound/sound_slots.h"
 
 namespace {
@@ -42,7 +41,7 @@ void BM_ReloadMusic(benchmark::State& state) {
     LoadSoundSlots();
     for (auto _ : state) {
         StopSlot(kSoundMusic);
-        LoadSlot(kSoundMusic, SoundSlotFiles[kSoundMusic]);
+        LoadSlot(kSoundMusic, kSoundSlots[kSoundMusic].file);
         PlaySlotLooping(kSoundMusic);
     }
     ReleaseSoundSlots();

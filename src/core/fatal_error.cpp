@@ -10,7 +10,7 @@ FatalErrorHandler SetFatalErrorHandler(FatalErrorHandler handler) {
     return previous;
 }
 
-void ShowFatalError(const char* text) {
+void ShowFatalError(const char* text, FatalError kind) {
     if (g_handler)
-        g_handler(text);
+        g_handler(kind, text);
 }

@@ -1,14 +1,10 @@
 #include "game/draw_list.h"
 
-#include "world/level.h"
+#include <algorithm>
+
 #include "world/template_roles.h"
 
-LinkedList<Pawn*> DrawList;
-Camera WorldCamera;
-
 namespace {
-
-bool g_enabled = true;
 
 // The view box is not centred vertically: 200 below the centre, 160 above.
 constexpr float kHalfWidth = 220.0f;
@@ -25,7 +21,7 @@ bool InView(const Pawn& pawn, float cx, float cy) {
     float y = pawn.Placement.yoffset;
     if (Within(x, cx - kHalfWidth, cx + kHalfWidth) && Within(y, cy - kBelow, cy + kAbove))
         return true;
-    return pawn.Template->ID == kIdWideView && Within(x, cx - kWideHalfWidth, cx + kWideHalfWidth);
+    return KeptInWideView(*pawn.Template) && Within(x, cx - kWideHalfWidth, cx + kWideHalfWidth);
 }
 
 // Animated or translucent pawns are drawn after the opaque still ones. A
@@ -35,49 +31,23 @@ bool DrawnLate(const Pawn& pawn) {
     return pawn.Template->IsAnimated() || (opacity != 0.0f && opacity < 100.0f);
 }
 
-void AddPawn(Pawn* pawn) {
-    if (DrawnLate(*pawn))
-        DrawList.PushBack(pawn);
-    else
-        DrawList.PushFront(pawn);
-}
-
 }  // namespace
 
-void BuildDrawList(float cameraX, float cameraY) {
-    float cx = -cameraX;
-    float cy = -cameraY;
-    DrawList.Clear();
-    if (!g_enabled)
-        return;
-    for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next) {
-        Pawn& pawn = node->data;
-        if (pawn.Template->ID == kIdExplosion)
+// Opaque still pawns go to the front in reverse level order; they are
+// gathered in level order and turned round once at the end.
+void BuildDrawList(const Position& position, float cameraX, float cameraY, DrawList* list) {
+    const float cx = -cameraX;
+    const float cy = -cameraY;
+    DrawList late;
+    list->clear();
+    for (const Pawn& pawn : position.LevelPawns) {
+        if (IsExplosion(*pawn.Template) || !(pawn.Type == kFixedPawn || InView(pawn, cx, cy)))
             continue;
-        if (pawn.Type == kFixedPawn || InView(pawn, cx, cy))
-            AddPawn(&pawn);
+        (DrawnLate(pawn) ? late : *list).push_back(&pawn);
     }
-    for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next)
-        if (node->data.Template->ID == kIdExplosion)
-            DrawList.PushBack(&node->data);
-}
-
-void RebuildDrawList() {
-    BuildDrawList(WorldCamera.GetX(), WorldCamera.GetY());
-}
-
-void CenterCameraOn(const Pawn& pawn) {
-    WorldCamera.SetX(-pawn.Placement.xoffset, true);
-    WorldCamera.SetY(-pawn.Placement.yoffset, true);
-}
-
-void ResetDrawList() {
-    DrawList.Clear();
-    WorldCamera = Camera();
-}
-
-void SetDrawListEnabled(bool enabled) {
-    g_enabled = enabled;
-    if (!enabled)
-        DrawList.Clear();
+    std::reverse(list->begin(), list->end());
+    list->insert(list->end(), late.begin(), late.end());
+    for (const Pawn& pawn : position.LevelPawns)
+        if (IsExplosion(*pawn.Template))
+            list->push_back(&pawn);
 }

@@ -1,33 +1,11 @@
 #include "game/game_frame.h"
 
 #include <cstdio>
-#include <string>
 
-#include "game/draw_list.h"
-#include "game/flow_state.h"
-#include "game/frame_output.h"
-#include "game/game_sounds.h"
-#include "game/game_state.h"
+#include "core/sound_names.h"
 #include "game/hero_actions.h"
 #include "game/level_changes.h"
-#include "platform/sys_clock.h"
-#include "platform/sys_path.h"
-#include "sound/sound_slots.h"
-#include "world/level.h"
 #include "world/template_roles.h"
-
-int32_t CurrentLevel = 1;
-bool TimerResetRequested = false;
-bool HeroDead = false;
-bool LevelFinished = false;
-int32_t InputCooldown = 0;
-int32_t BombCount = 0;
-int32_t ExplosionSoundIndex = 1;
-bool HeroLookedAround = false;
-
-FrameTimer PhaseTimer;
-FrameTimer GameTickTimer;
-FrameTimer AnimationTimer;
 
 namespace {
 
@@ -35,136 +13,124 @@ constexpr int kLastLevel = 2;
 // Nothing is scheduled (the end picture): only a message can change anything.
 constexpr uint32_t kIdleWaitMs = 60 * 60 * 1000;
 
-bool g_timersCreated = false;
-
-void StartGame() {
+void StartGame(Position* position) {
     LoadPawnTemplates();
-    CurrentLevel = 1;
-    GameState = kGameRunning;
-    LevelPhase = kPhaseStartLevel;
+    position->CurrentLevel = 1;
+    position->GameState = kGameRunning;
+    position->LevelPhase = kPhaseStartLevel;
 }
 
-void StartLevel() {
-    ClearLevel();
-    WorldCamera.SetXAngle(20.0f, true);
-    WorldCamera.SetDistance(250.0f, true);
-    TimerResetRequested = true;
-    LevelPhase = kPhaseLoadingScreen;
+void StartLevel(Game* game) {
+    ClearLevel(&game->position);
+    game->timers.TimerResetRequested = true;
+    game->position.LevelPhase = kPhaseLoadingScreen;
 }
 
-void ShowLoadingScreen() {
-    char path[64];
-    if (CurrentLevel <= kLastLevel)
-        std::snprintf(path, sizeof path, "./gamedata\\loading%d.jpg", CurrentLevel);
-    else
-        std::snprintf(path, sizeof path, "./gamedata\\demo_end.jpg");
-    PawnTemplate* picture = &PawnTemplates[kSlotLoadingPicture];
-    picture->LoadTexture(path, 0);
-    LevelPawns.PushBack(Pawn(picture));
-    Pawn& pawn = LevelPawns.Last();
+Pawn LoadingPicturePawn() {
+    Pawn pawn(&PawnTemplates[kSlotLoadingPicture]);
     pawn.Type = kFixedPawn;
     pawn.Placement.xstretch = pawn.Placement.ystretch = pawn.Placement.zstretch = 7.0f;
     pawn.Placement.zoffset = -160.0f;
     pawn.Placement.yoffset = -220.0f;
-    RebuildDrawList();
-    DrawFrame();
-    LevelPawns.head->data.Motion.opacity = 0.0f;  // fades once the physics moves it
-    LevelPhase = CurrentLevel <= kLastLevel ? kPhaseLoadLevel : kPhaseEnded;
-    PhaseTimer.Reset(FrameStartTick);
+    return pawn;
+}
+
+void ShowLoadingScreen(Game* game, uint32_t now, FlowHost* host) {
+    Position& position = game->position;
+    char path[64];
+    if (position.CurrentLevel <= kLastLevel)
+        std::snprintf(path, sizeof path, "./gamedata\\loading%d.jpg", position.CurrentLevel);
+    else
+        std::snprintf(path, sizeof path, "./gamedata\\demo_end.jpg");
+    PawnTemplates[kSlotLoadingPicture].LoadTexture(path, 0);
+    AddLevelPawn(&position, LoadingPicturePawn());
+    host->FrameDue(position);
+    position.LevelPawns.front().Motion.opacity = 0.0f;  // fades once the physics moves it
+    position.LevelPhase = position.CurrentLevel <= kLastLevel ? kPhaseLoadLevel : kPhaseEnded;
+    game->timers.PhaseTimer.Reset(now);
+}
+
+void StartStageMusic(int level, SoundSink* sound) {
+    char path[128];
+    std::snprintf(path, sizeof path, kStageMusicFormat, level);
+    sound->Stop(kSoundMusic);
+    sound->Load(kSoundMusic, path);
+    sound->PlayLooping(kSoundMusic);
 }
 
 // The loading picture stays up until strictly more than the phase period has
 // passed since it was shown, however quickly the level loaded.
-void WaitOutPhaseTimer() {
-    while (PhaseTimer.Tick(FrameStartTick) == 0) {
-        Sys_WaitUntil(PhaseTimer.NextDue());
-        FrameStartTick = GetTickCount();
-    }
-}
-
-void StartStageMusic() {
-    char path[128];
-    std::snprintf(path, sizeof path, "./gamedata\\sound\\stage%d.wav", CurrentLevel);
-    StopSlot(kSoundMusic);
-    LoadSlot(kSoundMusic, path);
-    PlaySlotLooping(kSoundMusic);
-}
-
-void LoadLevel() {
-    LoadLevelPawns(CurrentLevel);
-    RefreshLevelPointers();
-    if (!PlayerPawn)
-        Sys_ReportFileProblem("./gamedata\\levels.xml",
-                              "Level" + std::to_string(CurrentLevel) +
-                                  " has no pawn whose template has SpecialFlag 11 (the hero)");
-    LevelPhase = kPhasePlaying;
-    TimerResetRequested = true;
-    WaitOutPhaseTimer();
-    if (!PlayerPawn)
+void LoadLevel(Game* game, uint32_t now, FlowHost* host) {
+    Position& position = game->position;
+    LoadLevelPawns(position.CurrentLevel, &position.LevelPawns);
+    position.IndexOutOfDate = true;
+    BuildLevelIndex(&position);
+    position.LevelPhase = kPhasePlaying;
+    game->timers.TimerResetRequested = true;
+    while (game->timers.PhaseTimer.Tick(now) == 0)
+        now = host->WaitUntil(game->timers.PhaseTimer.NextDue());
+    if (!position.PlayerPawn())
         return;  // reported; the program is closing
-    CenterCameraOn(*PlayerPawn);
-    SavedPawns = LevelPawns;
-    StartStageMusic();
+    TakeRestartCopy(&position);
+    StartStageMusic(position.CurrentLevel, &host->Sound());
 }
 
-void OnPhaseTimer() {
-    if (HeroDead) {
-        RestoreSavedLevel();
-        HeroDead = false;
-        InputCooldown = kCooldownTicks;
-        if (PlayerPawn)
-            CenterCameraOn(*PlayerPawn);
-    } else if (LevelFinished) {
-        CurrentLevel += 1;
-        LevelPhase = kPhaseStartLevel;
-        LevelFinished = false;
+void OnPhaseTimer(Position* position) {
+    if (position->HeroDead) {
+        RestoreSavedLevel(position);
+        position->HeroDead = false;
+        position->InputCooldown = kCooldownTicks;
+    } else if (position->LevelFinished) {
+        position->CurrentLevel += 1;
+        position->LevelPhase = kPhaseStartLevel;
+        position->LevelFinished = false;
     }
 }
 
-// Every animated pawn shows its next frame; a one-shot animation that has
-// shown its last frame leaves the level.
-void AnimationStep() {
-    BuildLevelIndex();
-    for (auto* node = AnimatedPawns.head; node; node = node->next) {
-        Pawn* pawn = node->data;
-        pawn->Frame += 1;
-        if (pawn->Frame < pawn->Template->FrameCount())
-            continue;
-        if (pawn->Template->SpecialFlag == kFlagOneShot) {
-            RemoveLevelPawn(pawn);
-            return;  // pawns behind it advance on the next step
-        }
-        pawn->Frame = 0;
-    }
-}
-
-void Play() {
-    if (PhaseTimer.Tick(FrameStartTick) > 0)
-        OnPhaseTimer();
+void Play(Game* game, uint32_t now, const KeyDownTable& keys, FlowHost* host) {
+    FlowTimers& timers = game->timers;
+    if (timers.PhaseTimer.Tick(now) > 0)
+        OnPhaseTimer(&game->position);
     bool endedEarly = false;
-    if (GameTickTimer.Tick(FrameStartTick) > 0) {
-        endedEarly = GameplayTick();
-        if (!endedEarly) {
-            RebuildDrawList();
-            DrawFrame();
-        }
+    if (timers.GameTickTimer.Tick(now) > 0) {
+        RuleStep step(game->position, host->Sound());
+        endedEarly = GameplayTick(&step, keys);
+        if (step.phaseTimerReset)
+            timers.PhaseTimer.Reset(now);
+        if (!endedEarly)
+            host->FrameDue(game->position);
     }
-    if (!endedEarly && AnimationTimer.Tick(FrameStartTick) > 0)
-        AnimationStep();
+    if (!endedEarly && timers.AnimationTimer.Tick(now) > 0)
+        AnimationStep(&game->position);
 }
 
-void RunPhase() {
-    switch (LevelPhase) {
+void RunPhase(Game* game, uint32_t now, const KeyDownTable& keys, FlowHost* host) {
+    switch (game->position.LevelPhase) {
         case kPhaseStartLevel:
-            return StartLevel();
+            return StartLevel(game);
         case kPhaseLoadingScreen:
-            return ShowLoadingScreen();
+            return ShowLoadingScreen(game, now, host);
         case kPhaseLoadLevel:
-            return LoadLevel();
+            return LoadLevel(game, now, host);
         case kPhasePlaying:
-            return Play();
+            return Play(game, now, keys, host);
         default:
             return;  // Ended: the end picture stays until the window closes
+    }
+}
+
+void StartTimers(FlowTimers* timers, uint32_t now) {
+    if (!timers->Created) {
+        timers->PhaseTimer = FrameTimer(now, kPhasePeriodMs);
+        timers->GameTickTimer = FrameTimer(now, kGameTickPeriodMs);
+        timers->AnimationTimer = FrameTimer(now, kAnimationPeriodMs);
+        timers->Created = true;
+    }
+    if (timers->TimerResetRequested) {
+        timers->PhaseTimer.Reset(now);
+        timers->GameTickTimer.Reset(now);
+        timers->AnimationTimer.Reset(now);
+        timers->TimerResetRequested = false;
     }
 }
 
@@ -174,42 +140,40 @@ uint32_t Earliest(uint32_t a, uint32_t b) {
 
 }  // namespace
 
-void GameFrame() {
-    if (!g_timersCreated) {
-        PhaseTimer = FrameTimer(FrameStartTick, kPhasePeriodMs);
-        GameTickTimer = FrameTimer(FrameStartTick, kGameTickPeriodMs);
-        AnimationTimer = FrameTimer(FrameStartTick, kAnimationPeriodMs);
-        g_timersCreated = true;
+void AnimationStep(Position* position) {
+    BuildLevelIndex(position);
+    for (int32_t at : position->Index->AnimatedPawns) {
+        Pawn& pawn = position->LevelPawns[at];
+        pawn.Frame += 1;
+        if (pawn.Frame < pawn.Template->FrameCount())
+            continue;
+        if (LeavesAfterAnimation(*pawn.Template)) {
+            RemoveLevelPawn(position, at);
+            return;  // pawns behind it advance on the next step
+        }
+        pawn.Frame = 0;
     }
-    if (TimerResetRequested) {
-        PhaseTimer.Reset(FrameStartTick);
-        GameTickTimer.Reset(FrameStartTick);
-        AnimationTimer.Reset(FrameStartTick);
-        TimerResetRequested = false;
-    }
-    if (GameState == kGameLoadTemplates)
-        StartGame();
-    else if (GameState == kGameRunning)
-        RunPhase();
 }
 
-void ResetFlowState() {
-    CurrentLevel = 1;
-    TimerResetRequested = HeroDead = LevelFinished = HeroLookedAround = false;
-    InputCooldown = BombCount = 0;
-    ExplosionSoundIndex = 1;
-    PhaseTimer = GameTickTimer = AnimationTimer = FrameTimer();
-    g_timersCreated = false;
+void GameFrame(Game* game, uint32_t now, const KeyDownTable& keys, FlowHost* host) {
+    StartTimers(&game->timers, now);
+    if (game->position.GameState == kGameLoadTemplates)
+        StartGame(&game->position);
+    else if (game->position.GameState == kGameRunning)
+        RunPhase(game, now, keys, host);
 }
 
-uint32_t GameFrameNextDue() {
+uint32_t GameFrameNextDue(const Game& game, uint32_t now) {
+    const Position& position = game.position;
+    const FlowTimers& timers = game.timers;
     // A pending phase step, or timers not yet created or reset: call again at once.
-    if (!g_timersCreated || TimerResetRequested || GameState == kGameLoadTemplates)
-        return FrameStartTick;
-    if (GameState == kGameRunning && LevelPhase != kPhasePlaying && LevelPhase != kPhaseEnded)
-        return FrameStartTick;
-    if (GameState != kGameRunning || LevelPhase != kPhasePlaying)
-        return FrameStartTick + kIdleWaitMs;
-    uint32_t due = Earliest(PhaseTimer.NextDue(), GameTickTimer.NextDue());
-    return Earliest(due, AnimationTimer.NextDue());
+    if (!timers.Created || timers.TimerResetRequested || position.GameState == kGameLoadTemplates)
+        return now;
+    const bool running = position.GameState == kGameRunning;
+    if (running && position.LevelPhase != kPhasePlaying && position.LevelPhase != kPhaseEnded)
+        return now;
+    if (!running || position.LevelPhase != kPhasePlaying)
+        return now + kIdleWaitMs;
+    uint32_t due = Earliest(timers.PhaseTimer.NextDue(), timers.GameTickTimer.NextDue());
+    return Earliest(due, timers.AnimationTimer.NextDue());
 }

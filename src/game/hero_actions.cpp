@@ -1,40 +1,31 @@
 #include "game/hero_actions.h"
 
-#include "core/keys.h"
-#include "game/draw_list.h"
-#include "game/flow_state.h"
-#include "game/game_sounds.h"
-#include "game/game_state.h"
+#include "core/sound_names.h"
 #include "game/level_changes.h"
 #include "game/pawn_motion.h"
 #include "game/touch_rules.h"
-#include "sound/sound_slots.h"
-#include "world/level.h"
 #include "world/template_roles.h"
 
 namespace {
 
-bool Held(int key) {
-    return KeyDown[key] != 0;
-}
-
 // Pawns near the hero check their support on this tick.
-void WakeNearbyPawns() {
-    const float x = PlayerPawn->Placement.xoffset;
-    for (auto* node = MovingPawns.head; node; node = node->next) {
-        const float px = node->data->Placement.xoffset;
+void WakeNearbyPawns(Position* position) {
+    const float x = position->PlayerPawn()->Placement.xoffset;
+    for (int32_t at : position->Index->MovingPawns) {
+        Pawn& pawn = position->LevelPawns[at];
+        const float px = pawn.Placement.xoffset;
         if (x - 2 * kCellSize <= px && px <= x + 2 * kCellSize)
-            node->data->Settled = 0;
+            pawn.Settled = 0;
     }
 }
 
-void ResetToCheckpoint() {
-    PlaySlotOnce(kSoundDead);
-    HeroDead = false;
-    InputCooldown = kCooldownTicks;
-    RestoreSavedLevel();
-    CenterCameraOn(*PlayerPawn);
-    BombCount = 0;
+void ResetToCheckpoint(RuleStep* step) {
+    Position& position = step->position;
+    step->sound.PlayOnce(kSoundDead);
+    position.HeroDead = false;
+    position.InputCooldown = kCooldownTicks;
+    RestoreSavedLevel(&position);
+    position.BombCount = 0;
 }
 
 bool InBlast(const Pawn& pawn, float x, float y) {
@@ -43,143 +34,154 @@ bool InBlast(const Pawn& pawn, float x, float y) {
     return x - kCellSize <= px && px <= x + kCellSize && y - kCellSize <= py && py <= y + kCellSize;
 }
 
-void SetOffBomb() {
-    PlaySlotOnce(kSoundExplosionFirst - 1 + ExplosionSoundIndex);
-    ExplosionSoundIndex = ExplosionSoundIndex >= 3 ? 1 : ExplosionSoundIndex + 1;
-    BombCount -= 1;
-    const float x = PlayerPawn->Placement.xoffset;
-    const float y = PlayerPawn->Placement.yoffset;
-    LevelPawns.PushBack(Pawn(&PawnTemplates[kSlotExplosion], x, y + 10.0f));
-    for (auto* node = Id3Pawns.head; node; node = node->next) {
-        if (!InBlast(*node->data, x, y))
+void SetOffBomb(RuleStep* step) {
+    Position& position = step->position;
+    step->sound.PlayOnce(kSoundExplosionFirst - 1 + position.ExplosionSoundIndex);
+    position.ExplosionSoundIndex =
+        position.ExplosionSoundIndex >= kExplosionVoices ? 1 : position.ExplosionSoundIndex + 1;
+    position.BombCount -= 1;
+    const float x = position.PlayerPawn()->Placement.xoffset;
+    const float y = position.PlayerPawn()->Placement.yoffset;
+    AddLevelPawn(&position, Pawn(&PawnTemplates[kSlotExplosion], x, y + 10.0f));
+    for (int32_t at : position.Index->DestructiblePawns) {
+        Pawn& pawn = position.LevelPawns[at];
+        if (!InBlast(pawn, x, y))
             continue;
-        SetPawnTemplate(node->data, kSlotBlasted);
-        node->data->Frame = 0;
+        SetPawnTemplate(&position, &pawn, kSlotBlasted);
+        pawn.Frame = 0;
     }
-    InputCooldown = kCooldownTicks;
-    // Nothing is drawn on the tick of the blast; the draw list still points at
-    // live pawns, since only a pawn was added.
-    BuildLevelIndex();
+    position.InputCooldown = kCooldownTicks;
+    BuildLevelIndex(&position);
 }
 
-void EnterExit() {
-    StopSlot(kSoundMusic);
-    LoadSlot(kSoundMusic, "./gamedata\\sound\\finish.wav");
-    PlaySlotOnce(kSoundMusic);
-    PlayerPawn->Motion.zoffset = -kCellSize;
-    PlayerPawn->Motion.yangle = 180.0f;
-    LevelFinished = true;
-    PhaseTimer.Reset(FrameStartTick);
+void EnterExit(RuleStep* step) {
+    Position& position = step->position;
+    step->sound.Stop(kSoundMusic);
+    step->sound.Load(kSoundMusic, kFinishSoundFile);
+    step->sound.PlayOnce(kSoundMusic);
+    position.PlayerPawn()->Motion.zoffset = -kCellSize;
+    position.PlayerPawn()->Motion.yangle = 180.0f;
+    position.LevelFinished = true;
+    step->phaseTimerReset = true;
 }
 
 // Every gate of the row beneath the switch, across the level, changes kind.
-void ThrowSwitch(Pawn* lever, int newLeverSlot, int gateSlot, bool wakeMovers) {
-    PlaySlotOnce(kSoundSwitch);
-    InputCooldown = kSwitchCooldownTicks;
-    SetPawnTemplate(lever, newLeverSlot);
+void ThrowSwitch(RuleStep* step, Pawn* lever, int newLeverSlot, int gateSlot, bool wakeMovers) {
+    Position& position = step->position;
+    step->sound.PlayOnce(kSoundSwitch);
+    position.InputCooldown = kSwitchCooldownTicks;
+    SetPawnTemplate(&position, lever, newLeverSlot);
     const float row = lever->Placement.yoffset - kCellSize;
-    for (auto* node = GatePawns.head; node; node = node->next)
-        if (node->data->Placement.yoffset == row)
-            SetPawnTemplate(node->data, gateSlot);
+    for (int32_t at : position.Index->GatePawns)
+        if (position.LevelPawns[at].Placement.yoffset == row)
+            SetPawnTemplate(&position, &position.LevelPawns[at], gateSlot);
     if (!wakeMovers)
         return;
-    for (auto* node = MovingPawns.head; node; node = node->next)
-        node->data->Settled = 0;
+    for (int32_t at : position.Index->MovingPawns)
+        position.LevelPawns[at].Settled = 0;
 }
 
-void ClimbUp() {
-    PlayerPawn->Motion.yangle = 180.0f;
-    PlayerPawn->Motion.yoffset = kCellSize;
+void ClimbUp(Pawn* hero) {
+    hero->Motion.yangle = 180.0f;
+    hero->Motion.yoffset = kCellSize;
 }
 
-void UseCell() {
-    for (auto* node = CellActionPawns.head; node; node = node->next) {
-        Pawn* cell = node->data;
-        if (!SameCell(*cell, *PlayerPawn))
+void UseCell(RuleStep* step) {
+    Position& position = step->position;
+    Pawn* hero = position.PlayerPawn();
+    for (int32_t at : position.Index->CellActionPawns) {
+        Pawn* cell = &position.LevelPawns[at];
+        if (!SameCell(*cell, *hero))
             continue;
         const PawnTemplate& t = *cell->Template;
         if (t.Ladder)
-            return ClimbUp();
+            return ClimbUp(hero);
         if (t.ID == kIdSwitchUp)
-            return ThrowSwitch(cell, kSlotSwitchDown, kSlotGateOpen, true);
+            return ThrowSwitch(step, cell, kSlotSwitchDown, kSlotGateOpen, true);
         if (t.ID == kIdSwitchDown)
-            return ThrowSwitch(cell, kSlotSwitchUp, kSlotGateClosed, false);
+            return ThrowSwitch(step, cell, kSlotSwitchUp, kSlotGateClosed, false);
     }
 }
 
-void PressUp() {
-    if (FinishPawn && SameCell(*FinishPawn, *PlayerPawn))
-        return EnterExit();
-    UseCell();
+void PressUp(RuleStep* step) {
+    const Pawn* exit = step->position.FinishPawn();
+    if (exit && SameCell(*exit, *step->position.PlayerPawn()))
+        return EnterExit(step);
+    UseCell(step);
 }
 
-void PressDown() {
-    const Pawn& hero = *PlayerPawn;
-    for (auto* node = CellActionPawns.head; node; node = node->next) {
-        const Pawn& cell = *node->data;
-        if (cell.Placement.xoffset != hero.Placement.xoffset)
+// Down climbs onto a ladder cell below, or down the one he hangs in.
+void PressDown(RuleStep* step) {
+    Position& position = step->position;
+    Pawn* hero = position.PlayerPawn();
+    for (int32_t at : position.Index->CellActionPawns) {
+        const Pawn& cell = position.LevelPawns[at];
+        if (cell.Placement.xoffset != hero->Placement.xoffset)
             continue;
-        const bool below = cell.Placement.yoffset == hero.Placement.yoffset - kCellSize;
-        const bool here = cell.Placement.yoffset == hero.Placement.yoffset;
-        if (below || (here && !IsSupported(PlayerPawn))) {
-            PlayerPawn->Motion.yangle = 180.0f;
-            PlayerPawn->Motion.yoffset = -kCellSize;
+        const bool below = cell.Placement.yoffset == hero->Placement.yoffset - kCellSize;
+        const bool here = cell.Placement.yoffset == hero->Placement.yoffset;
+        if (below || (here && !IsSupported(step, hero))) {
+            hero->Motion.yangle = 180.0f;
+            hero->Motion.yoffset = -kCellSize;
             return;
         }
     }
 }
 
-void Walk(float yangle, int direction, float distance) {
-    PlayerPawn->Motion.yangle = yangle;
-    if (!IsBlocked(PlayerPawn, direction))
-        PlayerPawn->Motion.xoffset = distance;
+void Walk(RuleStep* step, float yangle, Direction direction, float distance) {
+    Pawn* hero = step->position.PlayerPawn();
+    hero->Motion.yangle = yangle;
+    if (MakeWay(step, hero, direction))
+        hero->Motion.xoffset = distance;
 }
 
 // One movement key at most: a key counts only while its opposite is not held.
-void MovementKeys() {
-    if (Held(kKeyUp) && !Held(kKeyDown))
-        return PressUp();
-    if (Held(kKeyDown) && !Held(kKeyUp))
-        return PressDown();
-    if (Held(kKeyRight) && !Held(kKeyLeft))
-        return Walk(90.0f, kDirectionRight, kCellSize);
-    if (Held(kKeyLeft) && !Held(kKeyRight))
-        return Walk(270.0f, kDirectionLeft, -kCellSize);
+void MovementKeys(RuleStep* step, const KeyDownTable& keys) {
+    const auto held = [&keys](int key) { return keys[key] != 0; };
+    if (held(kKeyUp) && !held(kKeyDown))
+        return PressUp(step);
+    if (held(kKeyDown) && !held(kKeyUp))
+        return PressDown(step);
+    if (held(kKeyRight) && !held(kKeyLeft))
+        return Walk(step, 90.0f, kDirectionRight, kCellSize);
+    if (held(kKeyLeft) && !held(kKeyRight))
+        return Walk(step, 270.0f, kDirectionLeft, -kCellSize);
 }
 
 // The hero's own step, between moves. Returns true when a bomb went off.
-bool HeroStep() {
-    PlayerPawn->Motion.xangle = 0.0f;
-    PlayerPawn->Motion.yangle = 0.0f;
-    PlayerPawn->Settled = 0;
-    TouchCheck();
-    WakeNearbyPawns();
+bool HeroStep(RuleStep* step, const KeyDownTable& keys) {
+    Position& position = step->position;
+    Pawn* hero = position.PlayerPawn();
+    hero->Motion.xangle = 0.0f;
+    hero->Motion.yangle = 0.0f;
+    hero->Settled = 0;
+    TouchCheck(step);
+    WakeNearbyPawns(&position);
     // Once the exit is entered the hero's keys are not read again.
-    if (InputCooldown != 0 || LevelFinished)
+    if (position.InputCooldown != 0 || position.LevelFinished)
         return false;
-    if (Held(kKeyX))
-        ResetToCheckpoint();
-    if (Held(kKeySpace) && BombCount > 0) {
-        SetOffBomb();
+    if (keys[kKeyX])
+        ResetToCheckpoint(step);
+    if (keys[kKeySpace] && position.BombCount > 0) {
+        SetOffBomb(step);
         return true;
     }
-    MovementKeys();
+    MovementKeys(step, keys);
     return false;
 }
 
 }  // namespace
 
-bool GameplayTick() {
-    if (!PlayerPawn)
+bool GameplayTick(RuleStep* step, const KeyDownTable& keys) {
+    Position& position = step->position;
+    if (!position.PlayerPawn())
         return false;
-    if (InputCooldown > 0)
-        InputCooldown -= 1;
-    HeroLookedAround = MoveFinished(*PlayerPawn);
-    if (HeroLookedAround && HeroStep())
+    if (position.InputCooldown > 0)
+        position.InputCooldown -= 1;
+    position.HeroLookedAround = MoveFinished(*position.PlayerPawn());
+    if (position.HeroLookedAround && HeroStep(step, keys))
         return true;
-    MovePawns();
-    FlushDetachedPawns();
-    if (!HeroDead)
-        CenterCameraOn(*PlayerPawn);
+    MovePawns(step);
+    FlushDetachedPawns(step);
     return false;
 }

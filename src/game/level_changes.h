@@ -1,24 +1,39 @@
 #pragma once
-// Changes to LevelPawns that remove or replace pawns. Everything that points
-// into the list (the index lists, PlayerPawn, FinishPawn, the draw list) is
-// rebuilt or cleared by these, so no pointer outlives its pawn.
+// Changes to a position's pawns that change the kinds in the level: a pawn
+// turned into another kind, removed, or the whole list replaced. Each marks
+// the index out of date; BuildLevelIndex brings it up to date where the
+// rules rebuild it, and only then do pawns join the lists of their new kind.
 
-#include "world/pawn.h"
+#include <cstdint>
 
-// Rebuilds the index lists and the draw list after LevelPawns changed.
-void RefreshLevelPointers();
+#include "game/position.h"
+#include "game/rule_step.h"
 
-// Empties the level and everything that points into it.
-void ClearLevel();
+// Rebuilds the index when it is out of date; reports a level without a hero.
+void BuildLevelIndex(Position* position);
 
-// Removes one pawn from the level and rebuilds the pointers.
-void RemoveLevelPawn(Pawn* pawn);
+// Turns the pawn into another kind: template slot `slot`. The pawn keeps its
+// frame unless the new template has no such frame, in which case it starts
+// again at frame 0 (a frame past the end would draw nothing for ever).
+void SetPawnTemplate(Position* position, Pawn* pawn, int slot);
+
+// Appends a pawn; the index follows at the next BuildLevelIndex.
+void AddLevelPawn(Position* position, const Pawn& pawn);
+
+// Removes one pawn from the level and rebuilds the index.
+void RemoveLevelPawn(Position* position, int32_t at);
+
+// The level as it is becomes the restart point (a checkpoint, a level's start).
+void TakeRestartCopy(Position* position);
 
 // Copies the restart point back into the level (death, reset key).
-void RestoreSavedLevel();
+void RestoreSavedLevel(Position* position);
 
-// Takes a pickup out of every index list at once, and out of the level at the
-// end of the moving-pawns step (FlushDetachedPawns), so that the running step
-// never visits it again.
-void DetachPawnDuringStep(Pawn* pawn);
-bool FlushDetachedPawns();  // true when any pawn was removed
+// Empties the level and its index.
+void ClearLevel(Position* position);
+
+// Takes a pickup out of every index list at once, and out of the level at
+// the end of the moving-pawns step (FlushDetachedPawns), so that the running
+// step never finds it again.
+void DetachPawnDuringStep(RuleStep* step, int32_t at);
+void FlushDetachedPawns(RuleStep* step);

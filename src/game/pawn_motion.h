@@ -1,8 +1,9 @@
 #pragma once
 // The grid physics: carrying out ordered moves a step per tick, falling,
-// resting on what carries a pawn's weight, and the sideways tests that start
-// pushes of sliding blocks and kicks of barrels.
+// resting on what carries a pawn's weight, and making way sideways, which
+// pushes sliding blocks and kicks barrels.
 
+#include "game/rule_step.h"
 #include "world/pawn.h"
 
 enum Direction { kDirectionLeft = 1, kDirectionRight = 3 };
@@ -11,14 +12,16 @@ enum Direction { kDirectionLeft = 1, kDirectionRight = 3 };
 bool MoveFinished(const Pawn& pawn);
 
 // True when something carries the pawn; may settle it and sound a holder.
-bool IsSupported(Pawn* pawn);
+bool IsSupported(RuleStep* step, Pawn* pawn);
 
 // True when a hero-weight pawn is held by a ladder in or just below its cell.
-bool OnLadder(const Pawn& pawn);
+bool OnLadder(const Position& position, const Pawn& pawn);
 
-// True when the pawn may not move one cell in the direction. May start a
-// push, kick a barrel, swap barrels, play sounds and set InputCooldown.
-bool IsBlocked(Pawn* pawn, int direction);
+// Makes way for the pawn to move one cell in the direction: the hero pushes
+// a sliding block along or kicks a barrel, and a rolling barrel passes its
+// roll on to a standing one. True when the pawn may then move; false when
+// something blocks it. Pushes play their sounds, and a kick sets the cooldown.
+bool MakeWay(RuleStep* step, Pawn* pawn, Direction direction);
 
 // Carries out every moving pawn's pending move by one step.
-void MovePawns();
+void MovePawns(RuleStep* step);

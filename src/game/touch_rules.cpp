@@ -1,67 +1,68 @@
 #include "game/touch_rules.h"
 
-#include "game/flow_state.h"
-#include "game/game_sounds.h"
-#include "game/game_state.h"
+#include "core/sound_names.h"
 #include "game/level_changes.h"
-#include "sound/sound_slots.h"
-#include "world/level.h"
 #include "world/template_roles.h"
 
 namespace {
 
-void TakeBomb(Pawn* pickup) {
-    RemoveLevelPawn(pickup);
-    BombCount += 1;
-    PlaySlotOnce(kSoundBombCollect);
+void TakeBomb(RuleStep* step, int32_t at) {
+    RemoveLevelPawn(&step->position, at);
+    step->position.BombCount += 1;
+    step->sound.PlayOnce(kSoundBombCollect);
 }
 
-void TakeCheckpoint(Pawn* checkpoint) {
-    PlaySlotOnce(kSoundCheckpoint);
-    SetPawnTemplate(checkpoint, kSlotCheckpointTaken);
-    SavedPawns = LevelPawns;
-    RefreshLevelPointers();
+void TakeCheckpoint(RuleStep* step, Pawn* checkpoint) {
+    step->sound.PlayOnce(kSoundCheckpoint);
+    SetPawnTemplate(&step->position, checkpoint, kSlotCheckpointTaken);
+    TakeRestartCopy(&step->position);
+    BuildLevelIndex(&step->position);
 }
 
 }  // namespace
 
-void TouchCheck() {
-    for (auto* node = PickupPawns.head; node; node = node->next) {
-        Pawn* pawn = node->data;
-        if (!SameCell(*pawn, *PlayerPawn))
+void TouchCheck(RuleStep* step) {
+    Position& position = step->position;
+    const Pawn& hero = *position.PlayerPawn();
+    for (int32_t at : position.Index->PickupPawns) {
+        Pawn* pawn = &position.LevelPawns[at];
+        if (!SameCell(*pawn, hero))
             continue;
         const PawnTemplate& t = *pawn->Template;
-        if (t.SpecialFlag == kFlagBombPickup)
-            return TakeBomb(pawn);
-        if (t.ID == kIdDeadly)
-            return HeroDies();
-        if (t.ID == kIdCheckpoint)
-            return TakeCheckpoint(pawn);
+        if (IsBombPickup(t))
+            return TakeBomb(step, at);
+        if (IsDeadly(t))
+            return HeroDies(step);
+        if (IsCheckpoint(t))
+            return TakeCheckpoint(step, pawn);
     }
 }
 
-void HeroFallCheck() {
-    for (auto* node = PickupPawns.head; node; node = node->next) {
-        Pawn* pawn = node->data;
-        if (!SameCell(*pawn, *PlayerPawn))
+void HeroFallCheck(RuleStep* step) {
+    Position& position = step->position;
+    const Pawn& hero = *position.PlayerPawn();
+    for (int32_t at : position.Index->PickupPawns) {
+        const Pawn& pawn = position.LevelPawns[at];
+        if (!SameCell(pawn, hero))
             continue;
-        if (pawn->Template->SpecialFlag == kFlagBombPickup) {
-            DetachPawnDuringStep(pawn);
-            BombCount += 1;
-            PlaySlotOnce(kSoundBombCollect);
+        if (IsBombPickup(*pawn.Template)) {
+            DetachPawnDuringStep(step, at);
+            position.BombCount += 1;
+            step->sound.PlayOnce(kSoundBombCollect);
             return;
         }
-        if (pawn->Template->ID == kIdDeadly)
-            return HeroDies();
+        if (IsDeadly(*pawn.Template))
+            return HeroDies(step);
     }
 }
 
-void HeroDies() {
-    if (HeroDead)
+void HeroDies(RuleStep* step) {
+    Position& position = step->position;
+    if (position.HeroDead)
         return;
-    PlaySlotOnce(kSoundDead);
-    HeroDead = true;
-    PhaseTimer.Reset(FrameStartTick);
-    BombCount = 0;
-    InputCooldown = kCooldownTicks;
+    step->sound.PlayOnce(kSoundDead);
+    position.HeroDead = true;
+    step->phaseTimerReset = true;
+    position.BombCount = 0;
+    position.InputCooldown = kCooldownTicks;
 }

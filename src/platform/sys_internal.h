@@ -40,13 +40,6 @@ bool Sys_PaintWanted();
 bool Sys_TakePaint();
 const std::vector<MenuPopup>& Sys_Menu();
 
-#ifndef _WIN32
-// Opens a host file without blocking, so that a pipe or device cannot hang the
-// open, and checks that it is a regular file: its descriptor and size, or -1
-// with why saying "not found" or "is not a regular file".
-int Sys_OpenRegularFile(const std::string& hostPath, size_t* size, std::string* why);
-#endif
-
 bool Sys_EnsureVideo();
 int Sys_KeyFromSDL(SDL_Keycode key);   // 0 for a key without a code
 int Sys_KeyFromPadButton(int button);  // 0 for a button without a key

@@ -4,9 +4,9 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include "platform/sys_internal.h"
 #include "platform/sys_mapped_file.h"
 #include "platform/sys_path.h"
+#include "platform/sys_regular_file.h"
 
 bool Sys_MapFile(const std::string& dataPath, Sys_MappedFile* file, std::string* why) {
     file->data = nullptr;

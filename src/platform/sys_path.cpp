@@ -1,6 +1,6 @@
 #include "platform/sys_path.h"
 
-#include "platform/sys_internal.h"
+#include "platform/sys_regular_file.h"
 
 #ifdef _WIN32
 #include <filesystem>

@@ -22,15 +22,11 @@ class Camera {
     float GetY() const { return y_; }
     float GetZ() const { return z_; }
 
-    // With absolute set the field becomes value, otherwise value is added.
-    // Angles are then brought towards 0..360 by one step each way.
-    void SetXAngle(float value, bool absolute);
-    void SetYAngle(float value, bool absolute);
-    void SetZAngle(float value, bool absolute);
-    void SetX(float value, bool absolute);
-    void SetY(float value, bool absolute);
-    void SetZ(float value, bool absolute);
-    void SetDistance(float value, bool absolute);
+    // The angle is brought towards 0..360 by one step each way.
+    void SetXAngle(float value);
+    void SetX(float value) { x_ = value; }
+    void SetY(float value) { y_ = value; }
+    void SetDistance(float value) { distance_ = value; }
 
   private:
     float distance_ = 5.0f;

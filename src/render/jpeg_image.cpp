@@ -5,7 +5,6 @@
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
 
-#include "platform/sys_dialog.h"
 #include "platform/sys_path.h"
 
 namespace {
@@ -142,6 +141,5 @@ std::unique_ptr<JpegImage> LoadJpeg(const char* path, int maxSide) {
     if (DecodeJpeg(path, image.get(), &why, maxSide))
         return image;
     Sys_ReportFileProblem(path, why);
-    Sys_MessageBox("Error loading jpg file.", "ERROR", BoxIcon::None);
     return nullptr;
 }

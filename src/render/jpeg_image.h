@@ -22,5 +22,5 @@ constexpr int kJpegMaxSide = 4096;
 // either side and corrupt data are refused with false and a reason in *why.
 bool DecodeJpeg(const char* path, JpegImage* image, std::string* why, int maxSide = kJpegMaxSide);
 
-// DecodeJpeg, or null after the "Error loading jpg file." box.
+// DecodeJpeg, or null after a line on standard error naming the file and why.
 std::unique_ptr<JpegImage> LoadJpeg(const char* path, int maxSide = kJpegMaxSide);

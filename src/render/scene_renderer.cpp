@@ -113,16 +113,17 @@ void SceneRenderer::Draw() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     WorldPass();
-    if (view_.gaugeVisible && view_.gaugeVisible() && view_.bombCount)
-        DrawBombGauge(*view_.bombCount);
+    const Position* position = view_.position;
+    if (position && position->GameState == kGameRunning && position->LevelPhase == kPhasePlaying)
+        DrawBombGauge(position->BombCount);
 }
 
 void SceneRenderer::WorldPass() {
     if (!view_.drawList)
         return;
-    for (const LLNode<Pawn*>* node = view_.drawList->head; node; node = node->next)
-        if (node->data && node->data->Visible)
-            DrawPawn(*node->data);
+    for (const Pawn* pawn : *view_.drawList)
+        if (pawn && pawn->Visible)
+            DrawPawn(*pawn);
 }
 
 void SceneRenderer::DrawPawn(const Pawn& pawn) {
@@ -136,7 +137,7 @@ void SceneRenderer::DrawPawn(const Pawn& pawn) {
     else if (pawn.Type != kFixedPawn)
         return;
     Transform base = pawn.Placement;
-    if (kind->SpecialFlag == kFlagRaised)
+    if (IsRaised(*kind))
         base.yoffset += 10.0f;
     for (const LLNode<FramePart>* part = frame->head; part; part = part->next) {
         const int* slot = ElementAt(kind->ModelRefList, part->data.ModelRef);

@@ -1,15 +1,15 @@
 #pragma once
-// What the scene renderer reads from the game each frame. The game owns these
-// and fills this in once; the renderer only reads through the pointers.
+// What the scene renderer reads each frame: the pawns to draw and the world
+// camera (kept by the game's view), and the position, for the bomb gauge.
+// The renderer only reads through the pointers.
 
-#include "core/linked_list.h"
+#include "game/draw_list.h"
+#include "game/position.h"
 
 class Camera;
-struct Pawn;
 
 struct SceneView {
-    const LinkedList<Pawn*>* drawList = nullptr;  // pawns to draw, in drawing order
+    const DrawList* drawList = nullptr;  // pawns to draw, in drawing order
     const Camera* worldCamera = nullptr;
-    const int* bombCount = nullptr;
-    bool (*gaugeVisible)() = nullptr;  // whether a level is being played
+    const Position* position = nullptr;
 };

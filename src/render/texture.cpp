@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "platform/sys_dialog.h"
+#include "core/fatal_error.h"
 #include "render/jpeg_image.h"
 
 namespace {
@@ -55,10 +55,6 @@ void ForgetTextures() {
     g_textureOfFile.clear();
 }
 
-bool TextureUploadEnabled() {
-    return uploadEnabled;
-}
-
 void LoadJpegTexture(int* textures, const char* path, int index) {
     if (!path)
         return;
@@ -68,8 +64,10 @@ void LoadJpegTexture(int* textures, const char* path, int index) {
         return;
     }
     std::unique_ptr<JpegImage> image = LoadJpeg(path, MaxTextureSide());
-    if (!image)
-        Sys_ExitProcess(kJpegExitStatus);
+    if (!image) {
+        ShowFatalError("Error loading jpg file.", FatalError::kPicture);
+        return;
+    }
     if (uploadEnabled)
         textures[index] = static_cast<int>(UploadMipmapped(*image));
     else

@@ -3,13 +3,11 @@
 #include <new>
 
 #include "core/fatal_error.h"
-#include "game/game_frame.h"
-#include "game/game_state.h"
 #include "game/level_changes.h"
-#include "game/scene_source.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_events.h"
+#include "render/game_view.h"
 #include "render/gl_window.h"
 #include "render/renderer_assets.h"
 #include "render/scene_renderer.h"
@@ -17,18 +15,42 @@
 #include "sound/sound_slots.h"
 #include "world/template_assets.h"
 
-void (*MainLoopFrame)() = GameFrame;
-uint32_t (*MainLoopNextDue)() = GameFrameNextDue;
+void (*MainLoopFrame)() = MainLoopGameFrame;
+uint32_t (*MainLoopNextDue)() = MainLoopGameFrameNextDue;
 
 namespace {
 
 constexpr uint32_t kDialogWaitMs = 100;  // a dialog holds the game: wait for input
 
+MainLoopState g_loop;
+GameView g_view;
 RendererAssets g_assets(nullptr);
 bool g_dataError = false;
 
-// Only the first data error is shown; the load may report more before it stops.
-void ShowDataError(const char* text) {
+// The flow's sounds go to the sound slots, its frames to the GL window, and
+// its wait for the loading picture holds the whole loop.
+class ShellHost : public FlowHost {
+  public:
+    SoundSink& Sound() override { return SoundSlotSink(); }
+    void FrameDue(const Position& position) override {
+        g_view.NextFrame(position);
+        RenderGLWindow();
+    }
+    uint32_t WaitUntil(uint32_t tick) override {
+        Sys_WaitUntil(tick);
+        return g_loop.FrameStartTick = GetTickCount();
+    }
+};
+
+ShellHost g_host;
+
+// Only the first data error is shown; the load may report more before it
+// stops. A picture that cannot be decoded ends the program at once.
+void ShowFatal(FatalError kind, const char* text) {
+    if (kind == FatalError::kPicture) {
+        Sys_MessageBox(text, "ERROR", BoxIcon::None);
+        Sys_ExitProcess(kExitBadPicture);
+    }
     if (g_dataError)
         return;
     g_dataError = true;
@@ -36,11 +58,12 @@ void ShowDataError(const char* text) {
     Sys_PushEvent({EventType::Close});
 }
 
-// An empty level, and the templates to load on the first frame.
+// A fresh game whose templates load on the first frame.
 void GameInit() {
-    ClearLevel();
-    GameState = 1;
-    LevelPhase = 0;
+    g_loop = MainLoopState();
+    g_loop.game.position.GameState = kGameLoadTemplates;
+    g_loop.game.position.LevelPhase = kPhaseNone;
+    g_view = GameView();
 }
 
 // The renderer, with its view of the game; the template loader fills its
@@ -48,7 +71,7 @@ void GameInit() {
 std::unique_ptr<SceneRenderer> MakeRenderer() {
     std::unique_ptr<SceneRenderer> scene(new (std::nothrow) SceneRenderer);
     if (scene) {
-        scene->SetSceneView(GameSceneView());
+        scene->SetSceneView(g_view.Scene(g_loop.game.position));
         g_assets = RendererAssets(scene.get());
         SetTemplateAssets(&g_assets);
     }
@@ -63,13 +86,18 @@ int Shutdown(int status) {
     return status;
 }
 
+void Repaint() {
+    g_view.Repaint(g_loop.game.position);
+    RenderGLWindow();
+}
+
 // False when the event ends the game. A key released while the window had no
 // focus stays held until its key-up comes.
 bool HandleEvent(const Event& event) {
     switch (event.type) {
         case EventType::KeyDown:
         case EventType::KeyUp:
-            KeyDown[event.code] = event.type == EventType::KeyDown;
+            g_loop.KeyDown[event.code] = event.type == EventType::KeyDown;
             return true;
         case EventType::Command:
             return RunMenuCommand(event.code);
@@ -79,7 +107,7 @@ bool HandleEvent(const Event& event) {
             ResizeGLWindow(event.width, event.height);
             return true;
         case EventType::Paint:
-            RenderGLWindow();
+            Repaint();
             return true;
         default:
             return true;
@@ -93,13 +121,15 @@ bool HandleEvent(const Event& event) {
 // every pass decides as a loop that never sleeps would.
 int RunMainLoop() {
     for (Event event;;) {
-        FrameStartTick = GetTickCount();
+        g_loop.FrameStartTick = GetTickCount();
         while (Sys_PollEvent(&event))
             if (!HandleEvent(event))
                 return Shutdown(g_dataError ? kExitDataError : kExitNormal);
-        if (GameState != 0 && !Sys_ShownDialog())
+        if (g_loop.game.position.GameState != kGameNotStarted && !Sys_ShownDialog())
             MainLoopFrame();
-        Sys_WaitEvent(Sys_ShownDialog() ? FrameStartTick + kDialogWaitMs : MainLoopNextDue());
+        const uint32_t due =
+            Sys_ShownDialog() ? g_loop.FrameStartTick + kDialogWaitMs : MainLoopNextDue();
+        Sys_WaitEvent(due);
     }
 }
 
@@ -112,14 +142,26 @@ int NoGLContext() {
 
 }  // namespace
 
+MainLoopState& MainLoop() {
+    return g_loop;
+}
+
+void MainLoopGameFrame() {
+    GameFrame(&g_loop.game, g_loop.FrameStartTick, g_loop.KeyDown, &g_host);
+}
+
+uint32_t MainLoopGameFrameNextDue() {
+    return GameFrameNextDue(g_loop.game, g_loop.FrameStartTick);
+}
+
 int RunGame() {
     g_dataError = false;
-    GameState = 0;
+    g_loop = MainLoopState();
     Sys_SetMenu(GameMenu());
     std::unique_ptr<SceneRenderer> scene = MakeRenderer();
     if (!scene)
         return kExitNoRenderer;
-    SetFatalErrorHandler(ShowDataError);
+    SetFatalErrorHandler(ShowFatal);
     GameInit();
     if (!OpenGLWindow("Korvath", 800, 600, std::move(scene)))
         return NoGLContext();

@@ -3,22 +3,41 @@
 
 #include <cstdint>
 
+#include "core/keys.h"
+#include "game/game_frame.h"
+
 // The statuses the program ends with (README.md lists them for players). 1
 // is kept free: the README gives it to a start-up step that no longer exists.
 enum ExitStatusCode : int {
     kExitNormal = 0,       // closed, File > Exit, Alt+F4
     kExitNoRenderer = 2,   // the renderer could not be allocated
-    kExitBadPicture = 3,   // a JPEG picture could not be read
+    kExitBadPicture = 3,   // a JPEG picture could not be read (after its box)
     kExitDataError = 4,    // a data file is wrong or missing (after its box)
     kExitNoGLContext = 5,  // no GL context at all, or no display (after its box)
 };
 
+// What the main loop keeps: the game it runs, the keys held (written by its
+// key events, read by the gameplay tick), and the time taken at the top of
+// the current pass, which every timer decision of that pass uses.
+struct MainLoopState {
+    Game game;
+    KeyDownTable KeyDown = {};
+    uint32_t FrameStartTick = 0;
+};
+MainLoopState& MainLoop();
+
 // Makes the renderer, opens the window with the menu bar, loads the sounds,
 // shows the window and runs the main loop; the back end must have started.
+// The game starts afresh.
 int RunGame();
 
+// The flow's call of one pass and its next due time, on the main loop's game
+// with its sounds, drawing and clock.
+void MainLoopGameFrame();
+uint32_t MainLoopGameFrameNextDue();
+
 // What the main loop calls after each pass's events while the game runs, and
-// when that call wants to run again: GameFrame and GameFrameNextDue, unless
-// a test or tool puts its own in their place.
+// when that call wants to run again: the two above, unless a test or tool
+// puts its own in their place.
 extern void (*MainLoopFrame)();
 extern uint32_t (*MainLoopNextDue)();

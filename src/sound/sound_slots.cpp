@@ -4,15 +4,6 @@
 
 SoundEffect SoundEffects[kSoundSlotCount];
 
-const char* const SoundSlotFiles[kSoundSlotCount] = {
-    "./gamedata\\sound\\bomb_collect.wav", "./gamedata\\sound\\checkpoint.wav",
-    "./gamedata\\sound\\dead.wav",         "./gamedata\\sound\\explode.wav",
-    "./gamedata\\sound\\explode.wav",      "./gamedata\\sound\\explode.wav",
-    "./gamedata\\sound\\pop_holder.wav",   "./gamedata\\sound\\switch.wav",
-    "./gamedata\\sound\\stage1.wav",       "./gamedata\\sound\\barrel_hit.wav",
-    "./gamedata\\sound\\barrel_roll.wav",  "./gamedata\\sound\\sliding.wav",
-};
-
 namespace {
 
 // Playback is told with the file last loaded, and whether there was a sound to act on.
@@ -26,7 +17,7 @@ void NotifyPlayback(int slot, SoundOp op) {
 void LoadSoundSlots() {
     for (int slot = 0; slot < kSoundSlotCount; slot++) {
         CreateDevice(&SoundEffects[slot]);
-        LoadSlot(slot, SoundSlotFiles[slot]);
+        LoadSlot(slot, kSoundSlots[slot].file);
     }
 }
 
@@ -55,4 +46,21 @@ void PlaySlotLooping(int slot) {
 void StopSlot(int slot) {
     StopSound(&SoundEffects[slot]);
     NotifyPlayback(slot, SoundOp::Stop);
+}
+
+namespace {
+
+class SlotSink : public SoundSink {
+  public:
+    void Load(int slot, const char* path) override { LoadSlot(slot, path); }
+    void PlayOnce(int slot) override { PlaySlotOnce(slot); }
+    void PlayLooping(int slot) override { PlaySlotLooping(slot); }
+    void Stop(int slot) override { StopSlot(slot); }
+};
+
+}  // namespace
+
+SoundSink& SoundSlotSink() {
+    static SlotSink sink;
+    return sink;
 }

@@ -1,43 +1,55 @@
 #pragma once
-// The pawns of the level being played, its restart copy, and the index lists
-// that the rules and the renderer use to find pawns of a kind. The index lists
-// and the two pointers point into LevelPawns: every change that adds, removes
-// or replaces pawns is followed by BuildLevelIndex before they are used again.
+// The pawns of a level, in level order, and the index that finds the pawns of
+// each kind: positions in the pawn list, in list order, rebuilt from the list
+// by BuildLevelIndex. A pawn may stand in several index lists.
 
-#include <array>
+#include <cstdint>
+#include <vector>
 
-#include "core/linked_list.h"
 #include "world/pawn.h"
 
-extern LinkedList<Pawn> LevelPawns;
-extern LinkedList<Pawn> SavedPawns;
+using PawnList = std::vector<Pawn>;
 
-extern LinkedList<Pawn*> GatePawns;
-extern LinkedList<Pawn*> Id3Pawns;
-extern LinkedList<Pawn*> MovingPawns;
-extern LinkedList<Pawn*> BlockingPawns;
-extern LinkedList<Pawn*> CellActionPawns;
-extern LinkedList<Pawn*> PickupPawns;
-extern LinkedList<Pawn*> AnimatedPawns;
+// A blocking pawn the rules never move or change, filed under its column.
+struct ColumnEntry {
+    float x;
+    int32_t pawn;
+};
 
-// Null when the level has none; a level without a hero is a data error, and
-// after its report PlayerPawn stays null, so every user tests it first.
-extern Pawn* PlayerPawn;
-extern Pawn* FinishPawn;
+struct LevelIndex {
+    std::vector<int32_t> GatePawns;          // swapped by switches
+    std::vector<int32_t> DestructiblePawns;  // turned to rubble by a blast
+    std::vector<int32_t> MovingPawns;        // stepped by the physics
+    std::vector<int32_t> BlockingPawns;      // stop and carry others
+    std::vector<int32_t> CellActionPawns;    // ladders and switches
+    std::vector<int32_t> PickupPawns;        // bombs, deadly cells, checkpoints
+    std::vector<int32_t> AnimatedPawns;      // two or more frames
+    // -1 when there is none; the later of two is taken. A level without a hero
+    // is a data error, and after its report nothing may use the hero.
+    int32_t PlayerPawn = -1;
+    int32_t FinishPawn = -1;
 
-// Appends the pawns of level "Level<level>" of "levels.xml" to LevelPawns.
-// A "PawnTemplate" outside the table is a data error: it is reported and
-// nothing more of the level is loaded.
-void LoadLevelPawns(int level);
+    // BlockingPawns again, split for finding them by cell: the fixed ones
+    // sorted by column and then list order, and the ones the rules can move
+    // or change (world/template_roles.h) in list order.
+    std::vector<ColumnEntry> FixedBlockers;
+    std::vector<int32_t> LooseBlockers;
 
-// Rebuilds every index list and both pointers; reports a level without a hero.
-void BuildLevelIndex();
+    bool operator==(const LevelIndex& other) const;
+};
 
-// Empties every index list and both pointers, without looking for a hero.
-void ClearLevelIndex();
+// Appends the pawns of level "Level<level>" of "levels.xml". A "PawnTemplate"
+// outside the table or a number out of range is a data error: it is reported
+// and nothing more of the level is loaded. A level without a hero is named on
+// standard error; BuildLevelIndex reports it.
+void LoadLevelPawns(int level, PawnList* pawns);
 
-// Empties the level, its restart copy, every index list and both pointers.
-void ResetLevelLists();
+// Rebuilds every list of the index from the pawns; reports a level without a hero.
+void BuildLevelIndex(const PawnList& pawns, LevelIndex* index);
 
-// The seven index lists, in the order BuildLevelIndex clears them.
-std::array<LinkedList<Pawn*>*, 7> IndexLists();
+// The fixed blockers of one column, in list order.
+struct ColumnRange {
+    const ColumnEntry* begin;
+    const ColumnEntry* end;
+};
+ColumnRange FixedBlockersAt(const LevelIndex& index, float x);

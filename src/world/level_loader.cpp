@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "core/fatal_error.h"
 #include "platform/sys_path.h"
@@ -65,7 +66,7 @@ bool ReadPawnKeys(XmlContext& store, const char* section, Scratch* scratch, Pawn
         }
         pawn->Placement.*key.field = NarrowToFloat(scratch->value);
     }
-    if (pawn->Template->ID == kIdDeadly)
+    if (IsDeadly(*pawn->Template))
         pawn->Placement.opacity = 0.0f;  // present in the rules, unseen in play
     return true;
 }
@@ -78,9 +79,19 @@ void ReportBadTemplateNumber(int level, int pawnNumber, int32_t templateNumber) 
     ReportLevelError(text);
 }
 
-}  // namespace
+// A level the game cannot play without: named on standard error beside the
+// box that BuildLevelIndex shows.
+void ReportMissingHero(int level, const PawnList& pawns) {
+    for (const Pawn& pawn : pawns)
+        if (IsHero(*pawn.Template))
+            return;
+    Sys_ReportFileProblem("./gamedata\\levels.xml",
+                          "Level" + std::to_string(level) +
+                              " has no pawn whose template has SpecialFlag 11 (the hero)");
+}
 
-void LoadLevelPawns(int level) {
+// Appends the level's pawns; false after a report when a number is bad.
+bool ReadLevelPawns(int level, PawnList* pawns) {
     XmlContext store("levels.xml");
     char levelSection[64];
     std::snprintf(levelSection, sizeof levelSection, "Level%d", level);
@@ -88,15 +99,23 @@ void LoadLevelPawns(int level) {
     for (int i = 1; i < INT_MAX; ++i) {
         char section[64];
         if (std::snprintf(section, sizeof section, "%s\\Pawn%d", levelSection, i) < 0)
-            return;
+            return true;
         if (!store.GetInt(section, "PawnTemplate", &scratch.number))
-            return;
+            return true;
         if (scratch.number < 0 || scratch.number >= kPawnTemplateSlots) {
             ReportBadTemplateNumber(level, i, scratch.number);
-            return;
+            return false;
         }
-        LevelPawns.PushBack(Pawn(&PawnTemplates[scratch.number]));
-        if (!ReadPawnKeys(store, section, &scratch, &LevelPawns.Last()))
-            return;
+        pawns->push_back(Pawn(&PawnTemplates[scratch.number]));
+        if (!ReadPawnKeys(store, section, &scratch, &pawns->back()))
+            return false;
     }
+    return true;
+}
+
+}  // namespace
+
+void LoadLevelPawns(int level, PawnList* pawns) {
+    ReadLevelPawns(level, pawns);
+    ReportMissingHero(level, *pawns);
 }

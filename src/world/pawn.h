@@ -41,12 +41,3 @@ struct Pawn {
 inline bool SameCell(const Pawn& a, const Pawn& b) {
     return a.Placement.xoffset == b.Placement.xoffset && a.Placement.yoffset == b.Placement.yoffset;
 }
-
-// Turns the pawn into another kind: template slot `slot`. The pawn keeps its
-// frame unless the new template has no such frame, in which case it starts
-// again at frame 0 (a frame past the end would draw nothing for ever).
-inline void SetPawnTemplate(Pawn* pawn, int slot) {
-    pawn->Template = &PawnTemplates[slot];
-    if (pawn->Frame >= pawn->Template->FrameCount())
-        pawn->Frame = 0;
-}

@@ -1,10 +1,13 @@
 #pragma once
-// The numbers the game's rules give a meaning: the template slots the rules
-// turn pawns into (or draw), the template IDs they test, the values of
-// SpecialFlag, and the model slots the renderer draws by itself. Every part
-// of the program names them from here. A slot names a template in the table;
-// an ID is a field of the template in it: the two are compared only with
-// their own kind.
+// The numbers the game's rules give a meaning, and what they make of a
+// template's pawns. The template slots the rules turn pawns into (or draw),
+// the template IDs they test, the values of SpecialFlag and the model slots
+// the renderer draws by itself are named here; and each role a template's
+// numbers give it (which index lists hold its pawns, whether the rules can
+// ever move or change them, the level tool's class) is decided here once,
+// for the game and the tools alike. A slot names a template in the table; an
+// ID is a field of the template in it: the two are compared only with their
+// own kind.
 
 #include <cstdint>
 
@@ -60,12 +63,111 @@ enum ModelSlot : int {
     kModelGaugeBar = 34,  // the bar that slides out by the bombs carried
 };
 
-// The template's pawns are stepped by the physics every tick.
-inline bool CanMove(const PawnTemplate& t) {
-    return t.WeightCrate || t.WeightRock || t.WeightHero || t.SpecialFlag == kFlagCarriedInColumn;
+// The index lists of a level (world/level.h), one role each.
+inline bool IsHero(const PawnTemplate& t) {
+    return t.SpecialFlag == kFlagHero;
 }
-
-// The template's pawns stop or carry others.
+inline bool IsExit(const PawnTemplate& t) {
+    return t.ID == kIdExit;
+}
+inline bool IsGate(const PawnTemplate& t) {
+    return t.SpecialFlag == kFlagGate;
+}
+inline bool IsDestructible(const PawnTemplate& t) {
+    return t.ID == kIdDestructible;
+}
+// Counted as carried whenever a blocker stands anywhere in its column.
+inline bool CarriedInColumn(const PawnTemplate& t) {
+    return t.SpecialFlag == kFlagCarriedInColumn;
+}
+// Stepped by the physics every tick.
+inline bool CanMove(const PawnTemplate& t) {
+    return t.WeightCrate || t.WeightRock || t.WeightHero || CarriedInColumn(t);
+}
+// Stops or carries others.
 inline bool Blocks(const PawnTemplate& t) {
     return t.BlocksCrate || t.BlocksRock || t.BlocksHero;
+}
+// A cell the hero acts on with Up or Down: a ladder or a switch.
+inline bool IsCellAction(const PawnTemplate& t) {
+    return t.Ladder || t.SpecialFlag == kFlagSwitchDown || t.SpecialFlag == kFlagSwitchUp;
+}
+
+// What the hero meets in his cell: one more bomb, death, a restart point.
+inline bool IsBombPickup(const PawnTemplate& t) {
+    return t.SpecialFlag == kFlagBombPickup;
+}
+inline bool IsDeadly(const PawnTemplate& t) {
+    return t.ID == kIdDeadly;
+}
+inline bool IsCheckpoint(const PawnTemplate& t) {
+    return t.ID == kIdCheckpoint;
+}
+// In the index of what the hero meets: collectables, deadly cells, checkpoints.
+inline bool IsPickup(const PawnTemplate& t) {
+    return t.Collectable || IsDeadly(t) || IsCheckpoint(t);
+}
+
+// Carrying and blocking: a holder works in its own cell, a tall blocker
+// three rows up; a ladder holds the hero in it or on its top.
+inline bool IsHolder(const PawnTemplate& t) {
+    return t.SpecialFlag == kFlagHolder;
+}
+inline bool IsTall(const PawnTemplate& t) {
+    return t.SpecialFlag == kFlagTall;
+}
+inline bool IsLadderCell(const PawnTemplate& t) {
+    return t.ID == kIdLadder;
+}
+
+inline bool IsRollingBarrel(const PawnTemplate& t) {
+    return t.ID == kIdRollingLeft || t.ID == kIdRollingRight;
+}
+inline bool IsSwitch(const PawnTemplate& t) {
+    return t.ID == kIdSwitchUp || t.ID == kIdSwitchDown;
+}
+
+// How it is drawn: explosions last, some kinds kept in view farther out,
+// some drawn 10 units above their cell.
+inline bool IsExplosion(const PawnTemplate& t) {
+    return t.ID == kIdExplosion;
+}
+inline bool KeptInWideView(const PawnTemplate& t) {
+    return t.ID == kIdWideView;
+}
+inline bool IsRaised(const PawnTemplate& t) {
+    return t.SpecialFlag == kFlagRaised;
+}
+// Leaves the level once its animation has played.
+inline bool LeavesAfterAnimation(const PawnTemplate& t) {
+    return t.SpecialFlag == kFlagOneShot && t.IsAnimated();
+}
+
+// Some rule may move the template's pawns, turn them into another kind, set
+// their pending move or take them out of the level. A pawn of any other
+// template stays as it was loaded until its level ends.
+inline bool RulesCanChange(const PawnTemplate& t) {
+    return CanMove(t) || t.Sliding || t.Rolling || IsHero(t) || IsDestructible(t) || IsGate(t) ||
+           IsSwitch(t) || IsCheckpoint(t) || IsBombPickup(t) || LeavesAfterAnimation(t);
+}
+
+// A blocker that stays in its cell for good: nothing pushes, blows up,
+// swaps or removes it.
+inline bool IsFixedBlocker(const PawnTemplate& t) {
+    return Blocks(t) && !RulesCanChange(t);
+}
+
+// The rules find its pawns by cell, so they must stand on the grid.
+inline bool HasRuleRole(const PawnTemplate& t) {
+    return CanMove(t) || Blocks(t) || IsCellAction(t) || IsPickup(t) || IsGate(t) ||
+           IsDestructible(t) || IsExit(t);
+}
+
+// A level lists still pawns first, then the pawns that move, then the hero,
+// so that what is pushed or falls settles before the hero looks.
+enum class PawnClass { kStill = 0, kMoving = 1, kHero = 2 };
+inline PawnClass ClassOf(const PawnTemplate& t) {
+    if (IsHero(t))
+        return PawnClass::kHero;
+    return CanMove(t) ? PawnClass::kMoving : PawnClass::kStill;
 }

@@ -33,7 +33,7 @@ struct NoAssets : TemplateAssets {
     void LoadJpegTexture(int*, const char*, int) override {}
 };
 
-void IgnoreFatalError(const char*) {}
+void IgnoreFatalError(FatalError, const char*) {}
 
 void Write(const char* name, const char* text) {
     WriteFuzzFile(name, reinterpret_cast<const uint8_t*>(text), std::string(text).size());
@@ -53,8 +53,9 @@ int FuzzStore(const uint8_t* data, size_t size) {
     WriteFuzzFile(data[0] % 2 ? "levels.xml" : "pawntemp.xml", data + 1, size - 1);
     ResetPawnTemplates();
     LoadPawnTemplates();
-    LoadLevelPawns(1);
-    BuildLevelIndex();
-    ResetLevelLists();
+    PawnList pawns;
+    LoadLevelPawns(1, &pawns);
+    LevelIndex index;
+    BuildLevelIndex(pawns, &index);
     return 0;
 }

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "world/level.h"
 #include "world/template_roles.h"
 
 namespace {
@@ -17,52 +16,52 @@ class DrawListTest : public ::testing::Test {
         animated.Frames.PushBack(LinkedList<FramePart>());
         animated.Frames.PushBack(LinkedList<FramePart>());
     }
-    void TearDown() override {
-        ResetDrawList();
-        ResetLevelLists();
+
+    // Relative to the view's centre, (100, 40): the camera's translation is
+    // (-100, -40). Returns the pawn's place in the level.
+    size_t Add(PawnTemplate* t, float dx, float dy, float opacity = 100.0f, int type = 0) {
+        position.LevelPawns.push_back(Pawn(t, 100.0f + dx, 40.0f + dy));
+        position.LevelPawns.back().Placement.opacity = opacity;
+        position.LevelPawns.back().Type = type;
+        return position.LevelPawns.size() - 1;
+    }
+    // The places in the level of the pawns drawn, in drawing order.
+    std::vector<size_t> Build() {
+        DrawList list;
+        BuildDrawList(position, -100.0f, -40.0f, &list);
+        std::vector<size_t> order;
+        for (const Pawn* pawn : list)
+            order.push_back(static_cast<size_t>(pawn - position.LevelPawns.data()));
+        return order;
     }
 
-    // Relative to the view's centre, (100, 40): the camera's translation is (-100, -40).
-    Pawn* Add(PawnTemplate* t, float dx, float dy, float opacity = 100.0f, int type = 0) {
-        LevelPawns.PushBack(Pawn(t, 100.0f + dx, 40.0f + dy));
-        LevelPawns.Last().Placement.opacity = opacity;
-        LevelPawns.Last().Type = type;
-        return &LevelPawns.Last();
-    }
-    std::vector<Pawn*> Build() {
-        BuildDrawList(-100.0f, -40.0f);
-        std::vector<Pawn*> pawns;
-        for (LLNode<Pawn*>* node = DrawList.head; node; node = node->next)
-            pawns.push_back(node->data);
-        return pawns;
-    }
-
+    Position position;
     PawnTemplate still, explosion, wide, animated;
 };
 
 TEST_F(DrawListTest, CullingBoxBoundaries) {
-    Pawn* right = Add(&still, 220, 0);
-    Pawn* below = Add(&still, -220, -200);
+    size_t right = Add(&still, 220, 0);
+    size_t below = Add(&still, -220, -200);
     Add(&still, 221, 0);
     Add(&still, 0, -201);
-    Pawn* above = Add(&still, 0, 160);
+    size_t above = Add(&still, 0, 160);
     Add(&still, 0, 161);
-    Pawn* wideIn = Add(&wide, -280, 5000);
+    size_t wideIn = Add(&wide, -280, 5000);
     Add(&wide, 281, 0);
-    Pawn* fixed = Add(&still, 9000, -9000, 100.0f, kFixedPawn);
-    EXPECT_EQ(Build(), (std::vector<Pawn*>{fixed, wideIn, above, below, right}));
+    size_t fixed = Add(&still, 9000, -9000, 100.0f, kFixedPawn);
+    EXPECT_EQ(Build(), (std::vector<size_t>{fixed, wideIn, above, below, right}));
 }
 
 TEST_F(DrawListTest, OpaqueStillPawnsFirstThenTranslucentThenExplosions) {
-    Pawn* boom1 = Add(&explosion, 5000, 5000);
-    Pawn* opaque = Add(&still, 0, 0);
-    Pawn* faint = Add(&still, 0, 0, 99.5f);
-    Pawn* negative = Add(&still, 0, 0, -5.0f);
-    Pawn* clear = Add(&still, 0, 0, 0.0f);
-    Pawn* moving = Add(&animated, 0, 0);
-    Pawn* boom2 = Add(&explosion, 0, 0, 50.0f, kFixedPawn);
-    EXPECT_EQ(Build(), (std::vector<Pawn*>{clear, opaque, faint, negative, moving, boom1, boom2}));
-    LevelPawns.Clear();
+    size_t boom1 = Add(&explosion, 5000, 5000);
+    size_t opaque = Add(&still, 0, 0);
+    size_t faint = Add(&still, 0, 0, 99.5f);
+    size_t negative = Add(&still, 0, 0, -5.0f);
+    size_t clear = Add(&still, 0, 0, 0.0f);
+    size_t moving = Add(&animated, 0, 0);
+    size_t boom2 = Add(&explosion, 0, 0, 50.0f, kFixedPawn);
+    EXPECT_EQ(Build(), (std::vector<size_t>{clear, opaque, faint, negative, moving, boom1, boom2}));
+    position.LevelPawns.clear();
     EXPECT_TRUE(Build().empty());
 }
 

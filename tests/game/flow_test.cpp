@@ -2,11 +2,10 @@
 // restore, the exit and the next level, the end picture, the animation step)
 // and its pace: the fixed-period timers across the clock's wrap, no burst of
 // ticks after a slow load, and the wake-up time GameFrameNextDue gives. The
-// flow runs on the headless back end: levels written to a scratch data
-// folder, a virtual clock moved as the main loop would see it, the loading
-// pictures recorded instead of decoded (each can be made to take time), and
-// the sounds played and data errors reported recorded. After every pass
-// nothing may point at a pawn the level no longer holds.
+// flow runs on a host of the test's own: a clock moved as the main loop
+// would see it, the loading pictures recorded instead of decoded (each can
+// be made to take time), and the sounds and data errors recorded. After
+// every pass the level's index must be sound.
 
 #include <gtest/gtest.h>
 
@@ -14,20 +13,12 @@
 #include <vector>
 
 #include "core/fatal_error.h"
-#include "core/keys.h"
-#include "game/draw_list.h"
-#include "game/flow_state.h"
+#include "core/sound_names.h"
 #include "game/game_frame.h"
-#include "game/game_sounds.h"
-#include "game/game_state.h"
 #include "game/level_changes.h"
 #include "game/pawn_motion.h"
-#include "platform/sys_clock.h"
-#include "platform/sys_headless.h"
-#include "platform/sys_main.h"
-#include "sound/sound_observer.h"
 #include "support/data_folder.h"
-#include "support/level_pointers.h"
+#include "support/index_check.h"
 #include "support/test_xml.h"
 #include "world/template_assets.h"
 #include "world/template_roles.h"
@@ -39,35 +30,48 @@ enum FlowSlot { kHero = 0, kWall = 1, kDeadly = 2, kExit = 3, kOneShot3 = 40, kO
 
 struct PlayedSound {
     int slot;
-    SoundOp op;
-    std::string file;
+    std::string op, file;
 };
-std::vector<PlayedSound> played;
+
 std::vector<std::string> fatalErrors;
-uint32_t musicLoadMs = 0;  // virtual time the stage music takes to load
 
-void RecordSound(int slot, SoundOp op, const char* file, bool) {
-    played.push_back({slot, op, file ? file : ""});
-    if (op == SoundOp::Load && std::string(file).find("stage") != std::string::npos)
-        Headless_AdvanceClock(musicLoadMs);
-}
-
-class RecordingAssets : public TemplateAssets {
+// The clock, the sounds and the pictures as the main loop and the loaders
+// would see them; a stage's music or a picture can take time to load.
+class TestHost : public FlowHost, public SoundSink, public TemplateAssets {
   public:
+    SoundSink& Sound() override { return *this; }
+    void FrameDue(const Position&) override { ++frames; }
+    uint32_t WaitUntil(uint32_t tick) override {
+        if (static_cast<int32_t>(tick - clock) > 0)
+            clock = tick;
+        return clock;
+    }
+    void Load(int slot, const char* path) override {
+        played.push_back({slot, "load", path});
+        if (std::string(path).find("stage") != std::string::npos)
+            clock += musicLoadMs;
+    }
+    void PlayOnce(int slot) override { played.push_back({slot, "once", ""}); }
+    void PlayLooping(int slot) override { played.push_back({slot, "looping", ""}); }
+    void Stop(int slot) override { played.push_back({slot, "stop", ""}); }
     bool LoadModel(const char*, int) override { return false; }
     void LoadJpegTexture(int* textures, const char* path, int) override {
         pictures.push_back(path);
         *textures = static_cast<int>(pictures.size());
-        Headless_AdvanceClock(loadMs);
+        clock += pictureLoadMs;
     }
+
+    uint32_t clock = 1000;
+    uint32_t musicLoadMs = 0, pictureLoadMs = 0;
+    int frames = 0;
+    std::vector<PlayedSound> played;
     std::vector<std::string> pictures;
-    uint32_t loadMs = 0;  // virtual time each picture takes to load
 };
 
 class FlowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetAll();
+        ResetPawnTemplates();
         PawnTemplates[kHero].SpecialFlag = kFlagHero;
         PawnTemplates[kHero].WeightHero = 1;
         PawnTemplate& wall = PawnTemplates[kWall];
@@ -77,30 +81,14 @@ class FlowTest : public ::testing::Test {
         PawnTemplates[kOneShot3].SpecialFlag = PawnTemplates[kOneShot1].SpecialFlag = kFlagOneShot;
         for (int slot : {kOneShot3, kOneShot3, kOneShot3, kOneShot1, kLooping, kLooping})
             PawnTemplates[slot].Frames.PushBack(LinkedList<FramePart>());
-        SetSoundObserver(RecordSound);
-        SetFatalErrorHandler([](const char* text) { fatalErrors.push_back(text); });
-        SetTemplateAssets(&assets);
-        Sys_StartHeadless(HeadlessOptions());
-        Headless_SetClock(1000);
+        fatalErrors.clear();
+        SetFatalErrorHandler([](FatalError, const char* text) { fatalErrors.push_back(text); });
+        SetTemplateAssets(&host);
     }
     void TearDown() override {
-        Sys_Stop();
         SetTemplateAssets(nullptr);
         SetFatalErrorHandler(nullptr);
-        SetSoundObserver(nullptr);
-        ResetAll();
-    }
-    // Every module the flow touches, as at start-up.
-    static void ResetAll() {
         ResetPawnTemplates();
-        ResetFlowState();
-        ResetGameState();
-        ClearLevel();
-        ResetLevelLists();
-        ResetDrawList();
-        played.clear();
-        fatalErrors.clear();
-        musicLoadMs = 0;
     }
 
     // A pawn of a level of the file that WriteLevels writes.
@@ -118,16 +106,15 @@ class FlowTest : public ::testing::Test {
                     Root(Section("Level1", levels_[1]) + Section("Level2", levels_[2])));
     }
 
-    // One main-loop pass at the current virtual time.
+    // One main-loop pass at the current time.
     void Pass() {
-        FrameStartTick = GetTickCount();
-        GameFrame();
-        EXPECT_TRUE(LevelPointersValid()) << "after the pass at " << FrameStartTick;
+        GameFrame(&game, host.clock, keys, &host);
+        EXPECT_TRUE(IndexValid(game.position)) << "after the pass at " << host.clock;
     }
     // Moves the clock on by `ms` one millisecond per pass, as a spinning loop.
     void Spin(uint32_t ms) {
         for (uint32_t i = 0; i < ms; ++i) {
-            Headless_AdvanceClock(1);
+            ++host.clock;
             Pass();
         }
     }
@@ -141,30 +128,32 @@ class FlowTest : public ::testing::Test {
     // From StartLevel of `level` through the first Playing pass, which
     // restarts the timers.
     void StartLevelAndPlay(int level) {
-        GameState = kGameRunning;
-        LevelPhase = kPhaseStartLevel;
-        CurrentLevel = level;
-        for (int i = 0; i < 3 && LevelPhase != kPhasePlaying; ++i)
+        game.position.GameState = kGameRunning;
+        game.position.LevelPhase = kPhaseStartLevel;
+        game.position.CurrentLevel = level;
+        for (int i = 0; i < 3 && game.position.LevelPhase != kPhasePlaying; ++i)
             Pass();
-        ASSERT_EQ(LevelPhase, kPhasePlaying);
+        ASSERT_EQ(game.position.LevelPhase, kPhasePlaying);
         Pass();  // the timers restart here, as the load asked
-        ASSERT_FALSE(TimerResetRequested);
+        ASSERT_FALSE(game.timers.TimerResetRequested);
     }
-    static uint32_t Now() { return GetTickCount(); }
-    static Pawn* Find(int slot) {
-        for (LLNode<Pawn>* node = LevelPawns.head; node; node = node->next)
-            if (node->data.Template == &PawnTemplates[slot])
-                return &node->data;
+    const Pawn* Find(int slot) const {
+        for (const Pawn& pawn : game.position.LevelPawns)
+            if (pawn.Template == &PawnTemplates[slot])
+                return &pawn;
         return nullptr;
     }
-    static int CountPlayed(int slot) {
+    int CountPlayed(int slot) const {
         int count = 0;
-        for (const PlayedSound& s : played)
-            count += s.slot == slot && s.op == SoundOp::PlayOnce;
+        for (const PlayedSound& s : host.played)
+            count += s.slot == slot && s.op == "once";
         return count;
     }
+    const Pawn& Hero() const { return *game.position.PlayerPawn(); }
 
-    RecordingAssets assets;
+    TestHost host;
+    Game game;
+    KeyDownTable keys = {};
 
   private:
     DataFolder data_;
@@ -175,21 +164,21 @@ class FlowTest : public ::testing::Test {
 TEST_F(FlowTest, LoadingPictureStaysUpBeyondThePhasePeriodWhenTheLevelLoadsAtOnce) {
     AddFloorAndHero(1);
     WriteLevels();
-    const uint32_t shown = Now();
+    const uint32_t shown = host.clock;
     StartLevelAndPlay(1);
-    EXPECT_EQ(assets.pictures, std::vector<std::string>{"./gamedata\\loading1.jpg"});
-    EXPECT_EQ(Now() - shown, 2002u);
-    const Pawn& picture = LevelPawns.head->data;
+    EXPECT_EQ(host.pictures, std::vector<std::string>{"./gamedata\\loading1.jpg"});
+    EXPECT_EQ(host.clock - shown, 2002u);
+    const Pawn& picture = game.position.LevelPawns.front();
     EXPECT_EQ(picture.Template, &PawnTemplates[kSlotLoadingPicture]);
     EXPECT_EQ(picture.Type, kFixedPawn);
     EXPECT_EQ(picture.Motion.opacity, 0.0f);
-    EXPECT_EQ(SavedPawns.LastIndex(), LevelPawns.LastIndex());
-    ASSERT_GE(played.size(), 2u);
-    const PlayedSound& load = played[played.size() - 2];
-    EXPECT_EQ(load.op, SoundOp::Load);
+    EXPECT_EQ(game.position.SavedPawns->size(), game.position.LevelPawns.size());
+    ASSERT_GE(host.played.size(), 2u);
+    const PlayedSound& load = host.played[host.played.size() - 2];
+    EXPECT_EQ(load.op, "load");
     EXPECT_EQ(load.slot, kSoundMusic);
     EXPECT_EQ(load.file, "./gamedata\\sound\\stage1.wav");
-    EXPECT_EQ(played.back().op, SoundOp::PlayLooping);
+    EXPECT_EQ(host.played.back().op, "looping");
 }
 
 TEST_F(FlowTest, DeadHeroStandingOnTheDeadlyCellIsRestoredOnlyAfterThePhasePeriod) {
@@ -197,19 +186,19 @@ TEST_F(FlowTest, DeadHeroStandingOnTheDeadlyCellIsRestoredOnlyAfterThePhasePerio
     Add(1, kDeadly, 20, 0);
     WriteLevels();
     StartLevelAndPlay(1);
-    KeyDown[kKeyRight] = 1;
-    ASSERT_TRUE(SpinUntil([] { return HeroDead; }));
-    KeyDown[kKeyRight] = 0;
-    const uint32_t died = Now();
+    keys[kKeyRight] = 1;
+    ASSERT_TRUE(SpinUntil([this] { return game.position.HeroDead; }));
+    keys[kKeyRight] = 0;
+    const uint32_t died = host.clock;
     // He stays on the deadly cell: the death is not repeated, so the phase
     // timer is not pushed back and the restore comes on time.
     Spin(2001);
-    EXPECT_TRUE(HeroDead);
-    EXPECT_EQ(PlayerPawn->Placement.xoffset, 20.0f);
+    EXPECT_TRUE(game.position.HeroDead);
+    EXPECT_EQ(Hero().Placement.xoffset, 20.0f);
     Spin(1);
-    EXPECT_EQ(Now() - died, 2002u);
-    EXPECT_FALSE(HeroDead);
-    EXPECT_EQ(PlayerPawn->Placement.xoffset, 0.0f);
+    EXPECT_EQ(host.clock - died, 2002u);
+    EXPECT_FALSE(game.position.HeroDead);
+    EXPECT_EQ(Hero().Placement.xoffset, 0.0f);
     EXPECT_EQ(CountPlayed(kSoundDead), 1);
 }
 
@@ -220,35 +209,35 @@ TEST_F(FlowTest, DeathThenExitRestoresFirstAndStartsTheNextLevelOnTheFollowingFi
     AddFloorAndHero(2);
     WriteLevels();
     StartLevelAndPlay(1);
-    KeyDown[kKeyRight] = 1;
-    ASSERT_TRUE(SpinUntil([] { return HeroDead; }));
+    const Position& position = game.position;
+    keys[kKeyRight] = 1;
+    ASSERT_TRUE(SpinUntil([&] { return position.HeroDead; }));
     // Keys count again once the death's cooldown has run out.
-    ASSERT_TRUE(SpinUntil(
-        [] { return PlayerPawn->Placement.xoffset == 40.0f && MoveFinished(*PlayerPawn); }));
-    KeyDown[kKeyRight] = 0;
-    KeyDown[kKeyUp] = 1;
-    ASSERT_TRUE(SpinUntil([] { return LevelFinished; }));
-    KeyDown[kKeyUp] = 0;
-    const uint32_t entered = Now();
-    ASSERT_LT(entered - PhaseTimer.last, 1u);
-    ASSERT_TRUE(SpinUntil([] { return !HeroDead; }));
-    EXPECT_EQ(Now() - entered, 2002u);
-    EXPECT_TRUE(LevelFinished);
-    EXPECT_EQ(PlayerPawn->Placement.xoffset, 0.0f);
-    EXPECT_EQ(CurrentLevel, 1);
-    ASSERT_TRUE(SpinUntil([] { return LevelPhase != kPhasePlaying; }));
-    EXPECT_EQ(Now() - entered, 4003u);
-    EXPECT_EQ(CurrentLevel, 2);
-    EXPECT_FALSE(LevelFinished);
-    Pass();  // StartLevel: the old level is gone, and nothing points into it
-    EXPECT_EQ(LevelPawns.head, nullptr);
-    EXPECT_EQ(DrawList.head, nullptr);
+    ASSERT_TRUE(
+        SpinUntil([&] { return Hero().Placement.xoffset == 40.0f && MoveFinished(Hero()); }));
+    keys[kKeyRight] = 0;
+    keys[kKeyUp] = 1;
+    ASSERT_TRUE(SpinUntil([&] { return position.LevelFinished; }));
+    keys[kKeyUp] = 0;
+    const uint32_t entered = host.clock;
+    ASSERT_EQ(game.timers.PhaseTimer.last, entered);
+    ASSERT_TRUE(SpinUntil([&] { return !position.HeroDead; }));
+    EXPECT_EQ(host.clock - entered, 2002u);
+    EXPECT_TRUE(position.LevelFinished);
+    EXPECT_EQ(Hero().Placement.xoffset, 0.0f);
+    EXPECT_EQ(position.CurrentLevel, 1);
+    ASSERT_TRUE(SpinUntil([&] { return position.LevelPhase != kPhasePlaying; }));
+    EXPECT_EQ(host.clock - entered, 4003u);
+    EXPECT_EQ(position.CurrentLevel, 2);
+    EXPECT_FALSE(position.LevelFinished);
+    Pass();  // StartLevel: the old level is gone
+    EXPECT_TRUE(position.LevelPawns.empty());
     Pass();
-    ASSERT_EQ(assets.pictures.size(), 2u);
-    EXPECT_EQ(assets.pictures[1], "./gamedata\\loading2.jpg");
+    ASSERT_EQ(host.pictures.size(), 2u);
+    EXPECT_EQ(host.pictures[1], "./gamedata\\loading2.jpg");
     Pass();
-    EXPECT_EQ(LevelPhase, kPhasePlaying);
-    EXPECT_EQ(PlayerPawn->Placement.xoffset, 0.0f);
+    EXPECT_EQ(position.LevelPhase, kPhasePlaying);
+    EXPECT_EQ(Hero().Placement.xoffset, 0.0f);
 }
 
 TEST_F(FlowTest, ExitOfTheLastLevelShowsTheEndPictureAndNothingMoreHappens) {
@@ -256,21 +245,21 @@ TEST_F(FlowTest, ExitOfTheLastLevelShowsTheEndPictureAndNothingMoreHappens) {
     Add(2, kExit, 0, 0);
     WriteLevels();
     StartLevelAndPlay(2);
-    KeyDown[kKeyUp] = 1;
-    ASSERT_TRUE(SpinUntil([] { return LevelPhase == kPhaseLoadingScreen; }));
+    keys[kKeyUp] = 1;
+    ASSERT_TRUE(SpinUntil([this] { return game.position.LevelPhase == kPhaseLoadingScreen; }));
     Pass();
-    EXPECT_EQ(LevelPhase, kPhaseEnded);
-    ASSERT_EQ(assets.pictures.size(), 2u);
-    EXPECT_EQ(assets.pictures[1], "./gamedata\\demo_end.jpg");
-    EXPECT_EQ(PlayerPawn, nullptr);
-    const size_t sounds = played.size();
-    KeyDown[kKeyX] = KeyDown[kKeyRight] = 1;
+    EXPECT_EQ(game.position.LevelPhase, kPhaseEnded);
+    ASSERT_EQ(host.pictures.size(), 2u);
+    EXPECT_EQ(host.pictures[1], "./gamedata\\demo_end.jpg");
+    EXPECT_EQ(game.position.PlayerPawn(), nullptr);
+    const size_t sounds = host.played.size();
+    keys[kKeyX] = keys[kKeyRight] = 1;
     Spin(3000);
-    EXPECT_EQ(LevelPhase, kPhaseEnded);
-    EXPECT_EQ(played.size(), sounds);
-    EXPECT_EQ(LevelPawns.LastIndex(), 0);  // the end picture alone
+    EXPECT_EQ(game.position.LevelPhase, kPhaseEnded);
+    EXPECT_EQ(host.played.size(), sounds);
+    EXPECT_EQ(game.position.LevelPawns.size(), 1u);  // the end picture alone
     // Nothing is scheduled any more: the loop may wait for input.
-    EXPECT_GT(GameFrameNextDue() - FrameStartTick, 60000u);
+    EXPECT_GT(GameFrameNextDue(game, host.clock) - host.clock, 60000u);
 }
 
 // Animation steps are told apart by the animation timer's period moving on;
@@ -282,11 +271,11 @@ TEST_F(FlowTest, OneShotOfThreeFramesLeavesOnTheThirdStepAndOneFrameStays) {
     Add(1, kOneShot1, 140, 0);
     WriteLevels();
     StartLevelAndPlay(1);
-    const auto frame = [](int slot) { return Find(slot) ? Find(slot)->Frame : -1; };
+    const auto frame = [this](int slot) { return Find(slot) ? Find(slot)->Frame : -1; };
     const int expected[4][2] = {{1, 1}, {2, 0}, {-1, 0}, {-1, 1}};  // behind the removed one: late
     for (const auto& step : expected) {
-        const uint32_t last = AnimationTimer.last;
-        ASSERT_TRUE(SpinUntil([last] { return AnimationTimer.last != last; }, 100));
+        const uint32_t last = game.timers.AnimationTimer.last;
+        ASSERT_TRUE(SpinUntil([&] { return game.timers.AnimationTimer.last != last; }, 100));
         EXPECT_EQ(frame(kOneShot3), step[0]);
         EXPECT_EQ(frame(kLooping), step[1]);
     }
@@ -297,12 +286,12 @@ TEST_F(FlowTest, OneShotOfThreeFramesLeavesOnTheThirdStepAndOneFrameStays) {
 TEST_F(FlowTest, LevelWithoutHeroIsReportedAndNothingUsesTheHero) {
     Add(1, kWall, 0, -20);
     WriteLevels();
-    GameState = kGameRunning;
-    LevelPhase = kPhaseStartLevel;
+    game.position.GameState = kGameRunning;
+    game.position.LevelPhase = kPhaseStartLevel;
     Spin(100);
     ASSERT_FALSE(fatalErrors.empty());
     EXPECT_EQ(fatalErrors[0], "No player start position defined for this level.");
-    EXPECT_EQ(PlayerPawn, nullptr);
+    EXPECT_EQ(game.position.PlayerPawn(), nullptr);
 }
 
 // Each firing comes strictly after a full period, across the signed and the
@@ -337,14 +326,14 @@ TEST_P(SlowLoadTest, NoWaitOnTopAndNoBurstAfterwards) {
     const bool slowMusic = GetParam();
     AddFloorAndHero(1);
     WriteLevels();
-    musicLoadMs = slowMusic ? 3000 : 0;
-    assets.loadMs = slowMusic ? 0 : 3000;
-    const uint32_t start = Now();
+    host.musicLoadMs = slowMusic ? 3000 : 0;
+    host.pictureLoadMs = slowMusic ? 0 : 3000;
+    const uint32_t start = host.clock;
     StartLevelAndPlay(1);
-    EXPECT_EQ(Now() - start, slowMusic ? 2002u + 3000u : 3000u);
-    InputCooldown = 1000;
+    EXPECT_EQ(host.clock - start, slowMusic ? 2002u + 3000u : 3000u);
+    game.position.InputCooldown = 1000;
     Spin(271);
-    EXPECT_EQ(InputCooldown, 1000 - 10);
+    EXPECT_EQ(game.position.InputCooldown, 1000 - 10);
 }
 
 INSTANTIATE_TEST_SUITE_P(PictureOrMusic, SlowLoadTest, ::testing::Bool());
@@ -355,33 +344,36 @@ INSTANTIATE_TEST_SUITE_P(PictureOrMusic, SlowLoadTest, ::testing::Bool());
 class NextDueTest : public FlowTest, public ::testing::WithParamInterface<uint32_t> {};
 
 TEST_P(NextDueTest, NeverLaterThanTheNextFiring) {
-    Headless_SetClock(GetParam());
+    host.clock = GetParam();
     AddFloorAndHero(1);
     Add(1, kDeadly, 40, 0);
     Add(1, kLooping, 100, 0);
     WriteLevels();
-    GameState = kGameRunning;
-    LevelPhase = kPhaseStartLevel;
-    uint32_t latestDue = Now();
+    game.position.GameState = kGameRunning;
+    game.position.LevelPhase = kPhaseStartLevel;
+    uint32_t latestDue = host.clock;
     bool dueNow = false;
-    KeyDown[kKeyRight] = 1;  // walks into the deadly cell: a death and a restore
+    keys[kKeyRight] = 1;  // walks into the deadly cell: a death and a restore
+    const FlowTimers& timers = game.timers;
     for (int pass = 0; pass < 6000; ++pass) {
-        const uint32_t timers[] = {PhaseTimer.last, GameTickTimer.last, AnimationTimer.last};
-        const int32_t levelPhase = LevelPhase;
+        const uint32_t before[] = {timers.PhaseTimer.last, timers.GameTickTimer.last,
+                                   timers.AnimationTimer.last};
+        const int32_t levelPhase = game.position.LevelPhase;
         Pass();
-        const bool fired = PhaseTimer.last != timers[0] || GameTickTimer.last != timers[1] ||
-                           AnimationTimer.last != timers[2] || LevelPhase != levelPhase;
+        const bool fired =
+            timers.PhaseTimer.last != before[0] || timers.GameTickTimer.last != before[1] ||
+            timers.AnimationTimer.last != before[2] || game.position.LevelPhase != levelPhase;
         if (fired && !dueNow) {
-            ASSERT_LE(static_cast<int32_t>(latestDue - Now()), 0) << "pass " << pass;
+            ASSERT_LE(static_cast<int32_t>(latestDue - host.clock), 0) << "pass " << pass;
         }
-        if (HeroDead)
-            KeyDown[kKeyRight] = 0;
-        const uint32_t due = GameFrameNextDue();
-        dueNow = static_cast<int32_t>(due - Now()) <= 0;
+        if (game.position.HeroDead)
+            keys[kKeyRight] = 0;
+        const uint32_t due = GameFrameNextDue(game, host.clock);
+        dueNow = static_cast<int32_t>(due - host.clock) <= 0;
         latestDue = dueNow ? latestDue : due;
-        Headless_AdvanceClock(dueNow ? 0 : 1);
+        host.clock += dueNow ? 0 : 1;
     }
-    EXPECT_EQ(LevelPhase, kPhasePlaying);
+    EXPECT_EQ(game.position.LevelPhase, kPhasePlaying);
     EXPECT_EQ(CountPlayed(kSoundDead), 1);
 }
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "game/level_changes.h"
 #include "game/pawn_motion.h"
-#include "world/level.h"
 #include "world/template_roles.h"
 
 namespace {
@@ -29,27 +29,35 @@ class PhysicsEdges : public ::testing::Test {
         for (float x = -40; x <= 140; x += 20)
             Place(kWall, x, -20);
     }
-    void TearDown() override { ResetLevelLists(); }
+    void TearDown() override { ResetPawnTemplates(); }
     static PawnTemplate& MakeSolid(int slot) {
         PawnTemplate& t = PawnTemplates[slot];
         t.BlocksCrate = t.BlocksHero = t.BlocksRock = 1;
         return t;
     }
-    static Pawn* Place(int slot, float x, float y) {
-        LevelPawns.PushBack(Pawn(&PawnTemplates[slot], x, y));
-        return &LevelPawns.Last();
+    // The pawn's place in the level; pointers are taken once every pawn is placed.
+    size_t Place(int slot, float x, float y) {
+        position.LevelPawns.push_back(Pawn(&PawnTemplates[slot], x, y));
+        position.IndexOutOfDate = true;
+        return position.LevelPawns.size() - 1;
     }
+    Pawn* At(size_t at) { return &position.LevelPawns[at]; }
+    void Index() { BuildLevelIndex(&position); }
+
+    Position position;
+    SilentSoundSink silent;
+    RuleStep step{position, silent};
 };
 
 // A holder settles only what it carries: a rock in a crate-only holder falls on.
 TEST_F(PhysicsEdges, HolderDoesNotSettleWhatItCannotCarry) {
     Place(kHolder, 0, -20);
     Place(kHero, 100, 0);
-    Pawn* rock = Place(kRock, 0, -20);
-    BuildLevelIndex();
-    rock->Settled = 0;
-    EXPECT_FALSE(IsSupported(rock));
-    EXPECT_EQ(rock->Settled, 0);
+    const size_t rock = Place(kRock, 0, -20);
+    Index();
+    At(rock)->Settled = 0;
+    EXPECT_FALSE(IsSupported(&step, At(rock)));
+    EXPECT_EQ(At(rock)->Settled, 0);
 }
 
 // Hero-weight blocks pushing each other round in one cell end as blocked.
@@ -57,46 +65,47 @@ TEST_F(PhysicsEdges, PushChainThatComesRoundEnds) {
     MakeSolid(kCrate).WeightHero = 1;
     PawnTemplates[kCrate].SpecialFlag = kFlagHolder;
     Place(kHero, 0, 0);
-    Pawn* a = Place(kCrate, 20, 0);
+    const size_t a = Place(kCrate, 20, 0);
     Place(kCrate, 20, 0);
-    BuildLevelIndex();
-    EXPECT_TRUE(IsBlocked(a, kDirectionRight));
+    Index();
+    EXPECT_FALSE(MakeWay(&step, At(a), kDirectionRight));
 }
 
 // A barrel still falling into the row is a plain blocker, not one to swap with.
 TEST_F(PhysicsEdges, BarrelStillMovingIsPlainBlocker) {
     Place(kHero, -40, 0);
-    Pawn* rolling = Place(kSlotRollingRight, 40, 0);
-    Place(kBarrel, 60, 10)->Motion.yoffset = -10.0f;
-    BuildLevelIndex();
-    EXPECT_TRUE(IsBlocked(rolling, kDirectionRight));
-    EXPECT_EQ(rolling->Placement.xoffset, 40.0f);
+    const size_t rolling = Place(kSlotRollingRight, 40, 0);
+    const size_t falling = Place(kBarrel, 60, 10);
+    At(falling)->Motion.yoffset = -10.0f;
+    Index();
+    EXPECT_FALSE(MakeWay(&step, At(rolling), kDirectionRight));
+    EXPECT_EQ(At(rolling)->Placement.xoffset, 40.0f);
 }
 
 // Asking whether the hero can push a rolling barrel does not make it swap.
 TEST_F(PhysicsEdges, NoSwapInsideTheHerosPushTest) {
     Place(kHero, 0, 0);
-    Pawn* rolling = Place(kSlotRollingRight, 20, 0);
-    Pawn* standing = Place(kBarrel, 40, 0);
-    BuildLevelIndex();
-    EXPECT_TRUE(IsBlocked(PlayerPawn, kDirectionRight));
-    EXPECT_EQ(rolling->Placement.xoffset, 20.0f);
-    EXPECT_EQ(standing->Placement.xoffset, 40.0f);
+    const size_t rolling = Place(kSlotRollingRight, 20, 0);
+    const size_t standing = Place(kBarrel, 40, 0);
+    Index();
+    EXPECT_FALSE(MakeWay(&step, position.PlayerPawn(), kDirectionRight));
+    EXPECT_EQ(At(rolling)->Placement.xoffset, 20.0f);
+    EXPECT_EQ(At(standing)->Placement.xoffset, 40.0f);
 }
 
 // Nothing reserves cells: a rock two rows up does not stop a push into its
 // column, and both end in the same cell.
 TEST_F(PhysicsEdges, RockAndCrateRaceIntoOneCell) {
     Place(kHero, 0, 0);
-    Pawn* crate = Place(kCrate, 20, 0);
-    Pawn* rock = Place(kRock, 40, 40);
-    BuildLevelIndex();
-    rock->Settled = 0;
-    EXPECT_FALSE(IsBlocked(PlayerPawn, kDirectionRight));
+    const size_t crate = Place(kCrate, 20, 0);
+    const size_t rock = Place(kRock, 40, 40);
+    Index();
+    At(rock)->Settled = 0;
+    EXPECT_TRUE(MakeWay(&step, position.PlayerPawn(), kDirectionRight));
     for (int tick = 0; tick < 12; ++tick)
-        MovePawns();
-    EXPECT_EQ(rock->Placement.xoffset, crate->Placement.xoffset);
-    EXPECT_EQ(rock->Placement.yoffset, crate->Placement.yoffset);
+        MovePawns(&step);
+    EXPECT_EQ(At(rock)->Placement.xoffset, At(crate)->Placement.xoffset);
+    EXPECT_EQ(At(rock)->Placement.yoffset, At(crate)->Placement.yoffset);
 }
 
 }  // namespace

@@ -93,27 +93,22 @@ class SceneGLTest : public ::testing::Test {
 
 const double kTanHalfField = std::tan(22.5 * M_PI / 180.0);
 
-bool gaugeShown = false;
-bool GaugeShown() {
-    return gaugeShown;
-}
-
 class SceneRendererTest : public SceneGLTest {
   protected:
-    void Show(Pawn* pawn) {
-        drawList.Clear();
+    void Show(const Pawn* pawn) {
+        drawList.clear();
         if (pawn)
-            drawList.PushBack(pawn);
-        renderer->SetSceneView(SceneView{&drawList, &worldCamera, &bombCount, GaugeShown});
+            drawList.push_back(pawn);
+        renderer->SetSceneView(SceneView{&drawList, &worldCamera, &position});
     }
     std::vector<unsigned char> DrawFrame() {
         renderer->Draw();
         return ReadFrame();
     }
 
-    LinkedList<Pawn*> drawList;
+    DrawList drawList;
     Camera worldCamera;
-    int bombCount = 0;
+    Position position;  // the bomb gauge shows while a level is played
 };
 
 TEST_F(SceneRendererTest, EmptyFrameIsExactlyTheClearColour) {
@@ -220,25 +215,26 @@ TEST_F(SceneRendererTest, PawnsThatDrawNothing) {
 TEST_F(SceneRendererTest, GaugeSlidesOneUnitPerFrameAndDrawsTheBarAndOneBombPerBomb) {
     SKIP_WITHOUT_GL();
     ResetBombGauge();
-    gaugeShown = true;
+    position.GameState = kGameRunning;
+    position.LevelPhase = kPhasePlaying;
     Show(nullptr);
     for (int frame = 0; frame < 3; ++frame)
         renderer->Draw();
     EXPECT_EQ(BombGaugePosition, -9.0f);
-    bombCount = 2;
+    position.BombCount = 2;
     for (int frame = 1; frame <= 20; ++frame) {
         renderer->Draw();
         ASSERT_EQ(BombGaugePosition, std::min(-9.0f + frame, 10.0f));
     }
-    bombCount = 0;
+    position.BombCount = 0;
     *renderer->ModelAt(kModelGaugeBar) = MakeBox(60.0f, false);
     EXPECT_FALSE(DrawnBox(DrawFrame()).Empty());
     *renderer->ModelAt(kModelGaugeBar) = Model();
     *renderer->ModelAt(kModelGaugeBomb) = MakeBox(20.0f, false);
     EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
-    bombCount = 1;
+    position.BombCount = 1;
     EXPECT_FALSE(DrawnBox(DrawFrame()).Empty());
-    gaugeShown = false;
+    position.LevelPhase = kPhaseEnded;
     renderer->Draw();
     EXPECT_EQ(BombGaugeSpin, 26.0f);  // turned only while shown
 }

@@ -7,12 +7,10 @@
 #include <unistd.h>
 
 #include "core/keys.h"
-#include "game/flow_state.h"
-#include "game/game_sounds.h"
-#include "game/game_state.h"
+#include "core/sound_names.h"
 #include "game/rest_state.h"
 #include "replay_run.h"
-#include "world/level.h"
+#include "shell/game_main.h"
 
 TEST(NextPress, EachPressIsOneTickAndMovesTheHeroOneCell) {
     std::vector<float> restingX;  // the hero's x each time he comes to rest
@@ -24,14 +22,16 @@ TEST(NextPress, EachPressIsOneTickAndMovesTheHeroOneCell) {
                    "keys", &events, &error));
     ReplayHooks hooks;
     hooks.afterFrame = [&] {
-        ticksWithRightHeld += GameTickTimer.count > 0 && KeyDown[kKeyRight];
-        float x = PlayerPawn ? PlayerPawn->Placement.xoffset : 0.0f;
-        if (GameAtRest() && (restingX.empty() || restingX.back() != x))
+        const Game& game = MainLoop().game;
+        ticksWithRightHeld += game.timers.GameTickTimer.count > 0 && MainLoop().KeyDown[kKeyRight];
+        const Pawn* hero = game.position.PlayerPawn();
+        float x = hero ? hero->Placement.xoffset : 0.0f;
+        if (GameAtRest(game.position) && (restingX.empty() || restingX.back() != x))
             restingX.push_back(x);
     };
     hooks.onSound = [&](int slot, SoundOp op) {
         int blast = slot - kSoundExplosionFirst;
-        explosions += op == SoundOp::PlayOnce && blast >= 0 && blast < 3;
+        explosions += op == SoundOp::PlayOnce && blast >= 0 && blast < kExplosionVoices;
     };
     ReplayOptions options;
     options.noRender = true;

@@ -54,7 +54,7 @@ TEST(ReplayInput, NextLinesMixWithTimedOnesInFileOrder) {
 TEST(ReplayInput, NamesReadBackAsTheSameKeysAndCommands) {
     for (int code : {int(kKeyLeft), int(kKeyRight), int(kKeyUp), int(kKeyDown), int(kKeySpace),
                      int(kKeyX), int(kKeyReturn), 255})
-        EXPECT_EQ(Parse("7 down " + KeyName(code))[0].code, code);
+        EXPECT_EQ(Parse("7 down " + KeyWord(code))[0].code, code);
     for (int command : {int(kCommandExit), int(kCommandAbout), int(kCommandControls)})
         EXPECT_EQ(Parse("7 menu " + MenuCommandName(command))[0].code, command);
 }

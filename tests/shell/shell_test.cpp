@@ -3,14 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <vector>
 
 #include "core/fatal_error.h"
 #include "core/keys.h"
-#include "game/game_frame.h"
-#include "game/game_state.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_events.h"
 #include "platform/sys_gl.h"
@@ -26,12 +23,12 @@ int g_framesBeforeInit = 0;
 std::vector<uint8_t> g_rightHeldAtFrame;  // one entry per frame
 
 void WatchingFrame() {
-    g_framesBeforeInit += GameState == 0;
-    g_rightHeldAtFrame.push_back(KeyDown[kKeyRight]);
+    g_framesBeforeInit += MainLoop().game.position.GameState == kGameNotStarted;
+    g_rightHeldAtFrame.push_back(MainLoop().KeyDown[kKeyRight]);
 }
 
 uint32_t NextFrameSoon() {
-    return FrameStartTick + 1;
+    return MainLoop().FrameStartTick + 1;
 }
 
 class ShellTest : public ::testing::Test {
@@ -39,14 +36,13 @@ class ShellTest : public ::testing::Test {
     void SetUp() override {
         g_framesBeforeInit = 0;
         g_rightHeldAtFrame.clear();
-        std::memset(KeyDown, 0, sizeof(KeyDown));
         MainLoopFrame = WatchingFrame;
         MainLoopNextDue = NextFrameSoon;
         Restart();
     }
     void TearDown() override {
-        MainLoopFrame = GameFrame;
-        MainLoopNextDue = GameFrameNextDue;
+        MainLoopFrame = MainLoopGameFrame;
+        MainLoopNextDue = MainLoopGameFrameNextDue;
         Sys_Stop();
     }
     // Runs the program until it ends; every step of the script must have run.
@@ -72,8 +68,8 @@ TEST_F(ShellTest, FileExitCloseButtonAndAltF4EndWithZero) {
         Sys_DeliverKey('B', true);
     });
     EXPECT_EQ(Run(), kExitNormal);
-    EXPECT_EQ(KeyDown['A'], 1);
-    EXPECT_EQ(KeyDown['B'], 0);
+    EXPECT_EQ(MainLoop().KeyDown['A'], 1);
+    EXPECT_EQ(MainLoop().KeyDown['B'], 0);
     EXPECT_GT(g_rightHeldAtFrame.size(), 0u);
     EXPECT_EQ(g_framesBeforeInit, 0);
     Restart();

@@ -287,8 +287,8 @@ class SoundSlotsTest : public ::testing::Test {
     }
     void WriteSlotFiles() {
         const Bytes wave = SineWave16(100, 22050, 0.5);
-        for (const char* file : SoundSlotFiles)
-            data.Write(Sys_HostPath(file).substr(11), std::string(wave.begin(), wave.end()));
+        for (const SoundSlotName& slot : kSoundSlots)
+            data.Write(Sys_HostPath(slot.file).substr(11), std::string(wave.begin(), wave.end()));
     }
 
     DataFolder data;

@@ -16,7 +16,7 @@
 class WorldTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        SetFatalErrorHandler([](const char* text) { Reports().push_back(text); });
+        SetFatalErrorHandler([](FatalError, const char* text) { Reports().push_back(text); });
         Reset();
     }
     void TearDown() override {
@@ -33,7 +33,6 @@ class WorldTest : public ::testing::Test {
   private:
     static void Reset() {
         ResetPawnTemplates();
-        ResetLevelLists();
         SetTemplateAssets(nullptr);
         Reports().clear();
     }

@@ -4,10 +4,10 @@
 #include <set>
 
 #include "core/fatal_error.h"
+#include "game/level_changes.h"
 #include "game/pawn_motion.h"
 #include "levels_xml.h"
 #include "tool_templates.h"
-#include "world/level.h"
 #include "world/template_roles.h"
 
 namespace {
@@ -35,20 +35,7 @@ bool OnGrid(float v) {
     return v == std::round(v / kCellSize) * kCellSize;
 }
 
-// Pawns the rules find by cell: they must stand on the grid.
-bool HasRuleRole(const PawnTemplate& t) {
-    return CanMove(t) || Blocks(t) || t.Ladder || t.Collectable || t.SpecialFlag == kFlagGate ||
-           t.SpecialFlag == kFlagSwitchUp || t.SpecialFlag == kFlagSwitchDown ||
-           t.ID == kIdDestructible || t.ID == kIdCheckpoint || t.ID == kIdDeadly || t.ID == kIdExit;
-}
-
-// Nothing pushes, blows up or swaps it: it stays in its column for good.
-bool IsFixedBlocker(const PawnTemplate& t) {
-    return Blocks(t) && !CanMove(t) && !t.Sliding && !t.Rolling && t.ID != kIdDestructible &&
-           t.SpecialFlag != kFlagGate;
-}
-
-void IgnoreFatalError(const char*) {}
+void IgnoreFatalError(FatalError, const char*) {}
 
 void Checker::Report(const SourcePos& pos, const std::string& message) {
     found_.push_back({level_.file, pos, message});
@@ -61,7 +48,7 @@ SourcePos Checker::LevelPos() const {
 void Checker::CheckHeroes() {
     int heroes = 0;
     for (const PlacedPawn& pawn : pawns_)
-        if (ClassOf(pawn.slot) == PawnClass::kHero && ++heroes > 1)
+        if (IsHero(PawnTemplates[pawn.slot]) && ++heroes > 1)
             Report(pawn.pos, "a second hero: a level has exactly one");
     if (heroes == 0)
         Report(LevelPos(), "the level has no hero (a pawn whose template has SpecialFlag 11)");
@@ -93,22 +80,22 @@ void Checker::CheckGrid() {
 
 // The game's own support test on the level as it starts.
 void Checker::CheckSupport() {
-    LevelPawns.Clear();
+    Position position;
     for (const PlacedPawn& pawn : pawns_) {
-        LevelPawns.PushBack(Pawn(&PawnTemplates[pawn.slot]));
-        LevelPawns.Last().Placement = pawn.placement;
+        position.LevelPawns.push_back(Pawn(&PawnTemplates[pawn.slot]));
+        position.LevelPawns.back().Placement = pawn.placement;
     }
+    position.IndexOutOfDate = true;
     FatalErrorHandler previous = SetFatalErrorHandler(IgnoreFatalError);
-    BuildLevelIndex();
+    BuildLevelIndex(&position);
     SetFatalErrorHandler(previous);
-    size_t i = 0;
-    for (auto* node = LevelPawns.head; node; node = node->next, ++i) {
-        Pawn* pawn = &node->data;
-        if (CanMove(*pawn->Template) && !IsSupported(pawn) && !OnLadder(*pawn))
+    SilentSoundSink silent;
+    RuleStep step(position, silent);
+    for (size_t i = 0; i < position.LevelPawns.size(); ++i) {
+        Pawn* pawn = &position.LevelPawns[i];
+        if (CanMove(*pawn->Template) && !IsSupported(&step, pawn) && !OnLadder(position, *pawn))
             Report(pawns_[i].pos, "nothing carries this pawn: it falls once the hero comes near");
     }
-    ClearLevelIndex();
-    LevelPawns.Clear();
 }
 
 void Checker::CheckPictureColumn() {

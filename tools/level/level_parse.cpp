@@ -5,15 +5,22 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/keys.h"
 #include "level_text.h"
 #include "text_lines.h"
 
 namespace {
 
+// "Left Right Up Down Space X"
+std::string KeyNameList() {
+    std::string list;
+    for (const NamedKey& key : kNamedKeys)
+        list += (list.empty() ? "" : " ") + std::string(key.name);
+    return list;
+}
+
 constexpr int kMaxLevelNumber = 999;
 constexpr size_t kMaxMapRows = 1000;
-
-const char* const kKeyNames[] = {"Left", "Right", "Up", "Down", "Space", "X"};
 
 bool Contains(const std::vector<std::string>& list, const std::string& word) {
     return std::find(list.begin(), list.end(), word) != list.end();
@@ -239,7 +246,7 @@ bool Parser::SolutionLine(const std::vector<Word>& words, int line) {
     for (size_t i = 1; i < words.size(); ++i) {
         if (!IsKeyName(words[i].text))
             return Fail(line, words[i].column,
-                        "unknown key '" + words[i].text + "' (Left Right Up Down Space X)");
+                        "unknown key '" + words[i].text + "' (" + KeyNameList() + ")");
         level_->solution.push_back(words[i].text);
     }
     return true;
@@ -335,8 +342,5 @@ void CellPosition(const LevelText& level, int row, int column, float* x, float* 
 }
 
 bool IsKeyName(const std::string& word) {
-    for (const char* name : kKeyNames)
-        if (word == name)
-            return true;
-    return false;
+    return KeyCodeNamed(word) != 0;
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "text_lines.h"
-#include "tool_templates.h"
+#include "world/template_roles.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ std::vector<bool> MapMembers(const std::vector<PlacedPawn>& pawns) {
     std::map<PawnClass, Cell> last;
     std::map<PawnClass, bool> open;
     for (size_t i = 0; i < pawns.size(); ++i) {
-        PawnClass c = ClassOf(pawns[i].slot);
+        PawnClass c = ClassOf(PawnTemplates[pawns[i].slot]);
         if (!open.count(c))
             open[c] = true;
         bool inOrder = !last.count(c) || !(CellOf(pawns[i]) < last[c]);
@@ -59,7 +59,7 @@ std::vector<int> ByClass(const std::vector<int>& slots) {
     std::vector<int> ordered;
     for (PawnClass c : {PawnClass::kStill, PawnClass::kMoving, PawnClass::kHero})
         for (int slot : slots)
-            if (ClassOf(slot) == c)
+            if (ClassOf(PawnTemplates[slot]) == c)
                 ordered.push_back(slot);
     return ordered;
 }

@@ -7,7 +7,7 @@
 
 #include "store/xmlcontext.h"
 #include "text_lines.h"
-#include "tool_templates.h"
+#include "world/template_roles.h"
 #include "world/text_numbers.h"
 
 namespace {
@@ -100,7 +100,7 @@ std::vector<PlacedPawn> OrderedPawns(const LevelText& level) {
     std::vector<PlacedPawn> pawns = MapPawns(level);
     pawns.insert(pawns.end(), level.pawnLines.begin(), level.pawnLines.end());
     std::stable_sort(pawns.begin(), pawns.end(), [](const PlacedPawn& a, const PlacedPawn& b) {
-        return ClassOf(a.slot) < ClassOf(b.slot);
+        return ClassOf(PawnTemplates[a.slot]) < ClassOf(PawnTemplates[b.slot]);
     });
     return pawns;
 }

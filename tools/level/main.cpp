@@ -15,7 +15,7 @@
 #include "level_folder.h"
 #include "level_print.h"
 #include "levels_xml.h"
-#include "shell/data_folder.h"
+#include "platform/sys_data_folder.h"
 #include "tool_templates.h"
 
 namespace fs = std::filesystem;

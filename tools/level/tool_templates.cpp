@@ -7,7 +7,6 @@
 #include "store/xmlcontext.h"
 #include "world/pawn_template.h"
 #include "world/template_assets.h"
-#include "world/template_roles.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ struct NoAssets : TemplateAssets {
 
 std::vector<std::string>* g_problems = nullptr;
 
-void KeepProblem(const char* text) {
+void KeepProblem(FatalError, const char* text) {
     if (g_problems)
         g_problems->push_back(text);
 }
@@ -81,11 +80,4 @@ bool TemplateHasAnimation(int slot, std::string* why) {
         return false;
     }
     return true;
-}
-
-PawnClass ClassOf(int slot) {
-    const PawnTemplate& t = PawnTemplates[slot];
-    if (t.SpecialFlag == kFlagHero)
-        return PawnClass::kHero;
-    return CanMove(t) ? PawnClass::kMoving : PawnClass::kStill;
 }

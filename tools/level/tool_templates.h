@@ -15,8 +15,3 @@ int LoadedTemplateCount();
 
 // True when the slot's animation file opens and has at least one frame.
 bool TemplateHasAnimation(int slot, std::string* why);
-
-// The compiled level lists still pawns first, then the pawns that move, then
-// the hero, so that what is pushed or falls settles before the hero looks.
-enum class PawnClass { kStill = 0, kMoving = 1, kHero = 2 };
-PawnClass ClassOf(int slot);

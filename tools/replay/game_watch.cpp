@@ -3,9 +3,6 @@
 #include <utility>
 #include <vector>
 
-#include "game/flow_state.h"
-#include "game/game_frame.h"
-#include "game/game_state.h"
 #include "platform/sys_headless.h"
 #include "shell/game_main.h"
 #include "sound/sound_observer.h"
@@ -23,30 +20,33 @@ Watch g_watch;
 
 void OnSound(int slot, SoundOp op, const char* file, bool ok) {
     static const char* const kNames[] = {"load", "play_once", "play_looping", "stop"};
-    g_watch.trace->Sound(FrameStartTick, slot, kNames[static_cast<int>(op)], file,
+    g_watch.trace->Sound(MainLoop().FrameStartTick, slot, kNames[static_cast<int>(op)], file,
                          op == SoundOp::Load, ok);
     if (g_watch.callbacks.onSound)
         g_watch.callbacks.onSound(slot, op);
 }
 
 void TracePhaseChange() {
-    if (GameState != 2 || LevelPhase == g_watch.lastPhase)
+    const Position& position = MainLoop().game.position;
+    if (position.GameState != kGameRunning || position.LevelPhase == g_watch.lastPhase)
         return;
-    g_watch.lastPhase = LevelPhase;
-    g_watch.trace->Phase(FrameStartTick, CurrentLevel, LevelPhase);
+    g_watch.lastPhase = position.LevelPhase;
+    g_watch.trace->Phase(MainLoop().FrameStartTick, position.CurrentLevel, position.LevelPhase);
     if (g_watch.callbacks.onPhase)
-        g_watch.callbacks.onPhase(LevelPhase);
+        g_watch.callbacks.onPhase(position.LevelPhase);
 }
 
-// GameFrame, then what the trace and the callbacks learn of the pass. The tick
-// timer counts its firings and is reset to 0 by a pass that does not fire.
+// The flow's pass, then what the trace and the callbacks learn of it. The
+// tick timer counts its firings and is reset to 0 by a pass that does not fire.
 void WatchedFrame() {
-    bool playing = GameState == 2 && LevelPhase == kPhasePlaying;
-    GameFrame();
+    const Game& game = MainLoop().game;
+    bool playing =
+        game.position.GameState == kGameRunning && game.position.LevelPhase == kPhasePlaying;
+    MainLoopGameFrame();
     TraceNewBoxes();
-    bool ticked = playing && GameTickTimer.count > 0;
+    bool ticked = playing && game.timers.GameTickTimer.count > 0;
     if (ticked)
-        g_watch.trace->Tick(FrameStartTick);
+        g_watch.trace->Tick(MainLoop().FrameStartTick, game.position);
     TracePhaseChange();
     if (g_watch.callbacks.afterFrame)
         g_watch.callbacks.afterFrame(ticked);
@@ -64,7 +64,7 @@ void StartWatching(TraceWriter* trace, WatchCallbacks callbacks) {
 
 void StopWatching() {
     SetSoundObserver(nullptr);
-    MainLoopFrame = GameFrame;
+    MainLoopFrame = MainLoopGameFrame;
     g_watch = Watch();
 }
 
@@ -75,6 +75,6 @@ void TraceNewBoxes() {
     for (; g_watch.boxesTraced < shown.size(); ++g_watch.boxesTraced) {
         const ShownBox& box = shown[g_watch.boxesTraced];
         if (!box.dialog)
-            g_watch.trace->Message(FrameStartTick, box.caption, box.text);
+            g_watch.trace->Message(MainLoop().FrameStartTick, box.caption, box.text);
     }
 }

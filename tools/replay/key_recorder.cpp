@@ -25,7 +25,7 @@ void OnKey(int virtualKey, bool down, bool repeat) {
         return;
     g_held[virtualKey] = down;
     std::fprintf(g_recording, "%u %s %s\n", GetTickCount(), down ? "down" : "up",
-                 KeyName(virtualKey).c_str());
+                 KeyWord(virtualKey).c_str());
     std::fflush(g_recording);
 }
 

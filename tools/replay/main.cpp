@@ -7,10 +7,10 @@
 #include <string>
 
 #include "key_recorder.h"
+#include "platform/sys_data_folder.h"
 #include "replay_input.h"
 #include "replay_options.h"
 #include "replay_run.h"
-#include "shell/data_folder.h"
 
 namespace {
 

@@ -9,15 +9,12 @@
 
 namespace {
 
-struct NamedKey {
+struct NamedCommand {
     const char* name;
     int code;
 };
 
-const NamedKey kKeys[] = {{"Left", kKeyLeft}, {"Right", kKeyRight}, {"Up", kKeyUp},
-                          {"Down", kKeyDown}, {"Space", kKeySpace}, {"X", kKeyX}};
-
-const NamedKey kMenuCommands[] = {
+const NamedCommand kMenuCommands[] = {
     {"exit", kCommandExit}, {"about", kCommandAbout}, {"controls", kCommandControls}};
 
 // A decimal number that fits in 32 bits, digits only.
@@ -37,11 +34,8 @@ bool ParseNumber(const std::string& word, uint32_t* value) {
 }
 
 bool ParseKey(const std::string& word, int* code) {
-    for (const NamedKey& key : kKeys)
-        if (word == key.name) {
-            *code = key.code;
-            return true;
-        }
+    if ((*code = KeyCodeNamed(word)) != 0)
+        return true;
     uint32_t number = 0;
     if (!ParseNumber(word, &number) || number < 1 || number >= kKeyCodeCount)
         return false;
@@ -50,7 +44,7 @@ bool ParseKey(const std::string& word, int* code) {
 }
 
 bool ParseMenu(const std::string& word, int* code) {
-    for (const NamedKey& command : kMenuCommands)
+    for (const NamedCommand& command : kMenuCommands)
         if (word == command.name) {
             *code = command.code;
             return true;
@@ -168,15 +162,13 @@ bool ReadInputFile(const std::string& path, std::vector<InputEvent>* events, std
     return ParseInput(text, path, events, error);
 }
 
-std::string KeyName(int virtualKey) {
-    for (const NamedKey& key : kKeys)
-        if (key.code == virtualKey)
-            return key.name;
-    return std::to_string(virtualKey);
+std::string KeyWord(int virtualKey) {
+    const char* name = KeyName(virtualKey);
+    return name ? name : std::to_string(virtualKey);
 }
 
 std::string MenuCommandName(int command) {
-    for (const NamedKey& entry : kMenuCommands)
+    for (const NamedCommand& entry : kMenuCommands)
         if (entry.code == command)
             return entry.name;
     return std::to_string(command);

@@ -25,8 +25,8 @@ bool ParseInput(const std::string& text, const std::string& name, std::vector<In
 // Reads and parses the file at path.
 bool ReadInputFile(const std::string& path, std::vector<InputEvent>* events, std::string* error);
 
-// The name a key is written with: "Left" ... "X", or its decimal code.
-std::string KeyName(int virtualKey);
+// The word a key is written with: its name (core/keys.h), or its decimal code.
+std::string KeyWord(int virtualKey);
 
 // The word a menu command is written with ("exit", "about", "controls"), or
 // its decimal id for any other.

@@ -4,8 +4,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "game/flow_state.h"
-#include "game/game_state.h"
 #include "game/pawn_motion.h"
 #include "game/rest_state.h"
 #include "game_watch.h"
@@ -19,7 +17,6 @@
 #include "render/texture.h"
 #include "screenshot.h"
 #include "shell/game_main.h"
-#include "world/level.h"
 
 namespace {
 
@@ -54,7 +51,7 @@ void Stop(int status) {
 
 void OnPhase(int phase) {
     if (phase == kPhasePlaying && g_run->options->memory && !g_run->playBegan)
-        g_run->trace.Memory(FrameStartTick, "play begins", HeapBytesInUse());
+        g_run->trace.Memory(MainLoop().FrameStartTick, "play begins", HeapBytesInUse());
     g_run->playBegan = g_run->playBegan || phase == kPhasePlaying;
     if (phase == kPhaseEnded && g_run->options->untilEnded)
         Stop(0);
@@ -73,10 +70,12 @@ bool EndsBySettling() {
 // Settled after a press: at rest, or the hero has walked into the exit, or
 // the end picture shows.
 bool Settled() {
-    if (GameState != 2)
+    const Position& position = MainLoop().game.position;
+    if (position.GameState != kGameRunning)
         return false;
-    bool inExit = LevelFinished && PlayerPawn && MoveFinished(*PlayerPawn);
-    return LevelPhase == kPhaseEnded || inExit || GameAtRest();
+    const Pawn* hero = position.PlayerPawn();
+    bool inExit = position.LevelFinished && hero && MoveFinished(*hero);
+    return position.LevelPhase == kPhaseEnded || inExit || GameAtRest(position);
 }
 
 // The input line whose wait for the game to come to rest is on, or null.
@@ -106,7 +105,7 @@ bool GaveUpWaiting(uint32_t now) {
 // After every pass of the main loop: presses and releases, the settled end.
 void OnFrame(bool gameplayTick) {
     if (!g_run->stopped) {
-        g_run->cursor.AfterPass(GetTickCount(), gameplayTick, GameAtRest());
+        g_run->cursor.AfterPass(GetTickCount(), gameplayTick, GameAtRest(MainLoop().game.position));
         if (EndsBySettling() && g_run->cursor.Done() && Settled())
             Stop(0);
     }
@@ -127,7 +126,7 @@ void WriteDueOutputs(uint32_t now) {
     }
     for (; g_run->nextPawns < options.pawns.size() && options.pawns[g_run->nextPawns] <= now;
          ++g_run->nextPawns)
-        g_run->trace.Pawns(options.pawns[g_run->nextPawns]);
+        g_run->trace.Pawns(options.pawns[g_run->nextPawns], MainLoop().game.position);
     if (g_run->nextShot >= options.shots.size())
         g_run->grabber.SetWanted(false);
 }
@@ -189,7 +188,7 @@ void OnExitProcess() {
     if (!g_run)
         return;
     TraceNewBoxes();
-    g_run->trace.Quit(FrameStartTick, Sys_ExitCode());
+    g_run->trace.Quit(MainLoop().FrameStartTick, Sys_ExitCode());
     g_run->trace.Close();
 }
 
@@ -238,9 +237,9 @@ int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& event
     int status = RunGame();
     TraceNewBoxes();
     if (options.memory)
-        run.trace.Memory(FrameStartTick, "end", run.heapBytes);
+        run.trace.Memory(MainLoop().FrameStartTick, "end", run.heapBytes);
     if (!run.stopped)
-        run.trace.Quit(FrameStartTick, status);
+        run.trace.Quit(MainLoop().FrameStartTick, status);
     status = Uninstall(run.stopped ? run.stopStatus : status);
     g_run = nullptr;
     return status;

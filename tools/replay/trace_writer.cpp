@@ -2,10 +2,7 @@
 
 #include <cmath>
 
-#include "game/flow_state.h"
-#include "game/game_state.h"
 #include "platform/sys_path.h"
-#include "world/level.h"
 
 std::string JsonNumber(float value) {
     if (!std::isfinite(value))
@@ -70,10 +67,10 @@ const char* Bool(bool value) {
     return value ? "true" : "false";
 }
 
-std::string HeroText() {
-    if (!PlayerPawn)
+std::string HeroText(const Pawn* hero) {
+    if (!hero)
         return "\"hero\":null";
-    const Transform& at = PlayerPawn->Placement;
+    const Transform& at = hero->Placement;
     return "\"hero\":[" + JsonNumber(at.xoffset) + "," + JsonNumber(at.yoffset) + "," +
            JsonNumber(at.zoffset) + "],\"yangle\":" + JsonNumber(at.yangle);
 }
@@ -91,14 +88,15 @@ std::string PawnText(const Pawn& pawn) {
 
 }  // namespace
 
-void TraceWriter::Tick(uint32_t t) {
+void TraceWriter::Tick(uint32_t t, const Position& position) {
     if (!out_)
         return;
     std::fprintf(out_,
                  "{\"t\":%u,\"level\":%d,\"phase\":\"%s\",%s,\"bombs\":%d,\"dead\":%s,"
                  "\"finished\":%s,\"cooldown\":%d}\n",
-                 t, CurrentLevel, PhaseName(LevelPhase), HeroText().c_str(), BombCount,
-                 Bool(HeroDead), Bool(LevelFinished), InputCooldown);
+                 t, position.CurrentLevel, PhaseName(position.LevelPhase),
+                 HeroText(position.PlayerPawn()).c_str(), position.BombCount,
+                 Bool(position.HeroDead), Bool(position.LevelFinished), position.InputCooldown);
 }
 
 void TraceWriter::Phase(uint32_t t, int level, int phase) {
@@ -135,11 +133,11 @@ void TraceWriter::Quit(uint32_t t, int code) {
         std::fprintf(out_, "{\"t\":%u,\"event\":\"quit\",\"code\":%d}\n", t, code);
 }
 
-void TraceWriter::Pawns(uint32_t t) {
+void TraceWriter::Pawns(uint32_t t, const Position& position) {
     if (!out_)
         return;
     std::string list;
-    for (auto* node = LevelPawns.head; node; node = node->next)
-        list += (list.empty() ? "" : ",") + PawnText(node->data);
+    for (const Pawn& pawn : position.LevelPawns)
+        list += (list.empty() ? "" : ",") + PawnText(pawn);
     std::fprintf(out_, "{\"t\":%u,\"pawns\":[%s]}\n", t, list.c_str());
 }

@@ -7,19 +7,22 @@
 #include <cstdio>
 #include <string>
 
+#include "game/position.h"
+
 class TraceWriter {
   public:
     // path "-" writes to standard output; false when the file cannot be made.
     bool Open(const std::string& path);
     void Close();
-    bool IsOpen() const { return out_ != nullptr; }
 
-    void Tick(uint32_t t);
+    // What a gameplay tick left of the game: the level and phase, the hero,
+    // the bombs, a death, a finished level and the cooldown.
+    void Tick(uint32_t t, const Position& position);
     void Phase(uint32_t t, int level, int phase);
     void Sound(uint32_t t, int slot, const char* op, const char* file, bool withFile, bool ok);
     void Message(uint32_t t, const std::string& caption, const std::string& text);
     void Quit(uint32_t t, int code);
-    void Pawns(uint32_t t);
+    void Pawns(uint32_t t, const Position& position);
     // The bytes the program holds on its heap, at a named moment.
     void Memory(uint32_t t, const char* at, size_t bytes);
 

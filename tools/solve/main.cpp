@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "dead_ends.h"
-#include "level_search.h"
-#include "shell/data_folder.h"
+#include "platform/sys_data_folder.h"
+#include "search/dead_ends.h"
+#include "search/level_search.h"
+#include "search/played_level.h"
 #include "solve_level_source.h"
 #include "solve_options.h"
-#include "solver_game.h"
-#include "world/level.h"
+#include "tool_templates.h"
 #include "world/template_roles.h"
 
 namespace {
@@ -39,12 +39,25 @@ bool WriteNextLines(const std::string& path, const std::vector<int>& keys) {
 }
 
 // Where the hero stands in the restart copy: the checkpoint he took.
-std::string HeroInRestartCopy() {
-    for (auto* node = SavedPawns.head; node; node = node->next)
-        if (node->data.Template->SpecialFlag == kFlagHero)
-            return "(" + std::to_string(static_cast<int>(node->data.Placement.xoffset)) + ", " +
-                   std::to_string(static_cast<int>(node->data.Placement.yoffset)) + ")";
+std::string HeroInRestartCopy(const Position& position) {
+    for (const Pawn& pawn : *position.SavedPawns)
+        if (IsHero(*pawn.Template))
+            return "(" + std::to_string(static_cast<int>(pawn.Placement.xoffset)) + ", " +
+                   std::to_string(static_cast<int>(pawn.Placement.yoffset)) + ")";
     return "(no hero)";
+}
+
+const char* StopReason(SearchStop stop) {
+    switch (stop) {
+        case SearchStop::kPositions:
+            return "--max-states was reached";
+        case SearchStop::kSeconds:
+            return "--max-seconds was reached";
+        case SearchStop::kMemory:
+            return "the memory would have run out";
+        default:
+            return "a limit was reached";
+    }
 }
 
 Status Verdict(const SearchResult& result) {
@@ -66,28 +79,30 @@ void PrintResult(const char* what, const SearchResult& result) {
     else if (result.complete)
         std::printf("%s: cannot be finished: every reachable position was explored\n", what);
     else
-        std::printf("%s: a limit was reached before a solution was found\n", what);
+        std::printf("%s: stopped before a solution was found: %s\n", what,
+                    StopReason(result.stoppedBy));
     const double perSecond = result.seconds > 0 ? result.Positions() / result.seconds : 0.0;
-    std::printf("positions: %zu explored in %.2f s, %.0f per second%s\n", result.Positions(),
-                result.seconds, perSecond,
+    std::printf("positions: %zu explored in %.2f s, %.0f per second, %zu MB%s\n",
+                result.Positions(), result.seconds, perSecond, result.bytes >> 20,
                 result.neverRests ? (", " + std::to_string(result.neverRests) +
                                      " presses after which nothing came to rest")
                                         .c_str()
                                   : "");
 }
 
-Status SolveFromCheckpoints(const GameSnapshot& start, const SearchResult& main,
+Status SolveFromCheckpoints(const Position& start, const SearchResult& main,
                             const SolveOptions& options) {
     Status status = kSolved;
     if (main.checkpoints.empty())
         std::printf("checkpoints: none can be reached\n");
     for (size_t i = 0; i < main.checkpoints.size(); ++i) {
         std::vector<int> reach = PathTo(main, main.checkpoints[i]);
-        ReplayPath(start, reach);
-        DieAndSettle();
+        PlayedLevel level;
+        level.SetPosition(ReplayPath(start, reach));
+        level.DieAndSettle();
         std::string what = "checkpoint " + std::to_string(i + 1) + ", hero at " +
-                           HeroInRestartCopy() + ", reached by " + KeyLine(reach);
-        SearchResult result = SearchFrom(TakeGameSnapshot(), options.limits, false);
+                           HeroInRestartCopy(level.position()) + ", reached by " + KeyLine(reach);
+        SearchResult result = SearchFrom(level.position(), options.limits, false);
         PrintResult(what.c_str(), result);
         status = Worse(status, Verdict(result));
     }
@@ -104,13 +119,14 @@ void ReportDeadEnds(const SearchResult& main) {
                 found.count, KeyLine(PathTo(main, found.nearest)).c_str());
 }
 
-Status Solve(const SolveOptions& options, int level) {
+Status Solve(const SolveOptions& options, int number) {
     std::string error;
-    if (!StartLevelAsTheGameDoes(level, &error)) {
+    PlayedLevel level;
+    if (!level.Start(number, &error)) {
         std::fprintf(stderr, "korvath-solve: %s\n", error.c_str());
         return kBadInput;
     }
-    const GameSnapshot start = TakeGameSnapshot();
+    const Position start = level.position();
     const bool exploreAll = options.fromCheckpoints || options.deadEnds;
     SearchResult main = SearchFrom(start, options.limits, exploreAll);
     PrintResult("level", main);
@@ -146,11 +162,9 @@ int main(int argc, char** argv) {
     }
     LevelSource source;
     int level = 0;
-    if (!OpenSolverGame(&error) || !source.Prepare(options.level, &level, &error)) {
+    if (!LoadToolTemplates(&error) || !source.Prepare(options.level, &level, &error)) {
         std::fprintf(stderr, "korvath-solve: %s\n", error.c_str());
         return kBadInput;
     }
-    const Status status = Solve(options, level);
-    CloseSolverGame();
-    return status;
+    return Solve(options, level);
 }

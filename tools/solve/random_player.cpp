@@ -12,11 +12,11 @@
 #include <string>
 
 #include "core/keys.h"
-#include "game/game_snapshot.h"
-#include "level_search.h"
-#include "shell/data_folder.h"
-#include "solver_game.h"
+#include "platform/sys_data_folder.h"
+#include "search/level_search.h"
+#include "search/played_level.h"
 #include "text_lines.h"
+#include "tool_templates.h"
 
 namespace {
 
@@ -56,13 +56,14 @@ class RandomPlayer {
     bool Play(std::string* error);
 
   private:
-    bool Press(int code, const char* name);
+    bool Press(int code);
     bool FollowShortestWay();
     bool PressAtRandom();
     uint32_t TimeUpForLevel() const;
 
     std::mt19937 random_;
     long minutes_;
+    PlayedLevel game_;
     int level_ = 1;
     bool ended_ = false;
 };
@@ -74,14 +75,14 @@ uint32_t RandomPlayer::TimeUpForLevel() const {
     return static_cast<uint32_t>(level_ < kLevels ? total * 0.5 : total * 0.95);
 }
 
-bool RandomPlayer::Press(int code, const char* name) {
-    std::printf("next %s\n", name);
-    PressOutcome outcome = PressCodeAndSettle(code);
+bool RandomPlayer::Press(int code) {
+    std::printf("next %s\n", KeyName(code));
+    PressOutcome outcome = game_.Press(code);
     if (outcome == PressOutcome::kNeverRests)
         return false;
     if (outcome != PressOutcome::kFinished)
         return true;
-    ended_ = !PlayIntoNextLevel();
+    ended_ = !game_.PlayIntoNextLevel();
     ++level_;
     return true;
 }
@@ -89,30 +90,28 @@ bool RandomPlayer::Press(int code, const char* name) {
 bool RandomPlayer::PressAtRandom() {
     std::uniform_real_distribution<double> chance(0.0, 1.0);
     if (chance(random_) < kResetChance)
-        return Press(kResetKey, "X");
+        return Press(kResetKey);
     const int key = std::uniform_int_distribution<int>(0, kSearchKeyCount - 1)(random_);
-    return Press(SearchKeyCode(key), SearchKeyName(key));
+    return Press(SearchKeyCode(key));
 }
 
 // The solver's shortest way from here; from a dead end, the reset key first.
 bool RandomPlayer::FollowShortestWay() {
-    const GameSnapshot here = TakeGameSnapshot();
-    SearchResult way = SearchFrom(here, SearchLimits(), false);
-    RestoreGameSnapshot(here);
+    SearchResult way = SearchFrom(game_.position(), SearchLimits(), false);
     if (!way.solved)
-        return Press(kResetKey, "X");
+        return Press(kResetKey);
     const int level = level_;
     for (size_t i = 0; i < way.solution.size() && level_ == level; ++i)
-        if (!Press(SearchKeyCode(way.solution[i]), SearchKeyName(way.solution[i])))
+        if (!Press(SearchKeyCode(way.solution[i])))
             return false;
     return true;
 }
 
 bool RandomPlayer::Play(std::string* error) {
-    if (!StartLevelAsTheGameDoes(1, error))
+    if (!game_.Start(1, error))
         return false;
     while (!ended_) {
-        const bool timeUp = GameTime() >= TimeUpForLevel();
+        const bool timeUp = game_.Time() >= TimeUpForLevel();
         if (!(timeUp ? FollowShortestWay() : PressAtRandom())) {
             *error = "the game did not come to rest after a press";
             return false;
@@ -132,12 +131,11 @@ int main(int argc, char** argv) {
     }
     if (options.root.empty())
         options.root = FindGameRoot(argv[0], &error);
-    if (options.root.empty() || chdir(options.root.c_str()) != 0 || !OpenSolverGame(&error) ||
+    if (options.root.empty() || chdir(options.root.c_str()) != 0 || !LoadToolTemplates(&error) ||
         !RandomPlayer(options.seed, options.minutes).Play(&error)) {
         std::fprintf(stderr, "korvath-random-player: %s\n",
                      error.empty() ? "cannot start" : error.c_str());
         return 2;
     }
-    CloseSolverGame();
     return 0;
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "level_search.h"
+#include "search/level_search.h"
 
 struct SolveOptions {
     std::string root;   // found as the game finds its data when not given

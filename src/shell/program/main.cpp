@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/sys_data_folder.h"
 #include "platform/sys_main.h"
-#include "shell/data_folder.h"
 #include "shell/game_main.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/data_folder.h"
+#include "platform/sys_data_folder.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -4,23 +4,32 @@
 // again gives the next position. The first press that finishes the level
 // ends the shortest solution, counted in key presses.
 
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
-#include "game/game_snapshot.h"
+#include "game/position.h"
 
 struct SearchLimits {
     size_t maxPositions = 5000000;
     double maxSeconds = 600.0;
+    // The search stops before its memory grows past this; 0: what the
+    // machine has free when it begins, less a margin.
+    size_t maxBytes = 0;
 };
+
+// Why a search stopped before it had explored every position it was asked to.
+enum class SearchStop { kNone, kPositions, kSeconds, kMemory };
 
 struct SearchResult {
     bool solved = false;
-    bool complete = false;      // every reachable position was explored
+    bool complete = false;  // every reachable position was explored
+    SearchStop stoppedBy = SearchStop::kNone;
     std::vector<int> solution;  // search key indices
     size_t neverRests = 0;      // presses after which nothing came to rest
     double seconds = 0.0;
+    size_t bytes = 0;  // the memory the search held at its end
     // One entry per position found, in the order found; position 0 is the start.
     std::vector<int32_t> parent;
     std::vector<uint8_t> keyFrom;
@@ -34,10 +43,14 @@ struct SearchResult {
 };
 
 // exploreAll: go on after the first solution until every position is known.
-SearchResult SearchFrom(const GameSnapshot& start, const SearchLimits& limits, bool exploreAll);
+SearchResult SearchFrom(const Position& start, const SearchLimits& limits, bool exploreAll);
 
 // The presses that lead from the start to the position.
 std::vector<int> PathTo(const SearchResult& result, int32_t position);
 
-// Puts the game into the position by playing the presses from the start.
-void ReplayPath(const GameSnapshot& start, const std::vector<int>& keys);
+// The position the presses lead to from the start.
+Position ReplayPath(const Position& start, const std::vector<int>& keys);
+
+// The memory free for a search on this machine, less a margin for the rest
+// of the program.
+size_t FreeMemoryForSearch();

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "level_search.h"
+#include "search/level_search.h"
 
 struct DeadEnds {
     size_t count = 0;

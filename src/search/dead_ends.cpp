@@ -1,4 +1,4 @@
-#include "dead_ends.h"
+#include "search/dead_ends.h"
 
 #include <vector>
 

@@ -1,7 +1,0 @@
-#include "game/frame_output.h"
-
-#include "render/gl_window.h"
-
-void DrawFrame() {
-    RenderGLWindow();
-}

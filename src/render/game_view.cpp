@@ -1,0 +1,19 @@
+#include "render/game_view.h"
+
+GameView::GameView() {
+    camera_.SetXAngle(20.0f);
+    camera_.SetDistance(250.0f);
+}
+
+void GameView::NextFrame(const Position& position) {
+    const Pawn* hero = position.PlayerPawn();
+    if (hero && !position.HeroDead) {
+        camera_.SetX(-hero->Placement.xoffset);
+        camera_.SetY(-hero->Placement.yoffset);
+    }
+    Repaint(position);
+}
+
+void GameView::Repaint(const Position& position) {
+    BuildDrawList(position, camera_.GetX(), camera_.GetY(), &drawList_);
+}

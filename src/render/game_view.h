@@ -1,0 +1,28 @@
+#pragma once
+// The view of a game in progress: the world camera, which looks down on the
+// level from 250 units, follows the hero while he lives and stays where it
+// was while he is dead; and the pawns drawn around it.
+
+#include "game/draw_list.h"
+#include "game/position.h"
+#include "render/camera.h"
+#include "render/scene_view.h"
+
+class GameView {
+  public:
+    GameView();
+
+    // A frame after the rules ran: the camera follows the hero, then the
+    // pawns around it are listed for drawing.
+    void NextFrame(const Position& position);
+    // The same frame again (the window wants repainting): the camera stays.
+    void Repaint(const Position& position);
+
+    // What the renderer reads; good as long as this view and the position live.
+    SceneView Scene(const Position& position) const { return {&drawList_, &camera_, &position}; }
+    const Camera& WorldCamera() const { return camera_; }
+
+  private:
+    Camera camera_;
+    DrawList drawList_;
+};

@@ -1,0 +1,99 @@
+// The position as a value and the search's store of positions, on random
+// plays of the shipped levels: a position and its copy are equal, hash alike
+// and stay equal under the same presses; what is only seen does not count;
+// the store gives back each position it was given, keeps equal ones once and
+// tells different ones apart.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/level_changes.h"
+#include "search/played_level.h"
+#include "search/position_store.h"
+#include "tool_templates.h"
+
+namespace {
+
+class PositionStoreTest : public ::testing::TestWithParam<int> {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(getcwd(here_, sizeof here_) && chdir(KORVATH_SOURCE_DIR) == 0);
+        std::string error;
+        ASSERT_TRUE(LoadToolTemplates(&error)) << error;
+        ASSERT_TRUE(level.Start(GetParam(), &error)) << error;
+    }
+    void TearDown() override { ASSERT_EQ(chdir(here_), 0); }
+
+    // The positions at rest of a seeded random play (the level restarts
+    // from its start whenever it is finished).
+    std::vector<Position> RandomPlay(unsigned seed, int presses) {
+        const Position start = level.position();
+        std::mt19937 random(seed);
+        std::vector<Position> seen{start};
+        for (int i = 0; i < presses; ++i) {
+            const int key = std::uniform_int_distribution<int>(0, kSearchKeyCount - 1)(random);
+            const PressOutcome outcome = level.Press(SearchKeyCode(key));
+            if (outcome == PressOutcome::kFinished || outcome == PressOutcome::kNeverRests)
+                level.SetPosition(start);
+            else
+                seen.push_back(level.position());
+        }
+        return seen;
+    }
+
+    PlayedLevel level;
+
+  private:
+    char here_[4096];
+};
+
+TEST_P(PositionStoreTest, CopiesAreEqualHashAlikeAndStayEqualUnderTheSamePresses) {
+    const Position start = level.position();
+    Position copy = start;
+    EXPECT_TRUE(copy == start);
+    EXPECT_EQ(HashPosition(copy), HashPosition(start));
+    copy.LevelPawns.back().Placement.yangle += 45.0f;  // only seen
+    copy.LevelPawns.back().Placement.opacity = 30.0f;
+    copy.ExplosionSoundIndex = 3;  // only heard
+    EXPECT_TRUE(copy == start);
+    EXPECT_EQ(HashPosition(copy), HashPosition(start));
+    copy.LevelPawns.back().Placement.xoffset += kCellSize;
+    EXPECT_FALSE(copy == start);
+    copy = start;
+    copy.BombCount = 1;
+    EXPECT_FALSE(copy == start);
+
+    PlayedLevel other;
+    other.SetPosition(start);
+    for (int key : {1, 1, 1, 4, 1, 2, 0}) {
+        level.Press(SearchKeyCode(key));
+        other.Press(SearchKeyCode(key));
+        ASSERT_TRUE(level.position() == other.position());
+        ASSERT_EQ(HashPosition(level.position()), HashPosition(other.position()));
+    }
+}
+
+TEST_P(PositionStoreTest, GivesBackWhatItKeptAndKeepsEqualPositionsOnce) {
+    const std::vector<Position> seen = RandomPlay(7u + GetParam(), 400);
+    PositionStore store(seen.front());
+    std::vector<int32_t> numbers;
+    for (const Position& position : seen)
+        numbers.push_back(store.Insert(position).number);
+    for (size_t i = 0; i < seen.size(); ++i) {
+        const Position kept = store.At(numbers[i]);
+        ASSERT_TRUE(kept == seen[i]) << "position " << i;
+        ASSERT_EQ(HashPosition(kept), HashPosition(seen[i])) << "position " << i;
+        for (size_t j = 0; j < i; j += 7)
+            ASSERT_EQ(numbers[i] == numbers[j], seen[i] == seen[j]) << i << " and " << j;
+        ASSERT_FALSE(store.Insert(seen[i]).fresh);
+    }
+    EXPECT_LT(store.Size(), seen.size());  // the random walk came back to places
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedLevel, PositionStoreTest, ::testing::Values(1, 2));
+
+}  // namespace
