@@ -148,13 +148,7 @@ TEST_F(ShellTest, MenuClicksOpenTheDialogsThatHoldTheGameUntilOk) {
     EXPECT_EQ(script->StepsLeft(), 1u);
     ASSERT_EQ(Headless_Shown().size(), 2u);
     EXPECT_EQ(Headless_Shown()[0].caption, "Controls");
-    EXPECT_EQ(Headless_Shown()[0].text.rfind("Left/Right - Move\nSpacebar - Explode Bomb\n"
-                                             "Up - Activate Switch, Enter Door, Climb\n"
-                                             "X - Reset to Last Checkpoint",
-                                             0),
-              0u);
     EXPECT_EQ(Headless_Shown()[1].caption, "About");
-    EXPECT_EQ(Headless_Shown()[1].text.rfind("Korvath\nTwo Level Demo\n\n", 0), 0u);
 }
 
 }  // namespace

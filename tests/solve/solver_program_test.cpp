@@ -61,12 +61,17 @@ TEST_F(SolverProgram, ShippedLevelsAreProvenAndTheirSolutionsFinishTheGame) {
         << output_;
 }
 
-TEST_F(SolverProgram, AWalledOffExitIsProvenUnsolvable) {
+// A limit reached first, of positions or of memory, is not a proof either way.
+TEST_F(SolverProgram, AWalledOffExitIsProvenUnsolvableUnlessALimitComesFirst) {
     std::string level = Level("walled.txt", "...B.\n@..BE\n#####\n");
     EXPECT_EQ(Run(KORVATH_SOLVE_EXE, level), 1) << output_;
     EXPECT_NE(output_.find("cannot be finished: every reachable position was explored"),
               std::string::npos);
     EXPECT_EQ(Run(KORVATH_SOLVE_EXE, level + " --max-states 2"), 3) << output_;
+    EXPECT_EQ(
+        Run(KORVATH_SOLVE_EXE, kSource + "/bench/stress_level.txt --dead-ends --max-memory 8"), 3)
+        << output_;
+    EXPECT_NE(output_.find("the memory would have run out"), std::string::npos) << output_;
 }
 
 // Positions that differ only in their restart copy are told apart: from the

@@ -5,6 +5,9 @@ leads to, and the template slots the game gives fixed roles. Exits with 1 and
 a list of problems when something is wrong. The levels are checked by
 korvath-level check, and proven by replaying their solutions."""
 
+import argparse
+import json
+import ntpath
 import os
 import struct
 import sys
@@ -18,8 +21,6 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 FLAGS = ["BlocksCrate", "BlocksHero", "BlocksRock", "WeightCrate", "WeightRock", "WeightHero",
          "Weightless", "Sliding", "Rolling", "Collectable", "Bombable", "Ladder", "SpecialFlag"]
-SOUNDS = ["bomb_collect", "checkpoint", "dead", "explode", "pop_holder", "switch", "stage1", "stage2",
-          "finish", "barrel_hit", "barrel_roll", "sliding"]
 problems = []
 
 
@@ -250,8 +251,24 @@ def check_loop_seam(name, s):
         problem("%s.wav: the loop seam jumps from %d to %d (a click)" % (name, s[-1], s[0]))
 
 
-def check_sounds():
-    for name in SOUNDS:
+def sound_names(names, levels):
+    """The sound files the game loads, by the names the build wrote: every
+    slot's start-up file, the finishing sound, and each level's stage music."""
+    files = [slot["file"] for slot in names["sounds"]] + [names["finish"]]
+    files += [names["stage"] % level for level in range(1, levels + 1)]
+    stems = [os.path.splitext(ntpath.basename(f))[0] for f in files]
+    return list(dict.fromkeys(stems))
+
+
+def level_count(store):
+    count = 0
+    while store.section("Level%d" % (count + 1)) is not None:
+        count += 1
+    return count
+
+
+def check_sounds(names):
+    for name in names:
         path = os.path.join(ROOT, "gamedata", "sound", name + ".wav")
         try:
             with wave.open(path) as w:
@@ -275,6 +292,15 @@ def check_sounds():
 
 
 def main():
+    parser = argparse.ArgumentParser(description="Checks the generated game data.")
+    parser.add_argument("--names", default=os.path.join(ROOT, "build", "shared_names.json"),
+                        help="the key and sound names the build wrote (shared_names.json)")
+    try:
+        with open(parser.parse_args().names) as f:
+            names = json.load(f)
+    except OSError as e:
+        print("problem: %s; build the game first (it writes the names)" % e)
+        return 1
     pawntemp = Store("pawntemp.xml")
     models = pawntemp.numbered("ModelList", "Model%d")
     loaded = sum(check_model(n, path) for n, path in enumerate(models))
@@ -284,7 +310,7 @@ def main():
     check_roles(templates)
     for picture in ("loading1", "loading2", "demo_end"):
         check_jpeg(os.path.join(ROOT, "gamedata", picture + ".jpg"), "picture")
-    check_sounds()
+    check_sounds(sound_names(names, level_count(Store("levels.xml"))))
     size = sum(os.path.getsize(os.path.join(d, f)) for d, _, fs in os.walk(os.path.join(ROOT, "gamedata"))
                for f in fs)
     if size > 4 << 20:

@@ -135,8 +135,10 @@ Status Solve(const SolveOptions& options, int number) {
         std::fprintf(stderr, "korvath-solve: cannot write %s\n", options.write.c_str());
         return kBadInput;
     }
-    if (exploreAll && !main.complete)
+    if (exploreAll && !main.complete) {
+        std::printf("stopped before every position was explored: %s\n", StopReason(main.stoppedBy));
         return Worse(status, kLimitReached);
+    }
     if (options.deadEnds)
         ReportDeadEnds(main);
     if (options.fromCheckpoints)

@@ -6,8 +6,9 @@
 
 const char* const kSolveUsage =
     "usage: korvath-solve [--root DIR] LEVEL [--from-checkpoints] [--max-states N]\n"
-    "                     [--max-seconds S] [--dead-ends] [--write FILE]\n"
-    "LEVEL is a level number of ROOT/gamedata/levels.xml or a level file (.txt).\n";
+    "                     [--max-seconds S] [--max-memory MB] [--dead-ends] [--write FILE]\n"
+    "LEVEL is a level number of ROOT/gamedata/levels.xml or a level file (.txt).\n"
+    "Without --max-memory a search may use the memory the machine has free.\n";
 
 namespace {
 
@@ -17,7 +18,7 @@ std::string Absolute(const std::string& path) {
 
 bool TakesValue(const std::string& option) {
     return option == "--root" || option == "--write" || option == "--max-states" ||
-           option == "--max-seconds";
+           option == "--max-seconds" || option == "--max-memory";
 }
 
 // An option and its value; false with a reason when the value is bad.
@@ -33,6 +34,8 @@ bool TakeValue(const std::string& option, const std::string& value, SolveOptions
         options->limits.maxPositions = static_cast<size_t>(number);
     else if (option == "--max-seconds" && ParseFloat(value, &seconds) && seconds > 0)
         options->limits.maxSeconds = seconds;
+    else if (option == "--max-memory" && ParseInteger(value, 1, 1 << 30, &number))
+        options->limits.maxBytes = static_cast<size_t>(number) << 20;
     else {
         *error = "bad value '" + value + "' for " + option;
         return false;
