@@ -1,7 +1,5 @@
 #include "core/sound_names.h"
 
-#include <cstring>
-
 const SoundSlotName kSoundSlots[kSoundSlotCount] = {
     {"bomb_collect", "./gamedata\\sound\\bomb_collect.wav"},
     {"checkpoint", "./gamedata\\sound\\checkpoint.wav"},
@@ -19,10 +17,3 @@ const SoundSlotName kSoundSlots[kSoundSlotCount] = {
 
 const char* const kFinishSoundFile = "./gamedata\\sound\\finish.wav";
 const char* const kStageMusicFormat = "./gamedata\\sound\\stage%d.wav";
-
-int SoundSlotNamed(const char* name) {
-    for (int slot = 0; slot < kSoundSlotCount; ++slot)
-        if (std::strcmp(kSoundSlots[slot].name, name) == 0)
-            return slot;
-    return -1;
-}

@@ -30,6 +30,3 @@ extern const SoundSlotName kSoundSlots[kSoundSlotCount];
 // stage music of each level (formatted with the level number).
 extern const char* const kFinishSoundFile;
 extern const char* const kStageMusicFormat;
-
-// The slot with that name, else -1.
-int SoundSlotNamed(const char* name);

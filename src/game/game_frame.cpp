@@ -87,6 +87,23 @@ void OnPhaseTimer(Position* position) {
     }
 }
 
+// Every animated pawn shows its next frame; a one-shot animation that has
+// shown its last frame leaves the level.
+void AnimationStep(Position* position) {
+    BuildLevelIndex(position);
+    for (int32_t at : position->Index->AnimatedPawns) {
+        Pawn& pawn = position->LevelPawns[at];
+        pawn.Frame += 1;
+        if (pawn.Frame < pawn.Template->FrameCount())
+            continue;
+        if (LeavesAfterAnimation(*pawn.Template)) {
+            RemoveLevelPawn(position, at);
+            return;  // pawns behind it advance on the next step
+        }
+        pawn.Frame = 0;
+    }
+}
+
 void Play(Game* game, uint32_t now, const KeyDownTable& keys, FlowHost* host) {
     FlowTimers& timers = game->timers;
     if (timers.PhaseTimer.Tick(now) > 0)
@@ -139,21 +156,6 @@ uint32_t Earliest(uint32_t a, uint32_t b) {
 }
 
 }  // namespace
-
-void AnimationStep(Position* position) {
-    BuildLevelIndex(position);
-    for (int32_t at : position->Index->AnimatedPawns) {
-        Pawn& pawn = position->LevelPawns[at];
-        pawn.Frame += 1;
-        if (pawn.Frame < pawn.Template->FrameCount())
-            continue;
-        if (LeavesAfterAnimation(*pawn.Template)) {
-            RemoveLevelPawn(position, at);
-            return;  // pawns behind it advance on the next step
-        }
-        pawn.Frame = 0;
-    }
-}
 
 void GameFrame(Game* game, uint32_t now, const KeyDownTable& keys, FlowHost* host) {
     StartTimers(&game->timers, now);

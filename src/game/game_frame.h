@@ -54,7 +54,3 @@ void GameFrame(Game* game, uint32_t now, const KeyDownTable& keys, FlowHost* hos
 // The earliest tick at which GameFrame may have something to do; the main
 // loop waits for input no longer than until then.
 uint32_t GameFrameNextDue(const Game& game, uint32_t now);
-
-// One step of the animation clock: every animated pawn shows its next frame;
-// a one-shot animation that has shown its last frame leaves the level.
-void AnimationStep(Position* position);

@@ -95,9 +95,3 @@ uint64_t PawnHash(const Pawn& pawn);
 uint64_t PawnListHash(const PawnList& pawns);
 uint64_t HashPositionFrom(const Position& position, uint64_t levelPawnsHash,
                           uint64_t savedPawnsHash);
-
-struct PositionHasher {
-    size_t operator()(const Position& position) const {
-        return static_cast<size_t>(HashPosition(position));
-    }
-};

@@ -1,18 +1,27 @@
 #include "search/level_search.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <new>
 
 #include "game/rest_state.h"
+#include "platform/sys_memory.h"
 #include "search/played_level.h"
 #include "search/position_store.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// The memory free for a search on this machine, less a margin for the rest
+// of the program.
+size_t FreeMemoryForSearch() {
+    constexpr size_t kMargin = size_t{512} << 20;
+    const size_t free = Sys_AvailableMemory();
+    if (free == 0)
+        return size_t{4} << 30;  // nothing known: a bound most machines have
+    return free > 2 * kMargin ? free - kMargin : free / 2;
+}
 
 // Positions found but not yet expanded need no list of their own: positions
 // are numbered as they are found, so those after the one being expanded are
@@ -143,14 +152,4 @@ Position ReplayPath(const Position& start, const std::vector<int>& keys) {
     for (int key : keys)
         level.Press(SearchKeyCode(key));
     return level.position();
-}
-
-size_t FreeMemoryForSearch() {
-    constexpr size_t kMargin = size_t{512} << 20;
-    const long pages = sysconf(_SC_AVPHYS_PAGES);
-    const long pageSize = sysconf(_SC_PAGESIZE);
-    if (pages <= 0 || pageSize <= 0)
-        return size_t{4} << 30;
-    const size_t free = static_cast<size_t>(pages) * static_cast<size_t>(pageSize);
-    return free > 2 * kMargin ? free - kMargin : free / 2;
 }

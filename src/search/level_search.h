@@ -50,7 +50,3 @@ std::vector<int> PathTo(const SearchResult& result, int32_t position);
 
 // The position the presses lead to from the start.
 Position ReplayPath(const Position& start, const std::vector<int>& keys);
-
-// The memory free for a search on this machine, less a margin for the rest
-// of the program.
-size_t FreeMemoryForSearch();

@@ -41,7 +41,6 @@ class PositionStore {
     bool HasEveryPawn(const Position& position) const;
 
     size_t Size() const { return offsets_.size(); }
-    size_t RestartCopies() const { return copies_.size(); }
     // The memory the store holds, in bytes.
     size_t Bytes() const;
 
