@@ -13,7 +13,7 @@ if ! command -v clang++ >/dev/null; then
   echo "fuzz: clang++ is not installed; nothing was fuzzed"
   exit 0
 fi
-targets="model wave animation store jpeg whole_load"
+targets="model wave animation store jpeg"
 root=$(pwd)
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
   -DCMAKE_CXX_COMPILER=clang++ -DKORVATH_FUZZ=ON -DKORVATH_BENCHMARKS=OFF >/dev/null
@@ -36,14 +36,6 @@ seed() {
     store)
       { printf '\000'; cat gamedata/pawntemp.xml; } > "$dir/pawntemp"
       { printf '\001'; cat gamedata/levels.xml; } > "$dir/levels" ;;
-    whole_load)  # the first byte picks the file, by its place among the sorted data files
-      local i=0
-      for file in $(cd gamedata && find . -type f | sed 's|^\./||' | LC_ALL=C sort); do
-        if [ "$(stat -c %s "gamedata/$file")" -lt 300000 ]; then
-          { printf "\\$(printf %03o $((i % 256)))"; cat "gamedata/$file"; } > "$dir/$i"
-        fi
-        i=$((i + 1))
-      done ;;
   esac
 }
 

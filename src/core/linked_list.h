@@ -1,8 +1,8 @@
 #pragma once
-// The game's one container: a doubly linked list that owns its nodes, copies
+// The templates' container: a doubly linked list that owns its nodes, copies
 // by value, and offers indexed access by walking from the head. Misuse (an
-// empty list, a bad index, a foreign element) throws a ListError carrying a
-// fixed message; nothing in the game catches it, so it ends the program.
+// empty list, a bad index) throws a ListError carrying a fixed message;
+// nothing in the game catches it, so it ends the program.
 
 #include <exception>
 
@@ -18,7 +18,7 @@ class ListError : public std::exception {
 
 template <typename T>
 struct LLNode {
-    T data;  // first, so a pointer to an element is a pointer to its node
+    T data;
     LLNode* next;
     LLNode* prev;
     LLNode(const T& value, LLNode* n, LLNode* p) : data(value), next(n), prev(p) {}
@@ -56,16 +56,6 @@ class LinkedList {
         tail = node;
     }
 
-    void PushFront(const T& value) {
-        if (!head) {
-            head = tail = new LLNode<T>(value, nullptr, nullptr);
-            return;
-        }
-        LLNode<T>* node = new LLNode<T>(value, head, nullptr);
-        head->prev = node;
-        head = node;
-    }
-
     T& operator[](int index) {
         if (index < 0)
             throw ListError("err)) Index value too low");
@@ -95,55 +85,7 @@ class LinkedList {
         return index;
     }
 
-    // Removes the element at index; an index of 0 or below removes the first one.
-    void RemoveAt(int index) {
-        if (!head)
-            throw ListError("ERROR: List Empty");
-        LLNode<T>* prev = nullptr;
-        LLNode<T>* node = head;
-        int position = 0;
-        while (node && position < index) {
-            prev = node;
-            node = node->next;
-            ++position;
-        }
-        if (!node)
-            throw ListError("ERROR: Deleting LLNode not found");
-        Unlink(node, prev);
-    }
-
-    // Removes the element at this address, which must have come from this list.
-    void Remove(const T* element) {
-        if (!head)
-            throw ListError("ERROR: List Empty");
-        LLNode<T>* prev = nullptr;
-        LLNode<T>* node = head;
-        while (node && &node->data != element) {
-            prev = node;
-            node = node->next;
-        }
-        if (!node)
-            throw ListError("ERROR: Deleting LLNode not found");
-        Unlink(node, prev);
-    }
-
   private:
-    void Unlink(LLNode<T>* node, LLNode<T>* prev) {
-        if (node == head && node == tail) {
-            head = tail = nullptr;
-        } else if (node == tail) {
-            prev->next = nullptr;
-            tail = prev;
-        } else if (node == head) {
-            head = node->next;
-            head->prev = nullptr;
-        } else {
-            prev->next = node->next;
-            node->next->prev = prev;
-        }
-        delete node;
-    }
-
     void CopyFrom(const LinkedList& other) {
         for (const LLNode<T>* node = other.head; node; node = node->next) {
             LLNode<T>* copy = new LLNode<T>(node->data, nullptr, tail);

@@ -67,7 +67,5 @@ FuzzFunction FuzzTarget(const std::string& name) {
         return FuzzAnimation;
     if (name == "store")
         return FuzzStore;
-    if (name == "jpeg")
-        return FuzzJpeg;
-    return name == "whole_load" ? FuzzWholeLoad : nullptr;
+    return name == "jpeg" ? FuzzJpeg : nullptr;
 }

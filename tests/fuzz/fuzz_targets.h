@@ -13,9 +13,6 @@ int FuzzWave(const uint8_t* data, size_t size);       // the WAV chunk walk and 
 int FuzzAnimation(const uint8_t* data, size_t size);  // the animation reader
 int FuzzStore(const uint8_t* data, size_t size);      // the XML store, templates and a level on it
 int FuzzJpeg(const uint8_t* data, size_t size);       // the JPEG decoder
-// The game's start-up and first level with one file of the game's data
-// replaced by the input (its first byte picks the file).
-int FuzzWholeLoad(const uint8_t* data, size_t size);
 
 // The function for a target's name ("model", "wave", ...), or null.
 using FuzzFunction = int (*)(const uint8_t*, size_t);

@@ -43,20 +43,6 @@ TEST_F(LevelTool, CompiledStoreIsTheCommittedOneAndSurvivesPrintingBack) {
     EXPECT_EQ(ReadFile(second), ReadFile(first));
 }
 
-TEST_F(LevelTool, PrintsPawnsOffTheGridAsPawnLinesAndUnknownCellsWithALegend) {
-    Level(
-        "level 1\nname Odd\nmap\n@C\n#k\nend\nlegend k 0 9\n"
-        "pawn 30 xoffset=-10 yoffset=35 zoffset=-200 xstretch=8 opacity=50\n");
-    const std::string xml = dir_.File("odd.xml");
-    ASSERT_EQ(Run("compile " + dir_.File("levels") + " -o " + xml), 0) << errors_;
-    ASSERT_EQ(Run("print " + xml + " --legend " + dir_.File("levels/legend.txt")), 0);
-    std::string printed = ReadFile(dir_.File("out"));
-    EXPECT_NE(printed.find("pawn 30 xoffset=-10 yoffset=35 zoffset=-200 xstretch=8 opacity=50"),
-              std::string::npos)
-        << printed;
-    EXPECT_NE(printed.find("legend ! 0 9\nmap\n@C\n#!\nend\n"), std::string::npos) << printed;
-}
-
 TEST_F(LevelTool, BadInputNamesFileLineAndColumnAndLeavesNoStore) {
     const std::string big(5000, '#');
     const struct {

@@ -96,21 +96,6 @@ TEST_F(SysEventsTest, WaitingLetsTimePassUnlessSomethingWaits) {
     EXPECT_EQ(GetTickCount(), 1032u);
 }
 
-// The client area is the window below the menu bar.
-TEST_F(SysEventsTest, AResizeTellsTheNewClientArea) {
-    Sys_SetMenu({{"&File", {{"&Exit", 1}}}});
-    ASSERT_TRUE(Sys_OpenWindow("t", 800, 600, PixelFormat()));
-    int width = 0, height = 0;
-    Sys_ClientSize(&width, &height);
-    EXPECT_EQ(height, 580);
-    Sys_DeliverResize(1280, 1000);
-    Event event;
-    ASSERT_TRUE(Sys_PollEvent(&event));
-    EXPECT_EQ(event.type, EventType::Resize);
-    EXPECT_EQ(event.width, 1280);
-    EXPECT_EQ(event.height, 980);
-}
-
 // Every key and scancode maps inside the table of held keys; the game's keys
 // and the gamepad's buttons map to the keys the rules read.
 TEST(SysKeymapTest, KeysAndPadButtonsMapInsideTheKeyTable) {

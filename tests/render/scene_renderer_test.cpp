@@ -91,8 +91,6 @@ class SceneGLTest : public ::testing::Test {
             GTEST_SKIP() << "no offscreen GL context on this machine"; \
     } while (0)
 
-const double kTanHalfField = std::tan(22.5 * M_PI / 180.0);
-
 class SceneRendererTest : public SceneGLTest {
   protected:
     void Show(const Pawn* pawn) {
@@ -124,38 +122,6 @@ TEST_F(SceneRendererTest, EmptyFrameIsExactlyTheClearColour) {
     EXPECT_TRUE(std::isfinite(projection[0]));
 }
 
-// The box's corners, put through the camera's tilt, the eye 250 back and the
-// 45 degree projection by hand, bound the pixels it covers.
-TEST_F(SceneRendererTest, TexturedBoxLandsWhereTheWorldCameraSays) {
-    SKIP_WITHOUT_GL();
-    *renderer->ModelAt(0) = MakeBox(8.0f, true);
-    auto kind = MakeTemplate();
-    Pawn pawn(kind.get(), 140.0f, 70.0f);
-    worldCamera = Camera(20.0f, 0, 0, -100.0f, -60.0f, 0, 250.0f);  // centred on (100, 60)
-    Show(&pawn);
-    std::vector<unsigned char> frame = DrawFrame();
-    PixelBox box = DrawnBox(frame);
-    double left = 1e9, right = -1e9, bottom = 1e9, top = -1e9, a = 20.0 * M_PI / 180.0;
-    for (int corner = 0; corner < 8; ++corner) {
-        double x = 40 + (corner & 1 ? 8 : -8), y = 10 + (corner & 2 ? 8 : -8);
-        double z = corner & 4 ? 8 : -8;
-        double depth = 250.0 - (y * std::sin(a) + z * std::cos(a));
-        double wx = (x / (depth * kTanHalfField * 4 / 3) + 1) * 400;
-        double wy = ((y * std::cos(a) - z * std::sin(a)) / (depth * kTanHalfField) + 1) * 300;
-        left = std::min(left, wx), right = std::max(right, wx);
-        bottom = std::min(bottom, wy), top = std::max(top, wy);
-    }
-    EXPECT_NEAR(box.left, left, 1.5);
-    EXPECT_NEAR(box.right + 1, right, 1.5);
-    EXPECT_NEAR(box.bottom, bottom, 1.5);
-    EXPECT_NEAR(box.top + 1, top, 1.5);
-    int checkerRed = 0;  // the texture's red squares show through the lighting
-    for (int y = box.bottom; y <= box.top; ++y)
-        for (int x = box.left; x <= box.right; ++x)
-            checkerRed += At(frame, x, y).r > At(frame, x, y).g + 80;
-    EXPECT_GT(checkerRed, 100);
-}
-
 TEST_F(SceneRendererTest, HalfOpaquePartInHalfOpaquePawnBlendsAtAQuarter) {
     SKIP_WITHOUT_GL();
     *renderer->ModelAt(0) = MakeBox(20.0f, false);
@@ -171,22 +137,6 @@ TEST_F(SceneRendererTest, HalfOpaquePartInHalfOpaquePawnBlendsAtAQuarter) {
     EXPECT_NEAR(blended.b, 0.25 * opaque.b + 0.75 * 46, 2.0);
     pawn.Placement.opacity = 0.0f;
     EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
-}
-
-TEST_F(SceneRendererTest, RaisedTemplateDrawsTenUnitsHigher) {
-    SKIP_WITHOUT_GL();
-    *renderer->ModelAt(0) = MakeBox(10.0f, false);
-    auto kind = MakeTemplate();
-    Pawn pawn(kind.get());
-    pawn.Type = kFixedPawn;
-    Show(&pawn);
-    PixelBox plain = DrawnBox(DrawFrame());
-    kind->SpecialFlag = kFlagRaised;
-    PixelBox raised = DrawnBox(DrawFrame());
-    // Ten units at the front face, 290 units from the eye of the fixed camera.
-    EXPECT_NEAR(raised.CentreY() - plain.CentreY(), 10.0 / (290.0 * kTanHalfField) * 300, 1.0);
-    EXPECT_EQ(raised.left, plain.left);
-    EXPECT_EQ(pawn.Placement.yoffset, 0.0f);
 }
 
 // Invisible pawns, other types, missing frames and slots outside the table

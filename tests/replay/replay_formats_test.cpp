@@ -105,23 +105,6 @@ bool ParseArgs(std::vector<const char*> args, ReplayOptions* options) {
     return ok;
 }
 
-TEST(ReplayOptionsTest, ReadsEveryOptionAndSortsRequestsByTime) {
-    ReplayOptions options, timed;
-    ASSERT_TRUE(
-        ParseArgs({"--root", "r", "--input", "in", "--trace", "-", "--until", "ended", "--shot",
-                   "900:b.png", "--shot", "100:a.png", "--pawns", "50", "--pawns", "7"},
-                  &options));
-    EXPECT_EQ(options.root, "r");
-    EXPECT_TRUE(options.untilEnded);
-    ASSERT_EQ(options.shots.size(), 2u);
-    EXPECT_EQ(options.shots[0].file, "a.png");
-    EXPECT_EQ(options.shots[1].time, 900u);
-    EXPECT_EQ(options.pawns, (std::vector<uint32_t>{7, 50}));
-    ASSERT_TRUE(ParseArgs({"--until", "60000", "--no-render"}, &timed));
-    EXPECT_EQ(timed.untilMs, 60000u);
-    EXPECT_TRUE(timed.noRender);
-}
-
 TEST(ReplayOptionsTest, RefusesBadArgumentsAndShotsWithoutDrawing) {
     for (const auto& args :
          std::vector<std::vector<const char*>>{{"--until", "soon"},

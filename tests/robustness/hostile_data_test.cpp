@@ -32,7 +32,6 @@ namespace {
 const fs::path kSource = KORVATH_SOURCE_DIR;
 constexpr double kTimeLimitS = 10.0;
 constexpr long kMemoryLimitKb = 512 * 1024;
-constexpr int kRunsAtOnce = 2;
 
 struct Outcome {
     std::string status = "?";
@@ -131,14 +130,6 @@ long PeakKb(pid_t pid) {
 
 class HostileData : public ::testing::Test {
   protected:
-    struct Running {
-        pid_t pid;
-        size_t row;
-        std::chrono::steady_clock::time_point began;
-        fs::path root;
-        long peakKb = 0;
-    };
-
     void SetUp() override {
 #ifndef KORVATH_SANITIZED
         GTEST_SKIP() << "the table is made by the sanitizer build (build/asan)";
@@ -155,8 +146,7 @@ class HostileData : public ::testing::Test {
     }
 
     pid_t Start(const Row& row, const fs::path& root);
-    Outcome Finish(const Running& run, int status);
-    void RunAll(const std::vector<Row>& rows, std::vector<Outcome>* outcomes);
+    Outcome Play(const Row& row);
 
     TempDir dir_;
 };
@@ -177,13 +167,25 @@ pid_t HostileData::Start(const Row& row, const fs::path& root) {
     _exit(127);
 }
 
-Outcome HostileData::Finish(const Running& run, int status) {
+// One row: the program runs until it ends, or is stopped well after the time
+// limit; its peak memory is sampled meanwhile.
+Outcome HostileData::Play(const Row& row) {
+    const fs::path root = dir_.File("run");
+    const auto began = std::chrono::steady_clock::now();
+    const pid_t pid = Start(row, root);
     Outcome out;
-    out.seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - run.began).count();
-    out.peakKb = run.peakKb;
-    const std::string errors = ReadFile(run.root / "stderr");
-    out.box = BoxText(ReadFile(run.root / "trace.jsonl"));
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) != pid) {
+        out.peakKb = std::max(out.peakKb, PeakKb(pid));
+        out.seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+        if (out.seconds > kTimeLimitS + 5)
+            kill(pid, SIGKILL);
+        usleep(2000);
+    }
+    out.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    const std::string errors = ReadFile(root / "stderr");
+    out.box = BoxText(ReadFile(root / "trace.jsonl"));
     out.errorLine = FirstErrorLine(errors);
     out.status = WIFEXITED(status) ? std::to_string(WEXITSTATUS(status))
                                    : "signal " + std::to_string(WTERMSIG(status));
@@ -198,36 +200,8 @@ Outcome HostileData::Finish(const Running& run, int status) {
         out.fault = "slower than 10 s";
     else if (out.peakKb > kMemoryLimitKb)
         out.fault = "more than 512 MB";
-    fs::remove_all(run.root);
+    fs::remove_all(root);
     return out;
-}
-
-void HostileData::RunAll(const std::vector<Row>& rows, std::vector<Outcome>* outcomes) {
-    outcomes->assign(rows.size(), Outcome());
-    std::vector<Running> running;
-    size_t next = 0;
-    while (next < rows.size() || !running.empty()) {
-        while (next < rows.size() && running.size() < kRunsAtOnce) {
-            fs::path root = dir_.File("run" + std::to_string(next));
-            running.push_back(
-                {Start(rows[next], root), next, std::chrono::steady_clock::now(), root});
-            ++next;
-        }
-        for (size_t i = 0; i < running.size(); ++i) {
-            int status = 0;
-            running[i].peakKb = std::max(running[i].peakKb, PeakKb(running[i].pid));
-            double spent =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - running[i].began)
-                    .count();
-            if (spent > kTimeLimitS + 5)
-                kill(running[i].pid, SIGKILL);
-            if (waitpid(running[i].pid, &status, WNOHANG) != running[i].pid)
-                continue;
-            (*outcomes)[running[i].row] = Finish(running[i], status);
-            running.erase(running.begin() + static_cast<long>(i--));
-        }
-        usleep(2000);
-    }
 }
 
 std::string Escaped(std::string text) {
@@ -261,7 +235,8 @@ TEST_F(HostileData, NoDamagedDataFolderCrashesHangsOrEndsWellAfterAnError) {
     for (Row& row : WorstCases())
         rows.push_back(row);
     std::vector<Outcome> outcomes;
-    RunAll(rows, &outcomes);
+    for (const Row& row : rows)
+        outcomes.push_back(Play(row));
     WriteTable(rows, outcomes);
     for (size_t i = 0; i < rows.size(); ++i)
         EXPECT_TRUE(outcomes[i].fault.empty())

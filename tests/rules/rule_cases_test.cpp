@@ -3,9 +3,9 @@
 // level file whose "map" rows each stand beside the row expected once
 // everything has come to rest after its keys, which are pressed as "next"
 // presses. It may also name the effects heard ("sounds", only when given),
-// the bombs carried, the deaths, a finished level, and pawns that must exist
-// ("has SLOT KEY=VALUE..."). After every pass the level's index must be
-// sound, and every pawn must show a frame its template has.
+// the bombs carried, the deaths and a finished level. After every pass the
+// level's index must be sound, and every pawn must show a frame its template
+// has.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,6 @@
 
 #include "core/sound_names.h"
 #include "level_folder.h"
-#include "level_print.h"
 #include "levels_xml.h"
 #include "replay_input.h"
 #include "replay_run.h"
@@ -61,7 +60,6 @@ struct Outcome {
 struct RuleCase {
     LevelText level;
     std::string keys;  // the "next" lines
-    std::vector<std::vector<std::string>> has;
     Outcome expected;
 };
 
@@ -84,7 +82,7 @@ bool ReadCase(const std::string& name, const Legend& legend, RuleCase* rule, std
         inMap = inMap || line == "map";
     }
     ParseOptions options;
-    options.extraDirectives = {"keys", "sounds", "bombs", "deaths", "finished", "has"};
+    options.extraDirectives = {"keys", "sounds", "bombs", "deaths", "finished"};
     Diagnostic problem;
     rule->level.legend = legend;
     if (!ParseLevel(text + map + "end\n", name, &rule->level, &problem, options)) {
@@ -103,8 +101,6 @@ bool ReadCase(const std::string& name, const Legend& legend, RuleCase* rule, std
             (verb == "bombs" ? rule->expected.bombs : rule->expected.deaths) =
                 std::stoi(rest.at(0));
         rule->expected.finished |= verb == "finished";
-        if (verb == "has")
-            rule->has.push_back(rest);
     }
     return true;
 }
@@ -158,19 +154,6 @@ void DrawMap(const LevelText& level, const Position& position, Outcome* outcome)
     }
 }
 
-// A pawn whose pawn line has every word of the "has" line.
-bool HasPawn(const Position& position, const std::vector<std::string>& words) {
-    for (const Pawn& p : position.LevelPawns) {
-        const int slot = static_cast<int>(p.Template - PawnTemplates);
-        const std::string line = PawnLine({slot, p.Type, p.Visible, p.Placement, {}}) + " ";
-        if (std::all_of(words.begin(), words.end(), [&line](const std::string& word) {
-                return line.find(" " + word + " ") != std::string::npos;
-            }))
-            return true;
-    }
-    return false;
-}
-
 Outcome Play(const std::string& name, const RuleCase& rule) {
     std::vector<InputEvent> events;
     std::string error;
@@ -206,9 +189,6 @@ Outcome Play(const std::string& name, const RuleCase& rule) {
     DrawMap(rule.level, position, &outcome);
     if (!broken.empty())
         outcome.problems.push_back("broken during the run: " + broken);
-    for (const std::vector<std::string>& has : rule.has)
-        if (!HasPawn(position, has))
-            outcome.problems.push_back("no pawn like 'has " + has[0] + "...'");
     return outcome;
 }
 

@@ -64,16 +64,6 @@ TEST_F(GLWindowTest, TheRendererIsSetUpSizedAndEndedWithTheWindow) {
     EXPECT_EQ(log.draws, 1);
 }
 
-TEST_F(GLWindowTest, WithoutAnyContextTheRendererIsNeverSetUp) {
-    Sys_Stop();
-    HeadlessOptions options;
-    options.glUnavailable = true;
-    Sys_StartHeadless(options);
-    EXPECT_FALSE(Open());
-    EXPECT_EQ(log.inits, 0);
-    EXPECT_EQ(log.destroyed, 1);
-}
-
 // The absurd choice is one the driver does not have either.
 TEST_F(GLWindowTest, AChoiceThatCannotBeHadFallsBackToThePlainFormat) {
     PixelFormat impossible;

@@ -80,16 +80,6 @@ TEST_F(ShellTest, FileExitCloseButtonAndAltF4EndWithZero) {
     EXPECT_EQ(Run(), kExitNormal);
 }
 
-TEST_F(ShellTest, InputBeforeAPassIsHandledBeforeItsFrame) {
-    script->Add([] { Sys_DeliverKey(kKeyRight, true); });
-    script->Add([] {
-        EXPECT_EQ(g_rightHeldAtFrame.back(), 1);
-        Sys_DeliverKey(kKeyRight, false);
-    });
-    script->Add([] { EXPECT_EQ(g_rightHeldAtFrame.back(), 0); });
-    EXPECT_EQ(Run(), kExitNormal);
-}
-
 TEST_F(ShellTest, DataErrorShowsOneBoxAndEndsWithItsStatus) {
     script->Add([] {
         ShowFatalError("Couldn't load model data.");

@@ -1,7 +1,6 @@
-// The chunk walk over RIFF/WAVE images built here, and sound records and the
-// game's sound slots, played through OpenAL Soft's null output unless the
-// caller chose another driver, so that they run on machines without a sound
-// card.
+// Sound records and the game's sound slots, on WAV images built here and the
+// corpus's files, played through OpenAL Soft's null output unless the caller
+// chose another driver, so that they run on machines without a sound card.
 
 #include <gtest/gtest.h>
 
@@ -74,68 +73,6 @@ inline Bytes SineWave16(int frames, uint32_t rate, double amplitude) {
         samples.push_back(static_cast<uint8_t>(std::lround(value) >> 8));
     }
     return RiffImage({Chunk("fmt ", FormatRecord(1, rate, 16)), Chunk("data", samples)});
-}
-
-const Bytes kFormat = FormatRecord(1, 22050, 16);
-const Bytes kSamples = {1, 2, 3, 4, 5, 6};
-
-// The offset of the samples the walk finds in an exactly sized heap copy, so
-// that the sanitizer sees any read past the end; -1 when it refuses.
-long DataOffset(const Bytes& image, WaveChunks* chunks) {
-    std::unique_ptr<uint8_t[]> copy(new uint8_t[std::max<size_t>(image.size(), 1)]);
-    std::copy(image.begin(), image.end(), copy.get());
-    *chunks = WaveChunks{};
-    bool found = FindWaveChunks(copy.get(), image.size(), chunks);
-    if (found) {
-        EXPECT_EQ(chunks->wavHeader - copy.get(), 20);
-        EXPECT_LE(chunks->wavData - copy.get() + chunks->wavLength, long(image.size()));
-    }
-    return found ? chunks->wavData - copy.get() : -1;
-}
-
-TEST(WaveChunksTest, SkipsOtherChunksAndPadBytesAndEmptyDataCountsAfterTheFormat) {
-    Bytes list = Chunk("LIST", Bytes(26, 'x')), odd = Chunk("odd ", {'a', 'b', 'c'});
-    WaveChunks chunks;
-    EXPECT_EQ(DataOffset(RiffImage({Chunk("fmt ", kFormat), list, odd, Chunk("data", kSamples),
-                                    Chunk("JUNK", {})}),
-                         &chunks),
-              long(36 + list.size() + 12 + 8));  // "odd " is 8 + 3 + the pad byte
-    EXPECT_EQ(chunks.headerLength, 16u);
-    EXPECT_EQ(chunks.wavLength, kSamples.size());
-    EXPECT_EQ(DataOffset(RiffImage({Chunk("data", {}), Chunk("fmt ", kFormat)}), &chunks), -1);
-    EXPECT_EQ(DataOffset(RiffImage({Chunk("fmt ", kFormat), Chunk("data", {})}), &chunks), 44);
-    EXPECT_EQ(chunks.wavLength, 0u);
-}
-
-TEST(WaveChunksTest, RefusesWhatIsNotRiffWaveOrRunsPastTheImage) {
-    Bytes good = RiffImage({Chunk("fmt ", kFormat), Chunk("data", kSamples)});
-    Bytes notRiff = good, past = good, start = good, size = good;
-    std::memcpy(notRiff.data(), "RIFX", 4);
-    past[4] += 100;  // RIFF size past the end of the file: the chunks inside still count
-    start[4] -= 16;  // the data chunk's header now starts past the RIFF end
-    size[40] += 1;   // the data size now runs one byte past the end
-    Bytes huge = RiffImage({Chunk("LIST", {}), Chunk("fmt ", kFormat), Chunk("data", kSamples)});
-    std::memset(huge.data() + 4, 0xFF, 4);  // RIFF and LIST sizes 4 GiB - 1
-    std::memset(huge.data() + 16, 0xFF, 4);
-    WaveChunks chunks;
-    EXPECT_EQ(DataOffset(good, &chunks), 44);
-    EXPECT_EQ(DataOffset(past, &chunks), 44);
-    for (const Bytes& bad : {notRiff, start, size, huge, RiffImage({Chunk("fmt ", kFormat)}),
-                             RiffImage({Chunk("data", kSamples)}), Bytes{'R', 'I', 'F', 'F'},
-                             RiffImage({Chunk("fmt ", kFormat), Chunk("data", kSamples)}, "AVI "),
-                             RiffImage({Chunk("fmt ", Bytes(kFormat.begin(), kFormat.begin() + 14)),
-                                        Chunk("data", kSamples)})})
-        EXPECT_EQ(DataOffset(bad, &chunks), -1);
-    EXPECT_FALSE(FindWaveChunks(nullptr, 0, &chunks));
-}
-
-// Every cut of a valid file is refused, without reading past the cut.
-TEST(WaveChunksTest, EveryTruncationIsRefused) {
-    Bytes full = RiffImage({Chunk("odd ", {1}), Chunk("fmt ", kFormat), Chunk("data", kSamples)});
-    WaveChunks chunks;
-    for (size_t length = 0; length < full.size(); length++)
-        EXPECT_EQ(DataOffset(Bytes(full.begin(), full.begin() + long(length)), &chunks), -1)
-            << "cut at " << length;
 }
 
 constexpr uint32_t kRate = 22050;
@@ -300,9 +237,6 @@ TEST_F(SoundSlotsTest, LoadsEverySlotFromItsFileAndTheObserverSeesEveryCall) {
     WriteSlotFiles();
     LoadSoundSlots();
     ASSERT_EQ(seen.size(), 12u);
-    EXPECT_EQ(seen[0], "0 load ./gamedata\\sound\\bomb_collect.wav");
-    EXPECT_EQ(seen[5], "5 load ./gamedata\\sound\\explode.wav");
-    EXPECT_EQ(seen[11], "11 load ./gamedata\\sound\\sliding.wav");
     for (int slot = 0; slot < kSoundSlotCount; slot++)
         EXPECT_NE(SoundEffects[slot].buffer, nullptr) << slot;
     PlaySlotOnce(3);  // the three explosion voices are independent
@@ -319,19 +253,6 @@ TEST_F(SoundSlotsTest, LoadsEverySlotFromItsFileAndTheObserverSeesEveryCall) {
                                               "8 load ./gamedata\\sound\\stage9.wav (nothing)",
                                               "8 loop ./gamedata\\sound\\stage1.wav",
                                               "8 once  (nothing)"}));
-}
-
-TEST_F(SoundSlotsTest, MissingFilesLeaveSilentSlotsAndReleaseClearsThem) {
-    LoadSoundSlots();
-    for (int slot = 0; slot < kSoundSlotCount; slot++) {
-        EXPECT_EQ(SoundEffects[slot].buffer, nullptr);
-        PlaySlotLooping(slot);
-    }
-    ReleaseSoundSlots();
-    SoundEffect zero{};
-    for (const SoundEffect& sound : SoundEffects)
-        EXPECT_EQ(std::memcmp(&sound, &zero, sizeof sound), 0);
-    EXPECT_FALSE(Sys_AudioDeviceOpen());
 }
 
 // The audio library reads its configuration once per process, so the game

@@ -40,20 +40,6 @@ TEST_F(LevelTest, PawnsLoadInOrderUpToTheFirstGap) {
     EXPECT_TRUE(Reports().empty());
 }
 
-TEST_F(LevelTest, MissingKeysCarryTheScratchValueOver) {
-    data.Write(
-        "levels.xml",
-        Root(Section("Level1", Section("Pawn1", Key("PawnTemplate", "3") + Key("xangle", "45") +
-                                                    Key("zangle", "7")))));
-    PawnList pawns;
-    LoadLevelPawns(1, &pawns);
-    Pawn& pawn = pawns[0];
-    EXPECT_EQ(pawn.Type, 3);    // the "PawnTemplate" number
-    EXPECT_TRUE(pawn.Visible);  // the "Type" value
-    EXPECT_EQ(pawn.Placement.yangle, 45.0f);
-    EXPECT_EQ(pawn.Placement.opacity, 7.0f);
-}
-
 TEST_F(LevelTest, TemplateNumberOutsideTheTableStopsTheLevel) {
     for (const char* bad : {"99", "-1", "4294967295"}) {
         PawnList pawns;

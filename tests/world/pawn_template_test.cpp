@@ -42,28 +42,6 @@ TEST_F(AnimationFileTest, ModelBlockFramesAndPartBlocks) {
     EXPECT_FALSE(t.LoadAnimation("missing.txt"));
 }
 
-TEST_F(AnimationFileTest, FirstLineHashIsDroppedSoTheFirstFrameIsMisread) {
-    // "walk" is then skipped and the "#" closing the frame opens one instead.
-    ASSERT_TRUE(Load("#\nwalk\n" + kPart + "#\n"));
-    ASSERT_EQ(t.Frames.LastIndex(), 0);
-    EXPECT_EQ(t.FrameNames[0], "");
-    EXPECT_EQ(t.Frames[0].LastIndex(), -1);
-}
-
-// Cut anywhere (model block, frame name, part block, before a closing
-// marker), the file reads as far as it goes and only complete parts are kept.
-TEST_F(AnimationFileTest, TruncatedFilesStopWhereTheyEnd) {
-    const std::string full = "!\nm\n!\n#\nname\n$\n1\nl\n0\n0\n0\n0\n0\n0\n1\n1\n1\n50\n$\n#\n";
-    for (size_t cut = 0; cut <= full.size(); ++cut) {
-        SCOPED_TRACE(cut);
-        ASSERT_TRUE(Load(full.substr(0, cut)));
-        EXPECT_EQ(t.FrameNames.LastIndex(), t.Frames.LastIndex());
-        if (t.Frames.LastIndex() == 0 && t.Frames[0].LastIndex() == 0) {
-            EXPECT_NE(t.Frames[0][0].Transform.opacity, 100.0f);
-        }
-    }
-}
-
 TEST_F(AnimationFileTest, LongLinesAreCutAndValuesReadLeadingNumbers) {
     std::string noise(20000, '#');
     ASSERT_TRUE(Load("!\n" + std::string(3000, 'm') + "\n!\n" + noise + "\n#\n" +
@@ -132,27 +110,6 @@ TEST_F(PawnTemplateLoaderTest, ListsStopAtTheirFirstGapOrAtASectionWithoutId) {
     EXPECT_TRUE(Reports().empty());
 }
 
-TEST_F(PawnTemplateLoaderTest, FlagTexts) {
-    const char* texts[] = {"1", "7", "-1", "0", "", "abc"};
-    std::string list;
-    for (int n = 0; n < 6; ++n)
-        list += Template(n, Key("Ladder", texts[n]));
-    Load(list +
-         Template(6, Key("BlocksCrate", "1") + Key("BlocksHero", "2") + Key("BlocksRock", "3") +
-                         Key("WeightCrate", "4") + Key("WeightRock", "5") + Key("WeightHero", "6") +
-                         Key("Weightless", "7") + Key("Sliding", "8") + Key("Rolling", "9") +
-                         Key("Collectable", "10") + Key("Bombable", "11") +
-                         Key("SpecialFlag", "12")));
-    for (int n = 0; n < 6; ++n)
-        EXPECT_EQ(PawnTemplates[n].Ladder != 0, n < 3) << texts[n];
-    PawnTemplate& t = PawnTemplates[6];
-    int32_t read[] = {t.BlocksCrate, t.BlocksHero,  t.BlocksRock, t.WeightCrate,
-                      t.WeightRock,  t.WeightHero,  t.Weightless, t.Sliding,
-                      t.Rolling,     t.Collectable, t.Bombable,   t.SpecialFlag};
-    for (int k = 0; k < 12; ++k)
-        EXPECT_EQ(read[k], k + 1);
-}
-
 TEST_F(PawnTemplateLoaderTest, MissingOrUnreadableAnimationIsReported) {
     Load(Template(0) + Section("pawn1", Key("ID", "2")) +
          Section("pawn2", Key("ID", "3") + Key("Animation", "missing.txt")));
@@ -178,17 +135,6 @@ TEST_F(PawnTemplateLoaderTest, ModelsModelRefsAndTextures) {
     ASSERT_EQ(t.TextureList.LastIndex(), 1);
     EXPECT_EQ(t.TextureList[1], 101);
     EXPECT_EQ(PawnTemplates[1].TextureList.LastIndex(), -1);
-}
-
-TEST_F(PawnTemplateLoaderTest, LoadTexturePadsWithMinusOne) {
-    PawnTemplate t;
-    EXPECT_TRUE(t.LoadTexture("loading1.jpg", 3));
-    ASSERT_EQ(t.TextureList.LastIndex(), 3);
-    EXPECT_EQ(t.TextureList[0] + t.TextureList[1] + t.TextureList[2], -3);
-    EXPECT_EQ(t.TextureList[3], 100);
-    SetTemplateAssets(nullptr);  // without assets the entry stays -1
-    EXPECT_TRUE(t.LoadTexture("t.jpg", 4));
-    EXPECT_EQ(t.TextureList[4], -1);
 }
 
 }  // namespace
