@@ -197,6 +197,7 @@ TEST_F(FlowTest, DeathThenExitRestoresFirstAndStartsTheNextLevelOnTheFollowingFi
     keys[kKeyUp] = 1;
     ASSERT_TRUE(SpinUntil([&] { return position.LevelFinished; }));
     keys[kKeyUp] = 0;
+    EXPECT_EQ(Hero().Placement.zoffset + Hero().Motion.zoffset, -kCellSize);  // into the door
     const uint32_t entered = host.clock;
     ASSERT_EQ(game.timers.PhaseTimer.last, entered);
     ASSERT_TRUE(SpinUntil([&] { return !position.HeroDead; }));
@@ -238,6 +239,32 @@ TEST_F(FlowTest, OneShotOfThreeFramesLeavesOnTheThirdStepAndOneFrameStays) {
     }
     Spin(500);
     EXPECT_EQ(frame(kOneShot1), 0);
+}
+
+// A held bomb key, a held reset key and a key held through the restore after
+// a death act again only once the cooldown of their last act has run out.
+TEST_F(FlowTest, HeldKeysWaitOutTheCooldown) {
+    AddFloorAndHero(1);
+    Add(1, kDeadly, -20, 0);
+    WriteLevels();
+    StartLevelAndPlay(1);
+    game.position.BombCount = 2;
+    for (int key : {kKeySpace, kKeyX}) {
+        const auto acts = [&](int n) {
+            return key == kKeyX ? CountPlayed(kSoundDead) == n : game.position.BombCount == 2 - n;
+        };
+        keys[key] = 1;
+        ASSERT_TRUE(SpinUntil([&] { return acts(1); }));
+        const uint32_t first = host.clock;
+        ASSERT_TRUE(SpinUntil([&] { return acts(2); }));
+        EXPECT_EQ(host.clock - first, kCooldownTicks * kGameTickPeriodMs) << key;
+        keys[key] = 0;
+    }
+    keys[kKeyLeft] = 1;  // into the deadly cell, and on while he is dead
+    ASSERT_TRUE(SpinUntil([this] { return game.position.HeroDead; }));
+    ASSERT_TRUE(SpinUntil([this] { return !game.position.HeroDead; }));
+    Spin(kCooldownTicks * kGameTickPeriodMs / 2);
+    EXPECT_EQ(Hero().Placement.xoffset, 0.0f);
 }
 
 // A level start that takes 3 s in either place where it can take time

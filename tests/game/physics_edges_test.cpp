@@ -93,6 +93,39 @@ TEST_F(PhysicsEdges, NoSwapInsideTheHerosPushTest) {
     EXPECT_EQ(At(standing)->Placement.xoffset, 40.0f);
 }
 
+// A push wakes the pawn it moves, which looks for support as its move ends,
+// before the hero next looks round; a kick also holds his keys for a cooldown.
+TEST_F(PhysicsEdges, PushWakesThePushedAndKickHoldsTheKeys) {
+    Place(kHero, 0, 0);
+    const size_t crate = Place(kCrate, 20, 0);
+    Place(kBarrel, -20, 0);
+    Index();
+    EXPECT_TRUE(MakeWay(&step, position.PlayerPawn(), kDirectionRight));
+    EXPECT_EQ(At(crate)->Settled, 0);
+    EXPECT_EQ(position.InputCooldown, 0);
+    EXPECT_TRUE(MakeWay(&step, position.PlayerPawn(), kDirectionLeft));
+    EXPECT_EQ(position.InputCooldown, kCooldownTicks);
+}
+
+// A sliding pawn of rock weight stops at what blocks rocks.
+TEST_F(PhysicsEdges, SlidingRockIsBlockedByWhatBlocksRocks) {
+    PawnTemplates[kRock].Sliding = 1;
+    Place(kHero, 0, 0);
+    Place(kRock, 20, 0);
+    Place(kWall, 40, 0);
+    Index();
+    EXPECT_FALSE(MakeWay(&step, position.PlayerPawn(), kDirectionRight));
+}
+
+// Climbing goes at the walking pace, not the falling one.
+TEST_F(PhysicsEdges, ClimbingGoesAtTheWalkingPace) {
+    Place(kHero, 0, 0);
+    Index();
+    position.PlayerPawn()->Motion.yoffset = kCellSize;
+    MovePawns(&step);
+    EXPECT_EQ(position.PlayerPawn()->Placement.yoffset, 2.5f);
+}
+
 // Nothing reserves cells: a rock two rows up does not stop a push into its
 // column, and both end in the same cell.
 TEST_F(PhysicsEdges, RockAndCrateRaceIntoOneCell) {
