@@ -163,6 +163,7 @@ TEST_F(FlowTest, LoadingPictureStaysUpBeyondThePhasePeriodWhenTheLevelLoadsAtOnc
     StartLevelAndPlay(1);
     EXPECT_EQ(host.pictures, std::vector<std::string>{"./gamedata\\loading1.jpg"});
     EXPECT_EQ(host.clock - shown, 2002u);
+    EXPECT_EQ(host.frames, 1);  // the picture, drawn as soon as it is up
     const Pawn& picture = game.position.LevelPawns.front();
     EXPECT_EQ(picture.Template, &PawnTemplates[kSlotLoadingPicture]);
     EXPECT_EQ(picture.Type, kFixedPawn);

@@ -42,33 +42,6 @@ class SysAudioTest : public ::testing::Test {
     std::vector<uint8_t> samples;
 };
 
-TEST_F(SysAudioTest, RefusesFormatsItCannotPlayAndKeepsWholeFrames) {
-    uint8_t bytes[64] = {};
-    const Sys_AudioFormat refused[] = {{Sys_SampleEncoding::Pcm, 1, 24, kRate},
-                                       {Sys_SampleEncoding::Pcm, 1, 32, kRate},
-                                       {Sys_SampleEncoding::Unsupported, 1, 4, kRate},
-                                       {Sys_SampleEncoding::Unsupported, 1, 8, kRate},
-                                       {Sys_SampleEncoding::Pcm, 3, 16, kRate},
-                                       {Sys_SampleEncoding::Pcm, 0, 16, kRate},
-                                       {Sys_SampleEncoding::Pcm, 1, 16, 0},
-                                       {Sys_SampleEncoding::Float, 1, 64, kRate}};
-    for (const Sys_AudioFormat& format : refused)
-        EXPECT_EQ(Sys_CreateBuffer(voice, bytes, sizeof bytes, format), nullptr)
-            << format.bitsPerSample << " bits, " << format.channels << " channels";
-    EXPECT_EQ(Sys_CreateBuffer(voice, bytes, 1, kMono16), nullptr) << "less than one frame";
-    EXPECT_EQ(Sys_CreateBuffer(nullptr, bytes, sizeof bytes, kMono16), nullptr);
-    EXPECT_NE(
-        Sys_CreateBuffer(voice, bytes, sizeof bytes, {Sys_SampleEncoding::Float, 2, 32, 8000}),
-        nullptr);
-    // Only whole frames are kept.
-    Sys_AudioBuffer* buffer =
-        Sys_CreateBuffer(voice, bytes, 43, {Sys_SampleEncoding::Pcm, 2, 16, 22050});
-    ASSERT_NE(buffer, nullptr);
-    EXPECT_EQ(Sys_BufferBytes(buffer), 40u);
-    buffer = Sys_CreateBuffer(voice, bytes, 43, {Sys_SampleEncoding::Pcm, 1, 8, 11025});
-    EXPECT_EQ(Sys_BufferBytes(buffer), 43u);
-}
-
 TEST_F(SysAudioTest, FinishedSoundPlaysAgainAndLoopsOnlyWhenAsked) {
     Sys_AudioBuffer* buffer = Silence(kRate / 50);
     ASSERT_NE(buffer, nullptr);

@@ -6,13 +6,11 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "core/keys.h"
-#include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_gl.h"
 #include "platform/sys_headless.h"
@@ -77,25 +75,6 @@ TEST_F(SysEventsTest, AnOpenDialogTakesEveryKeyAndOnlyEnterClosesIt) {
     EXPECT_TRUE(Headless_Shown()[1].error);
 }
 
-// Time passes only when the program waits with nothing to do, or when told;
-// an idle handler decides instead.
-TEST_F(SysEventsTest, WaitingLetsTimePassUnlessSomethingWaits) {
-    Headless_SetClock(1000);
-    Headless_AdvanceClock(27);
-    EXPECT_EQ(GetTickCount(), 1027u);
-    Sys_DeliverKey(kKeyUp, true);
-    Sys_WaitEvent(1032);  // a key waits: no time passes
-    EXPECT_EQ(GetTickCount(), 1027u);
-    Drain();
-    Sys_WaitEvent(1032);
-    EXPECT_EQ(GetTickCount(), 1032u);
-    uint32_t asked = 0;
-    Headless_SetIdleHandler([&asked](uint32_t timeoutMs) { asked = timeoutMs; });
-    Sys_WaitEvent(1040);
-    EXPECT_EQ(asked, 8u);
-    EXPECT_EQ(GetTickCount(), 1032u);
-}
-
 // Every key and scancode maps inside the table of held keys; the game's keys
 // and the gamepad's buttons map to the keys the rules read.
 TEST(SysKeymapTest, KeysAndPadButtonsMapInsideTheKeyTable) {
@@ -114,19 +93,6 @@ TEST(SysKeymapTest, KeysAndPadButtonsMapInsideTheKeyTable) {
     EXPECT_EQ(Sys_KeyFromPadButton(SDL_CONTROLLER_BUTTON_A), kKeySpace);
     EXPECT_EQ(Sys_KeyFromPadButton(SDL_CONTROLLER_BUTTON_B), kKeyX);
     EXPECT_EQ(Sys_KeyFromPadButton(SDL_CONTROLLER_BUTTON_START), 0);
-}
-
-void SayTheStatus() {
-    std::fprintf(stderr, "ending with %d\n", Sys_ExitCode());
-}
-
-TEST(SysExitDeathTest, HandlersSeeTheStatusTheProgramEndsWith) {
-    EXPECT_EXIT(
-        {
-            std::atexit(SayTheStatus);
-            Sys_ExitProcess(3);
-        },
-        ::testing::ExitedWithCode(3), "ending with 3");
 }
 
 // Sample counts beyond the driver's are refused in the GL window's tests.

@@ -1,31 +1,15 @@
-// Files named as the game data names them, with backslashes, and mapped
-// into memory whole.
+// Files named as the game data names them, with backslashes, mapped into
+// memory whole.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <string>
 
 #include "platform/sys_mapped_file.h"
-#include "platform/sys_path.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-TEST(SysPathTest, BackslashesBecomeHostSeparatorsAndSuchPathsOpen) {
-    EXPECT_EQ(Sys_HostPath("./gamedata\\levels.xml"), "./gamedata/levels.xml");
-    EXPECT_EQ(Sys_HostPath(".\\crate.ms3d"), "./crate.ms3d");
-    EXPECT_EQ(Sys_HostPath("models/a.ms3d"), "models/a.ms3d");
-    EXPECT_EQ(Sys_HostPath(""), "");
-    TempDir dir;
-    dir.Write("sub/file.txt", "x");
-    FILE* f = Sys_OpenFile(dir.Path() + "\\sub\\file.txt", "rb");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(std::fgetc(f), 'x');
-    std::fclose(f);
-    EXPECT_EQ(Sys_OpenFile(dir.Path() + "\\missing.txt", "rb"), nullptr);
-}
 
 TEST(SysMappedFileTest, MapsTheWholeFileThroughADataPath) {
     TempDir dir;

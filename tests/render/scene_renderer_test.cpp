@@ -122,23 +122,6 @@ TEST_F(SceneRendererTest, EmptyFrameIsExactlyTheClearColour) {
     EXPECT_TRUE(std::isfinite(projection[0]));
 }
 
-TEST_F(SceneRendererTest, HalfOpaquePartInHalfOpaquePawnBlendsAtAQuarter) {
-    SKIP_WITHOUT_GL();
-    *renderer->ModelAt(0) = MakeBox(20.0f, false);
-    auto kind = MakeTemplate(Transform(0, 0, 0, 0, 0, 0, 1, 1, 1, 50.0f));
-    Pawn pawn(kind.get());
-    pawn.Type = kFixedPawn;
-    Show(&pawn);
-    pawn.Placement.opacity = 200.0f;  // 200 % of the part's 50: full
-    Rgba opaque = At(DrawFrame(), 400, 300);
-    pawn.Placement.opacity = 50.0f;
-    Rgba blended = At(DrawFrame(), 400, 300);
-    EXPECT_NEAR(blended.r, 0.25 * opaque.r + 0.75 * 31, 2.0);
-    EXPECT_NEAR(blended.b, 0.25 * opaque.b + 0.75 * 46, 2.0);
-    pawn.Placement.opacity = 0.0f;
-    EXPECT_TRUE(DrawnBox(DrawFrame()).Empty());
-}
-
 // Invisible pawns, other types, missing frames and slots outside the table
 // draw nothing, and nothing throws.
 TEST_F(SceneRendererTest, PawnsThatDrawNothing) {

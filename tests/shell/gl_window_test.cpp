@@ -3,7 +3,6 @@
 
 #include "render/gl_window.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "platform/sys_headless.h"
@@ -62,20 +61,6 @@ TEST_F(GLWindowTest, TheRendererIsSetUpSizedAndEndedWithTheWindow) {
     EXPECT_EQ(log.destroyed, 1);
     RenderGLWindow();
     EXPECT_EQ(log.draws, 1);
-}
-
-// The absurd choice is one the driver does not have either.
-TEST_F(GLWindowTest, AChoiceThatCannotBeHadFallsBackToThePlainFormat) {
-    PixelFormat impossible;
-    impossible.sampleBuffers = 1;
-    impossible.samples = 64;
-    EXPECT_FALSE(Sys_GLFormatAvailable(impossible));
-    ASSERT_TRUE(Open(&impossible));
-    EXPECT_EQ(log.inits, 1);
-    GLint sampleBuffers = -1;
-    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
-    EXPECT_EQ(sampleBuffers, 0);
-    CloseGLWindow();
 }
 
 }  // namespace

@@ -74,14 +74,6 @@ TEST_F(SolverProgram, AWalledOffExitIsProvenUnsolvableUnlessALimitComesFirst) {
     EXPECT_NE(output_.find("the memory would have run out"), std::string::npos) << output_;
 }
 
-// Positions that differ only in their restart copy are told apart: from the
-// start, 2 with one checkpoint taken on either side, and each of the 3 cells
-// with both taken, once for each order they were taken in: 1 + 2 + 2 + 3 + 3.
-TEST_F(SolverProgram, TheRestartCopyIsPartOfAPosition) {
-    EXPECT_EQ(Run(KORVATH_SOLVE_EXE, Level("order.txt", "BP@PB\n#####\n")), 1) << output_;
-    EXPECT_NE(output_.find("positions: 11 explored"), std::string::npos) << output_;
-}
-
 // The only bomb lies before the checkpoint; the cracked wall can only be
 // blown up from the checkpoint's cell, after it has saved the level.
 TEST_F(SolverProgram, ACheckpointThatCannotBeFinishedIsReportedWithTheKeysThatReachIt) {

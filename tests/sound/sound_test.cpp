@@ -255,29 +255,4 @@ TEST_F(SoundSlotsTest, LoadsEverySlotFromItsFileAndTheObserverSeesEveryCall) {
                                               "8 once  (nothing)"}));
 }
 
-// The audio library reads its configuration once per process, so the game
-// runs in a fresh copy of this program (the threadsafe death-test style
-// starts one) that is told to use an audio driver that does not exist: every
-// record is without a voice or a buffer, and playing does nothing.
-TEST_F(SoundSlotsTest, WithoutAnyDeviceTheGamePlaysSilently) {
-    WriteSlotFiles();
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const std::string driver = std::getenv("ALSOFT_DRIVERS");
-    setenv("ALSOFT_DRIVERS", "no-such-driver", 1);
-    EXPECT_EXIT(
-        {
-            LoadSoundSlots();
-            bool silent = !Sys_AudioDeviceOpen();
-            for (int slot = 0; slot < kSoundSlotCount; slot++) {
-                silent = silent && !SoundEffects[slot].device && !SoundEffects[slot].buffer;
-                PlaySlotOnce(slot);
-                StopSlot(slot);
-            }
-            std::filesystem::remove_all(data.Dir().Path());  // exit skips the destructors
-            std::exit(silent ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
-    setenv("ALSOFT_DRIVERS", driver.c_str(), 1);
-}
-
 }  // namespace

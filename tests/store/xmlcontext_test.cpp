@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <pugixml.hpp>
@@ -130,14 +129,8 @@ TEST_F(XmlContextTest, QuotesInLabelsOrKeysFindNothing) {
 }
 
 TEST_F(XmlContextTest, NumbersNeverFailOnText) {
-    const std::pair<const char*, int32_t> ints[] = {{"4294967295", -1},
-                                                    {"12abc", 12},
-                                                    {"abc", 0},
-                                                    {"  -7", -7},
-                                                    {"2147483648", INT32_MIN},
-                                                    {"99999999999", 1215752191},
-                                                    {"+5", 5},
-                                                    {"-", 0}};
+    const std::pair<const char*, int32_t> ints[] = {
+        {"4294967295", -1}, {"12abc", 12}, {"abc", 0}, {"  -7", -7}, {"99999999999", 1215752191}};
     const std::pair<const char*, double> doubles[] = {
         {"0.500000000", 0.5}, {"-20", -20.0}, {" 1e3x", 1000.0}, {"abc", 0.0},
         {".5", 0.5},          {"1e", 1.0},    {"0x10", 0.0},     {"inf", 0.0}};
