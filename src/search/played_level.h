@@ -26,6 +26,8 @@ const char* SearchKeyName(int index);
 class PlayedLevel {
   public:
     PlayedLevel();
+    PlayedLevel(const PlayedLevel&) = delete;
+    PlayedLevel& operator=(const PlayedLevel&) = delete;
 
     // Sets level `level` of ./gamedata\levels.xml up as the game does when
     // play begins (the templates must be loaded), then lets it come to rest;

@@ -178,6 +178,15 @@ bool ExplosionsLeaveNoTrace() {
     return IsExplosion(t) && LeavesAfterAnimation(t) && !t.Rolling;
 }
 
+// An entry's tag is also its place: the first free slot from the tag on.
+void PutEntry(std::vector<uint64_t>* table, uint64_t entry) {
+    const size_t mask = table->size() - 1;
+    size_t slot = (entry >> 32) & mask;
+    while ((*table)[slot] != 0)
+        slot = (slot + 1) & mask;
+    (*table)[slot] = entry;
+}
+
 }  // namespace
 
 PositionStore::PositionStore(const Position& start)
@@ -349,25 +358,16 @@ int32_t PositionStore::Find(uint32_t tag, const ByteString& bytes, const Positio
     return -1;
 }
 
-// The table is kept at most half full; an entry's tag is also its place.
+// The table is kept at most half full, doubling as it grows.
 void PositionStore::Remember(uint32_t tag, int32_t number) {
     if (2 * (used_ + 1) > table_.size()) {
         std::vector<uint64_t> old(table_.size() * 2, 0);
         old.swap(table_);
         for (uint64_t entry : old)
             if (entry != 0)
-                for (size_t slot = (entry >> 32) & (table_.size() - 1);;
-                     slot = (slot + 1) & (table_.size() - 1))
-                    if (table_[slot] == 0) {
-                        table_[slot] = entry;
-                        break;
-                    }
+                PutEntry(&table_, entry);
     }
-    const size_t mask = table_.size() - 1;
-    size_t slot = tag & mask;
-    while (table_[slot] != 0)
-        slot = (slot + 1) & mask;
-    table_[slot] = static_cast<uint64_t>(tag) << 32 | (static_cast<uint64_t>(number) + 1);
+    PutEntry(&table_, static_cast<uint64_t>(tag) << 32 | (static_cast<uint64_t>(number) + 1));
     ++used_;
 }
 
