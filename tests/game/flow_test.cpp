@@ -202,6 +202,7 @@ TEST_F(FlowTest, DeathThenExitRestoresFirstAndStartsTheNextLevelOnTheFollowingFi
     const uint32_t entered = host.clock;
     ASSERT_EQ(game.timers.PhaseTimer.last, entered);
     ASSERT_TRUE(SpinUntil([&] { return !position.HeroDead; }));
+    EXPECT_FALSE(position.HeroLookedAround);  // put back, he has not stood a tick there yet
     EXPECT_EQ(host.clock - entered, 2002u);
     EXPECT_EQ(CountPlayed(kSoundDead), 1);  // standing on the deadly cell did not kill again
     EXPECT_TRUE(position.LevelFinished);
@@ -242,8 +243,8 @@ TEST_F(FlowTest, OneShotOfThreeFramesLeavesOnTheThirdStepAndOneFrameStays) {
     EXPECT_EQ(frame(kOneShot1), 0);
 }
 
-// A held bomb key, a held reset key and a key held through the restore after
-// a death act again only once the cooldown of their last act has run out.
+// Held keys act again only once their last act's cooldown has run out: the
+// bomb's, the reset's, and the restore's a phase period after a death.
 TEST_F(FlowTest, HeldKeysWaitOutTheCooldown) {
     AddFloorAndHero(1);
     Add(1, kDeadly, -20, 0);
@@ -261,9 +262,9 @@ TEST_F(FlowTest, HeldKeysWaitOutTheCooldown) {
         EXPECT_EQ(host.clock - first, kCooldownTicks * kGameTickPeriodMs) << key;
         keys[key] = 0;
     }
-    keys[kKeyLeft] = 1;  // into the deadly cell, and on while he is dead
-    ASSERT_TRUE(SpinUntil([this] { return game.position.HeroDead; }));
-    ASSERT_TRUE(SpinUntil([this] { return !game.position.HeroDead; }));
+    keys[kKeyLeft] = 1;  // into the deadly cell, where he stays a cooldown, and on while dead
+    ASSERT_TRUE(SpinUntil([this] { return game.position.HeroDead; }) && MoveFinished(Hero()));
+    ASSERT_FALSE(SpinUntil([this] { return !game.position.HeroDead; }, kPhasePeriodMs));
     Spin(kCooldownTicks * kGameTickPeriodMs / 2);
     EXPECT_EQ(Hero().Placement.xoffset, 0.0f);
 }

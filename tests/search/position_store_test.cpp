@@ -2,7 +2,7 @@
 // plays of the shipped levels: a position and its copy are equal, hash alike
 // and stay equal under the same presses; what is only seen does not count;
 // the store gives back each position it was given, keeps equal ones once and
-// tells different ones apart.
+// tells different ones apart (a settled hero from one about to fall, too).
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -75,7 +75,9 @@ TEST_P(PositionStoreTest, CopiesAreEqualHashAlikeAndStayEqualUnderTheSamePresses
 }
 
 TEST_P(PositionStoreTest, GivesBackWhatItKeptAndKeepsEqualPositionsOnce) {
-    const std::vector<Position> seen = RandomPlay(7u + GetParam(), 400);
+    std::vector<Position> seen = RandomPlay(7u + GetParam(), 400);
+    seen.push_back(seen.front()), seen.back().PlayerPawn()->Settled ^= 1;
+    seen.push_back(seen.front()), seen.back().PlayerPawn()->Motion.xoffset = kCellSize;
     PositionStore store(seen.front());
     std::vector<int32_t> numbers;
     for (const Position& position : seen)
