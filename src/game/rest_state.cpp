@@ -57,6 +57,6 @@ bool GameAtRest(const Position& position) {
 }
 
 void ForgetSpentCooldown(Position* position) {
-    if (position->InputCooldown == 1 && GameAtRest(*position))
+    if (GameAtRest(*position))  // so its cooldown is 0 or 1
         position->InputCooldown = 0;
 }
