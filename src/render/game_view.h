@@ -20,7 +20,6 @@ class GameView {
 
     // What the renderer reads; good as long as this view and the position live.
     SceneView Scene(const Position& position) const { return {&drawList_, &camera_, &position}; }
-    const Camera& WorldCamera() const { return camera_; }
 
   private:
     Camera camera_;

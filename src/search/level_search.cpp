@@ -34,7 +34,7 @@ class Search {
             limits_.maxBytes = FreeMemoryForSearch();
         level_.SetPosition(start);
     }
-    SearchResult Run(const Position& start);
+    SearchResult Run();
 
   private:
     void Add(const PositionStore::Added& added, int32_t parent, int key);
@@ -108,10 +108,9 @@ void Search::Expand(int32_t position) {
         Press(position, key);
 }
 
-SearchResult Search::Run(const Position& start) {
-    Position first = start;
-    ForgetSpentCooldown(&first);
-    Add(store_.Insert(first), -1, 0);
+SearchResult Search::Run() {
+    ForgetSpentCooldown(level_.Rewind());
+    Add(store_.Insert(level_.position()), -1, 0);
     int32_t next = 0;
     try {
         for (; static_cast<size_t>(next) < result_.Positions(); ++next) {
@@ -135,7 +134,7 @@ SearchResult Search::Run(const Position& start) {
 }  // namespace
 
 SearchResult SearchFrom(const Position& start, const SearchLimits& limits, bool exploreAll) {
-    return Search(start, limits, exploreAll).Run(start);
+    return Search(start, limits, exploreAll).Run();
 }
 
 std::vector<int> PathTo(const SearchResult& result, int32_t position) {

@@ -156,7 +156,6 @@ uint32_t MainLoopGameFrameNextDue() {
 
 int RunGame() {
     g_dataError = false;
-    g_loop = MainLoopState();
     Sys_SetMenu(GameMenu());
     std::unique_ptr<SceneRenderer> scene = MakeRenderer();
     if (!scene)

@@ -90,8 +90,8 @@ void ReportMissingHero(int level, const PawnList& pawns) {
                               " has no pawn whose template has SpecialFlag 11 (the hero)");
 }
 
-// Appends the level's pawns; false after a report when a number is bad.
-bool ReadLevelPawns(int level, PawnList* pawns) {
+// Appends the level's pawns; stops after a report when a number is bad.
+void ReadLevelPawns(int level, PawnList* pawns) {
     XmlContext store("levels.xml");
     char levelSection[64];
     std::snprintf(levelSection, sizeof levelSection, "Level%d", level);
@@ -99,18 +99,17 @@ bool ReadLevelPawns(int level, PawnList* pawns) {
     for (int i = 1; i < INT_MAX; ++i) {
         char section[64];
         if (std::snprintf(section, sizeof section, "%s\\Pawn%d", levelSection, i) < 0)
-            return true;
+            return;
         if (!store.GetInt(section, "PawnTemplate", &scratch.number))
-            return true;
+            return;
         if (scratch.number < 0 || scratch.number >= kPawnTemplateSlots) {
             ReportBadTemplateNumber(level, i, scratch.number);
-            return false;
+            return;
         }
         pawns->push_back(Pawn(&PawnTemplates[scratch.number]));
         if (!ReadPawnKeys(store, section, &scratch, &pawns->back()))
-            return false;
+            return;
     }
-    return true;
 }
 
 }  // namespace
