@@ -22,10 +22,6 @@ bool FrameMatters(const Pawn& pawn) {
     return LeavesAfterAnimation(*pawn.Template);
 }
 
-bool SameOffsets(const Transform& a, const Transform& b) {
-    return a.xoffset == b.xoffset && a.yoffset == b.yoffset && a.zoffset == b.zoffset;
-}
-
 bool SameFlow(const Position& a, const Position& b) {
     return a.GameState == b.GameState && a.LevelPhase == b.LevelPhase &&
            a.CurrentLevel == b.CurrentLevel && a.HeroDead == b.HeroDead &&
@@ -96,11 +92,14 @@ bool operator==(const Position& a, const Position& b) {
            SameIndex(a, b);
 }
 
+uint8_t PawnFlagBits(const Pawn& pawn) {
+    return static_cast<uint8_t>((pawn.Settled != 0) | pawn.Visible << 1 | pawn.Falling << 2 |
+                                pawn.HolderPopped << 3);
+}
+
 uint64_t PawnHash(const Pawn& pawn) {
     const uint64_t kind = static_cast<uint64_t>(pawn.Template - PawnTemplates);
-    const uint64_t flags =
-        static_cast<uint64_t>(pawn.Settled != 0) | static_cast<uint64_t>(pawn.Visible) << 1 |
-        static_cast<uint64_t>(pawn.Falling) << 2 | static_cast<uint64_t>(pawn.HolderPopped) << 3;
+    const uint64_t flags = PawnFlagBits(pawn);
     const uint64_t frame = FrameMatters(pawn) ? static_cast<uint32_t>(pawn.Frame) : 0;
     const Transform& at0 = pawn.Placement;
     const Transform& to = pawn.Motion;

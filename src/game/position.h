@@ -86,6 +86,10 @@ inline bool operator!=(const Position& a, const Position& b) {
 bool SamePawnForRules(const Pawn& a, const Pawn& b);
 bool SamePawnsForRules(const PawnList& a, const PawnList& b);
 
+// The pawn's flags the rules read, one bit each: settled (any value but 0
+// counts as 1), visible, falling, popped into a holder.
+uint8_t PawnFlagBits(const Pawn& pawn);
+
 // A hash that agrees with equality. Each pawn list counts as the sum of its
 // pawns' hashes (PawnHash) and its length, so that a program that knows
 // which pawns changed can bring the hash up to date pawn by pawn, and give

@@ -62,20 +62,11 @@ float GetFloat(const uint8_t** in) {
     return value;
 }
 
-uint8_t FlagsOf(const Pawn& pawn) {
-    return static_cast<uint8_t>(pawn.Settled | pawn.Visible << 1 | pawn.Falling << 2 |
-                                pawn.HolderPopped << 3);
-}
-
 void SetFlags(Pawn* pawn, uint8_t flags) {
     pawn->Settled = flags & 1;
     pawn->Visible = flags & 2;
     pawn->Falling = flags & 4;
     pawn->HolderPopped = flags & 8;
-}
-
-bool SameMotion(const Transform& a, const Transform& b) {
-    return a.xoffset == b.xoffset && a.yoffset == b.yoffset && a.zoffset == b.zoffset;
 }
 
 // The pawn's entry: the fields in which it differs from what it was at the start.
@@ -84,11 +75,11 @@ void EncodePawn(const Pawn& now, const Pawn& before, uint64_t ordinalStep,
     uint8_t mask = 0;
     mask |= now.Template != before.Template ? kFieldTemplate : 0;
     mask |= now.Type != before.Type ? kFieldType : 0;
-    mask |= FlagsOf(now) != FlagsOf(before) ? kFieldFlags : 0;
+    mask |= PawnFlagBits(now) != PawnFlagBits(before) ? kFieldFlags : 0;
     mask |= now.Placement.xoffset != before.Placement.xoffset ? kFieldX : 0;
     mask |= now.Placement.yoffset != before.Placement.yoffset ? kFieldY : 0;
     mask |= now.Placement.zoffset != before.Placement.zoffset ? kFieldZ : 0;
-    mask |= !SameMotion(now.Motion, before.Motion) ? kFieldMotion : 0;
+    mask |= !SameOffsets(now.Motion, before.Motion) ? kFieldMotion : 0;
     mask |= LeavesAfterAnimation(*now.Template) && now.Frame != before.Frame ? kFieldFrame : 0;
     PutVarint(ordinalStep, out);
     out->push_back(mask);
@@ -97,7 +88,7 @@ void EncodePawn(const Pawn& now, const Pawn& before, uint64_t ordinalStep,
     if (mask & kFieldType)
         PutSigned(now.Type, out);
     if (mask & kFieldFlags)
-        out->push_back(FlagsOf(now));
+        out->push_back(PawnFlagBits(now));
     if (mask & kFieldX)
         PutFloat(now.Placement.xoffset, out);
     if (mask & kFieldY)

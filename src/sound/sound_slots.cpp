@@ -12,6 +12,14 @@ void NotifyPlayback(int slot, SoundOp op) {
     NotifySoundObserver(slot, op, sound.file, sound.buffer != nullptr);
 }
 
+class SlotSink : public SoundSink {
+  public:
+    void Load(int slot, const char* path) override { LoadSlot(slot, path); }
+    void PlayOnce(int slot) override { PlaySlotOnce(slot); }
+    void PlayLooping(int slot) override { PlaySlotLooping(slot); }
+    void Stop(int slot) override { StopSlot(slot); }
+};
+
 }  // namespace
 
 void LoadSoundSlots() {
@@ -47,18 +55,6 @@ void StopSlot(int slot) {
     StopSound(&SoundEffects[slot]);
     NotifyPlayback(slot, SoundOp::Stop);
 }
-
-namespace {
-
-class SlotSink : public SoundSink {
-  public:
-    void Load(int slot, const char* path) override { LoadSlot(slot, path); }
-    void PlayOnce(int slot) override { PlaySlotOnce(slot); }
-    void PlayLooping(int slot) override { PlaySlotLooping(slot); }
-    void Stop(int slot) override { StopSlot(slot); }
-};
-
-}  // namespace
 
 SoundSink& SoundSlotSink() {
     static SlotSink sink;

@@ -23,6 +23,11 @@ struct Transform {
           opacity(op) {}
 };
 
+// The same place (the three offsets), whatever the angles, stretches and opacity.
+inline bool SameOffsets(const Transform& a, const Transform& b) {
+    return a.xoffset == b.xoffset && a.yoffset == b.yoffset && a.zoffset == b.zoffset;
+}
+
 // A part's transform placed on its pawn's: angles and offsets add, stretches
 // multiply per axis, opacities multiply as percentages. Component by
 // component: the part's offset is not turned by the pawn's angles.
