@@ -1,8 +1,6 @@
-// The position as a value and the search's store of positions, on random
-// plays of the shipped levels: a position and its copy are equal, hash alike
-// and stay equal under the same presses; what is only seen does not count;
-// the store gives back each position it was given, keeps equal ones once and
-// tells different ones apart (a settled hero from one about to fall, too).
+// The position as a value and the search's store, on random plays of the
+// shipped levels: copies stay equal and hash alike, what is only seen does not
+// count, and the store gives back what it kept and tells every flag apart.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -54,8 +52,6 @@ class PositionStoreTest : public ::testing::TestWithParam<int> {
 TEST_P(PositionStoreTest, CopiesAreEqualHashAlikeAndStayEqualUnderTheSamePresses) {
     const Position start = level.position();
     Position copy = start;
-    EXPECT_TRUE(copy == start);
-    EXPECT_EQ(HashPosition(copy), HashPosition(start));
     copy.LevelPawns.back().Placement.yangle += 45.0f;  // only seen
     copy.LevelPawns.back().Placement.opacity = 30.0f;
     copy.ExplosionSoundIndex = 3;  // only heard
@@ -77,6 +73,8 @@ TEST_P(PositionStoreTest, CopiesAreEqualHashAlikeAndStayEqualUnderTheSamePresses
 TEST_P(PositionStoreTest, GivesBackWhatItKeptAndKeepsEqualPositionsOnce) {
     std::vector<Position> seen = RandomPlay(7u + GetParam(), 400);
     seen.push_back(seen.front()), seen.back().PlayerPawn()->Settled ^= 1;
+    for (bool Pawn::*flag : {&Pawn::Visible, &Pawn::Falling, &Pawn::HolderPopped})
+        seen.push_back(seen.front()), seen.back().PlayerPawn()->*flag ^= true;
     seen.push_back(seen.front()), seen.back().PlayerPawn()->Motion.xoffset = kCellSize;
     PositionStore store(seen.front());
     std::vector<int32_t> numbers;
