@@ -1,7 +1,5 @@
 #include "game/game_frame.h"
 
-#include <cstdio>
-
 #include "core/sound_names.h"
 #include "game/hero_actions.h"
 #include "game/level_changes.h"
@@ -9,18 +7,29 @@
 
 namespace {
 
-constexpr int kLastLevel = 2;
+constexpr char kEndPicture[] = "./gamedata\\demo_end.jpg";
 // Nothing is scheduled (the end picture): only a message can change anything.
 constexpr uint32_t kIdleWaitMs = 60 * 60 * 1000;
 
-void StartGame(Position* position) {
+void StartGame(Game* game) {
     LoadPawnTemplates();
-    position->CurrentLevel = 1;
+    Position* position = &game->position;
+    position->CurrentLevel = game->firstLevel;
     position->GameState = kGameRunning;
     position->LevelPhase = kPhaseStartLevel;
 }
 
+// A store without a single level still starts level 1, whose load reports
+// what is wrong with the store.
+void ReadLevels(Game* game) {
+    game->levels = ReadLevelList();
+    if (game->levels.empty())
+        game->levels.push_back({1, "", DefaultLevelPicture(1), DefaultLevelMusic(1)});
+}
+
 void StartLevel(Game* game) {
+    if (game->levels.empty())
+        ReadLevels(game);
     ClearLevel(&game->position);
     game->timers.TimerResetRequested = true;
     game->position.LevelPhase = kPhaseLoadingScreen;
@@ -37,24 +46,18 @@ Pawn LoadingPicturePawn() {
 
 void ShowLoadingScreen(Game* game, uint32_t now, FlowHost* host) {
     Position& position = game->position;
-    char path[64];
-    if (position.CurrentLevel <= kLastLevel)
-        std::snprintf(path, sizeof path, "./gamedata\\loading%d.jpg", position.CurrentLevel);
-    else
-        std::snprintf(path, sizeof path, "./gamedata\\demo_end.jpg");
-    PawnTemplates[kSlotLoadingPicture].LoadTexture(path, 0);
+    const LevelEntry* level = CurrentLevelEntry(*game);
+    PawnTemplates[kSlotLoadingPicture].LoadTexture(level ? level->picture.c_str() : kEndPicture, 0);
     AddLevelPawn(&position, LoadingPicturePawn());
     host->FrameDue(position);
     position.LevelPawns.front().Motion.opacity = 0.0f;  // fades once the physics moves it
-    position.LevelPhase = position.CurrentLevel <= kLastLevel ? kPhaseLoadLevel : kPhaseEnded;
+    position.LevelPhase = level ? kPhaseLoadLevel : kPhaseEnded;
     game->timers.PhaseTimer.Reset(now);
 }
 
-void StartStageMusic(int level, SoundSink* sound) {
-    char path[128];
-    std::snprintf(path, sizeof path, kStageMusicFormat, level);
+void StartStageMusic(const LevelEntry& level, SoundSink* sound) {
     sound->Stop(kSoundMusic);
-    sound->Load(kSoundMusic, path);
+    sound->Load(kSoundMusic, level.music.c_str());
     sound->PlayLooping(kSoundMusic);
 }
 
@@ -72,7 +75,7 @@ void LoadLevel(Game* game, uint32_t now, FlowHost* host) {
     if (!position.PlayerPawn())
         return;  // reported; the program is closing
     TakeRestartCopy(&position);
-    StartStageMusic(position.CurrentLevel, &host->Sound());
+    StartStageMusic(*CurrentLevelEntry(*game), &host->Sound());
 }
 
 void OnPhaseTimer(Position* position) {
@@ -160,9 +163,15 @@ uint32_t Earliest(uint32_t a, uint32_t b) {
 void GameFrame(Game* game, uint32_t now, const KeyDownTable& keys, FlowHost* host) {
     StartTimers(&game->timers, now);
     if (game->position.GameState == kGameLoadTemplates)
-        StartGame(&game->position);
+        StartGame(game);
     else if (game->position.GameState == kGameRunning)
         RunPhase(game, now, keys, host);
+}
+
+const LevelEntry* CurrentLevelEntry(const Game& game) {
+    const int level = game.position.CurrentLevel;
+    const bool inList = level >= 1 && static_cast<size_t>(level) <= game.levels.size();
+    return inList ? &game.levels[static_cast<size_t>(level - 1)] : nullptr;
 }
 
 uint32_t GameFrameNextDue(const Game& game, uint32_t now) {

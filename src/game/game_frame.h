@@ -12,6 +12,7 @@
 #include "core/sound_sink.h"
 #include "game/frame_timer.h"
 #include "game/position.h"
+#include "world/level_list.h"
 
 constexpr uint32_t kPhasePeriodMs = 2001;
 constexpr uint32_t kGameTickPeriodMs = 27;
@@ -28,11 +29,17 @@ struct FlowTimers {
     bool TimerResetRequested = false;
 };
 
-// A game being played: its position and the timers that pace it.
+// A game being played: its position, the timers that pace it, and the levels
+// it plays in turn (read from the level store when the first level starts).
 struct Game {
     Position position;
     FlowTimers timers;
+    std::vector<LevelEntry> levels;
+    int firstLevel = 1;  // where a new game begins
 };
+
+// The entry of the level being played; null past the last level.
+const LevelEntry* CurrentLevelEntry(const Game& game);
 
 // What the flow asks of the program that runs it.
 class FlowHost {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -123,6 +124,37 @@ TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
         << ReadFile(Path("stderr"));
     EXPECT_EQ(ClearPixels(Path("one.png")), 0);
     EXPECT_EQ(ClearPixels(Path("two.png")), 0);
+}
+
+// A copy of the data with level 1 added again as level 3, under its own
+// picture and music: the game plays all three, each solved, then the end.
+TEST_F(ReplayProgram, AThirdLevelInTheDataIsPlayedBeforeTheEndPicture) {
+    namespace fs = std::filesystem;
+    const fs::path source = fs::path(KORVATH_SOURCE_DIR) / "gamedata", root = Path("three");
+    fs::create_directories(root / "gamedata" / "levels");
+    for (const fs::directory_entry& entry : fs::directory_iterator(source))
+        if (entry.path().filename() != "levels.xml" && entry.path().filename() != "levels")
+            fs::create_symlink(entry.path(), root / "gamedata" / entry.path().filename());
+    for (const char* name : {"legend.txt", "level1.txt", "level2.txt"})
+        fs::copy(source / "levels" / name, root / "gamedata" / "levels" / name);
+    std::string third = ReadFile((source / "levels" / "level1.txt").string());
+    third.replace(third.find("\nlevel 1\n"), 9,
+                  "\nlevel 3\npicture loading2.jpg\nmusic sound/stage2.wav\n");
+    std::ofstream((root / "gamedata" / "levels" / "level3.txt").string()) << third;
+    const std::string level = "'" KORVATH_LEVEL_EXE "' ";
+    ASSERT_EQ(RunCommand(level + "compile --root " + root.string() + " " + root.string() +
+                         "/gamedata/levels -o " + root.string() + "/gamedata/levels.xml"),
+              0);
+    ASSERT_EQ(RunCommand(level + "check --root " + root.string()), 0);
+    ASSERT_EQ(RunCommand(level + "solution --root " + root.string() + " -o " + Path("3.txt")), 0);
+    ASSERT_EQ(
+        Run("--no-render --until ended --input " + Path("3.txt") + " --trace " + Path("3.jsonl"),
+            root.string()),
+        0)
+        << ReadFile(Path("stderr"));
+    const std::string trace = ReadFile(Path("3.jsonl"));
+    EXPECT_TRUE(Has(trace, "\"level\":3,\"phase\":\"Playing\""));
+    EXPECT_TRUE(Has(trace, "\"level\":4,\"phase\":\"Ended\""));
 }
 
 TEST_F(ReplayProgram, UntilStopsAtThatTimeWithTicksAndPawnsInOrder) {

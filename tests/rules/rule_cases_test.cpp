@@ -157,7 +157,7 @@ Outcome Play(const std::string& name, const RuleCase& rule) {
     std::vector<InputEvent> events;
     std::string error;
     EXPECT_TRUE(ParseInput(rule.keys, name, &events, &error)) << error;
-    CompiledLevel level{1, rule.level.name, rule.level.hasName, OrderedPawns(rule.level)};
+    CompiledLevel level{1, rule.level.name, rule.level.hasName, OrderedPawns(rule.level), "", ""};
     std::ofstream("gamedata/levels.xml") << LevelsXml({level});
     Outcome outcome;
     outcome.checkSounds = rule.expected.checkSounds;

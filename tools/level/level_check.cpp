@@ -1,13 +1,16 @@
 #include "level_check.h"
 
 #include <cmath>
+#include <filesystem>
 #include <set>
 
 #include "core/fatal_error.h"
 #include "game/level_changes.h"
 #include "game/pawn_motion.h"
 #include "levels_xml.h"
+#include "platform/sys_path.h"
 #include "tool_templates.h"
+#include "world/level_list.h"
 #include "world/template_roles.h"
 
 namespace {
@@ -25,6 +28,8 @@ class Checker {
     void CheckGrid();
     void CheckSupport();
     void CheckPictureColumn();
+    void CheckDataFile(const char* what, const std::string& name, const SourcePos& pos,
+                       const std::string& numbered);
 
     const LevelText& level_;
     std::vector<PlacedPawn> pawns_;
@@ -111,7 +116,23 @@ std::vector<Diagnostic> Checker::Run() {
     CheckGrid();
     CheckSupport();
     CheckPictureColumn();
+    CheckDataFile("loading picture", level_.picture, level_.picturePos,
+                  DefaultLevelPicture(level_.number));
+    CheckDataFile("music", level_.music, level_.musicPos, DefaultLevelMusic(level_.number));
     return found_;
+}
+
+// The picture and the music the game will load for the level, read from the
+// data folder of the root the check runs in.
+void Checker::CheckDataFile(const char* what, const std::string& name, const SourcePos& pos,
+                            const std::string& numbered) {
+    const std::string path = name.empty() ? numbered : DataFolderPath(name);
+    std::error_code code;
+    const bool found = Sys_DataPathConfined(path) &&
+                       std::filesystem::is_regular_file(Sys_HostPath(path), code);
+    if (!found)
+        Report(name.empty() ? LevelPos() : pos,
+               std::string("the level's ") + what + " " + path + " is missing");
 }
 
 }  // namespace

@@ -50,6 +50,7 @@ class Parser {
     bool Block(const std::vector<std::string>& lines, size_t* at, MapBlock* block);
     bool LevelLine(const std::vector<Word>& words, int line);
     bool NameLine(const std::string& text, const std::vector<Word>& words, int line);
+    bool FileLine(const std::vector<Word>& words, int line, std::string* name, SourcePos* pos);
     bool LegendLine(const std::vector<Word>& words, int line);
     bool OriginLine(const std::vector<Word>& words, int line);
     bool PawnLine(const std::vector<Word>& words, int line);
@@ -142,6 +143,10 @@ bool Parser::Directive(const std::vector<Word>& words, int line) {
         return PawnLine(words, line);
     if (verb == "solution")
         return SolutionLine(words, line);
+    if (verb == "picture")
+        return FileLine(words, line, &level_->picture, &level_->picturePos);
+    if (verb == "music")
+        return FileLine(words, line, &level_->music, &level_->musicPos);
     if (!Contains(options_.extraDirectives, verb))
         return Fail(line, words[0].column, "unknown line '" + verb + "'");
     level_->extras.push_back({{}, {line, words[0].column}});
@@ -169,6 +174,19 @@ bool Parser::NameLine(const std::string& text, const std::vector<Word>& words, i
     size_t end = text.find_last_not_of(" \t");
     level_->name = text.substr(words[1].column - 1, end + 2 - words[1].column);
     level_->hasName = true;
+    return true;
+}
+
+// "picture FILE" or "music FILE": one file of the data folder, without blanks.
+bool Parser::FileLine(const std::vector<Word>& words, int line, std::string* name,
+                      SourcePos* pos) {
+    const std::string& verb = words[0].text;
+    if (!name->empty())
+        return Fail(line, words[0].column, "a second '" + verb + "' line");
+    if (words.size() != 2)
+        return Fail(line, words[0].column, "expected '" + verb + " FILE', a file of gamedata");
+    *name = words[1].text;
+    *pos = {line, words[1].column};
     return true;
 }
 

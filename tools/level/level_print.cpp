@@ -148,6 +148,10 @@ std::string Printer::Text() {
     std::string text = "level " + std::to_string(level_.number) + "\n";
     if (level_.hasName)
         text += "name " + level_.name + "\n";
+    if (!level_.picture.empty())
+        text += "picture " + level_.picture + "\n";
+    if (!level_.music.empty())
+        text += "music " + level_.music + "\n";
     for (const auto& [c, slots] : added_) {
         text += std::string("legend ") + c;
         for (int slot : slots)

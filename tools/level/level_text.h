@@ -72,6 +72,10 @@ struct LevelText {
     SourcePos numberPos;
     std::string name;
     bool hasName = false;
+    // The loading picture and the stage music, named inside the data folder;
+    // empty: the numbered ones.
+    std::string picture, music;
+    SourcePos picturePos, musicPos;
     Legend legend;  // the default legend with this file's entries over it
     MapBlock map;
     bool hasOrigin = false;                // an "origin" line places the map

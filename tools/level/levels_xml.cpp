@@ -7,12 +7,12 @@
 
 #include "store/xmlcontext.h"
 #include "text_lines.h"
+#include "world/level_list.h"
 #include "world/template_roles.h"
 #include "world/text_numbers.h"
 
 namespace {
 
-constexpr int kMaxLevels = 999;
 constexpr int kMaxPawns = 1000000;
 
 std::string Escaped(const std::string& text) {
@@ -79,6 +79,8 @@ bool ReadLevel(XmlContext& store, int number, CompiledLevel* level, std::string*
     std::snprintf(section, sizeof section, "Level%d", number);
     level->hasName = store.GetString(section, "Name", name, sizeof name);
     level->name = level->hasName ? name : "";
+    level->picture = store.GetString(section, "Picture", name, sizeof name) ? name : "";
+    level->music = store.GetString(section, "Music", name, sizeof name) ? name : "";
     for (int i = 1; i <= kMaxPawns; ++i) {
         PlacedPawn pawn;
         if (!ReadPawn(store, number, i, &pawn))
@@ -111,6 +113,10 @@ std::string LevelsXml(const std::vector<CompiledLevel>& levels) {
         out += "  <Section label=\"Level" + std::to_string(level.number) + "\">\n";
         if (level.hasName)
             KeyVal(&out, "    ", "Name", level.name);
+        if (!level.picture.empty())
+            KeyVal(&out, "    ", "Picture", level.picture);
+        if (!level.music.empty())
+            KeyVal(&out, "    ", "Music", level.music);
         for (size_t i = 0; i < level.pawns.size(); ++i)
             PawnSection(&out, static_cast<int>(i) + 1, level.pawns[i]);
         out += "  </Section>\n";

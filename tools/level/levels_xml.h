@@ -12,6 +12,7 @@ struct CompiledLevel {
     std::string name;
     bool hasName = false;
     std::vector<PlacedPawn> pawns;
+    std::string picture, music;  // empty: the numbered ones
 };
 
 // The map's pawns and then the pawn lines, each group in file order, with

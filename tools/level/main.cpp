@@ -132,7 +132,8 @@ int Compile(const Arguments& args) {
         return Fail(error);
     std::vector<CompiledLevel> compiled;
     for (const LevelText& level : levels)
-        compiled.push_back({level.number, level.name, level.hasName, OrderedPawns(level)});
+        compiled.push_back({level.number, level.name, level.hasName, OrderedPawns(level),
+                            level.picture, level.music});
     if (!WriteWhole(args.output, LevelsXml(compiled)))
         return FailText("cannot write " + args.output);
     return kOk;

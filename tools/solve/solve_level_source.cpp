@@ -8,13 +8,11 @@
 #include "level_folder.h"
 #include "levels_xml.h"
 #include "text_lines.h"
+#include "world/level_list.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The levels the game's flow plays; after them it shows the end picture.
-constexpr long kLastPlayableLevel = 2;
 
 // Links every entry of the real data folder but the level store.
 bool LinkDataFolder(const fs::path& scratch) {
@@ -39,11 +37,13 @@ LevelSource::~LevelSource() {
 
 bool LevelSource::Prepare(const std::string& level, int* number, std::string* error) {
     long value = 0;
-    if (ParseInteger(level, 1, 999, &value)) {
+    if (ParseInteger(level, 1, kMaxLevels, &value)) {
         *number = static_cast<int>(value);
-        if (value <= kLastPlayableLevel)
+        const size_t count = ReadLevelList().size();
+        if (static_cast<size_t>(value) <= count)
             return true;
-        *error = "the game plays levels 1 and 2; solve a level file to try another";
+        *error = "the game plays levels 1 to " + std::to_string(count) +
+                 "; solve a level file to try another";
         return false;
     }
     *number = 1;
@@ -64,7 +64,8 @@ bool LevelSource::CompileFile(const std::string& path, std::string* error) {
         return false;
     }
     scratch_ = pattern;
-    CompiledLevel compiled{1, level.name, level.hasName, OrderedPawns(level)};
+    CompiledLevel compiled{
+        1, level.name, level.hasName, OrderedPawns(level), level.picture, level.music};
     std::ofstream(scratch_ + "/gamedata/levels.xml") << LevelsXml({compiled});
     if (chdir(scratch_.c_str()) == 0)
         return true;
