@@ -34,7 +34,10 @@ PlayedLevel::PlayedLevel() : host_(&now_) {}
 // One main-loop pass at the moment the game next has something to do.
 void PlayedLevel::Pass() {
     now_ = GameFrameNextDue(game_, now_);
-    GameFrame(&game_, now_, keys_, &host_);
+    if (history_)
+        GameFrameRecorded(&game_, history_, now_, keys_, &host_);
+    else
+        GameFrame(&game_, now_, keys_, &host_);
 }
 
 bool PlayedLevel::TickRan() const {

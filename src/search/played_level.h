@@ -9,6 +9,7 @@
 
 #include "core/keys.h"
 #include "game/game_frame.h"
+#include "game/play_history.h"
 
 // What became of one key press.
 enum class PressOutcome {
@@ -52,6 +53,9 @@ class PlayedLevel {
     // The game's own clock, in milliseconds since the level began loading.
     uint32_t Time() const { return now_; }
 
+    // Every frame from now on goes through the history (null: none does).
+    void RecordInto(PlayHistory* history) { history_ = history; }
+
   private:
     class Host : public FlowHost {
       public:
@@ -73,4 +77,5 @@ class PlayedLevel {
     uint32_t now_ = 0;
     KeyDownTable keys_ = {};
     Host host_;
+    PlayHistory* history_ = nullptr;
 };

@@ -1,0 +1,117 @@
+#include "game/play_history.h"
+
+#include "game/rest_state.h"
+
+namespace {
+
+// The keys the rules read; any other key held changes nothing by itself.
+bool PlayKeyHeld(const KeyDownTable& keys) {
+    for (const NamedKey& key : kNamedKeys)
+        if (keys[key.code])
+            return true;
+    return false;
+}
+
+Position AsAtRest(const Position& position) {
+    Position copy = position;
+    ForgetSpentCooldown(&copy);
+    return copy;
+}
+
+// Undo, redo and restart act while a level is played and not yet left.
+bool InPlay(const Position& position) {
+    return position.GameState == kGameRunning && position.LevelPhase == kPhasePlaying &&
+           !position.LevelFinished;
+}
+
+}  // namespace
+
+void PlayHistory::BeforeFrame(const Position& position, const KeyDownTable& keys) {
+    if (playing_ && PlayKeyHeld(keys) && GameAtRest(position))
+        beforePress_ = AsAtRest(position);
+}
+
+void PlayHistory::AfterFrame(const Position& position) {
+    const bool playing = position.GameState == kGameRunning && position.LevelPhase == kPhasePlaying;
+    if (playing && !playing_)
+        *this = PlayHistory();
+    playing_ = playing;
+    if (playing && !levelStart_ && GameAtRest(position))
+        levelStart_ = AsAtRest(position);
+    if (beforePress_)
+        FollowPress(position);
+}
+
+// A press ends at the next rest, or as it enters the exit; one that ends
+// where it began leaves nothing to undo.
+void PlayHistory::FollowPress(const Position& position) {
+    const bool ended = GameAtRest(position) || position.LevelFinished;
+    underway_ = underway_ || !(AsAtRest(position) == *beforePress_);
+    if (!underway_ || !ended)
+        return;
+    if (!(AsAtRest(position) == *beforePress_)) {
+        undo_.push_back({std::move(*beforePress_), presses_});
+        redo_.clear();
+        presses_ += 1;
+    }
+    beforePress_.reset();
+    underway_ = false;
+}
+
+PlayHistory::Step PlayHistory::Here(const Position& position) const {
+    return {AsAtRest(position), presses_};
+}
+
+void PlayHistory::GoTo(const Step& step, Position* position) {
+    *position = step.position;
+    presses_ = step.presses;
+    beforePress_.reset();
+    underway_ = false;
+}
+
+// A press under way is taken back with its motion, and leaves nothing to
+// redo: it never came to rest.
+bool PlayHistory::Undo(Position* position) {
+    if (!InPlay(*position))
+        return false;
+    if (underway_) {
+        GoTo({*beforePress_, presses_}, position);
+        return true;
+    }
+    if (undo_.empty())
+        return false;
+    if (GameAtRest(*position))
+        redo_.push_back(Here(*position));
+    GoTo(undo_.back(), position);
+    undo_.pop_back();
+    return true;
+}
+
+bool PlayHistory::Redo(Position* position) {
+    if (!InPlay(*position) || redo_.empty() || !GameAtRest(*position))
+        return false;
+    undo_.push_back(Here(*position));
+    GoTo(redo_.back(), position);
+    redo_.pop_back();
+    return true;
+}
+
+// Undo after a restart goes back to the last position at rest before it.
+bool PlayHistory::Restart(Position* position) {
+    if (!InPlay(*position) || !levelStart_)
+        return false;
+    if (underway_)
+        undo_.push_back({*beforePress_, presses_});
+    else if (GameAtRest(*position))
+        undo_.push_back(Here(*position));
+    redo_.clear();
+    GoTo({*levelStart_, 0}, position);
+    return true;
+}
+
+void GameFrameRecorded(Game* game, PlayHistory* history, uint32_t now, const KeyDownTable& keys,
+                       FlowHost* host) {
+    history->BeforeFrame(game->position, keys);
+    GameFrame(game, now, keys, host);
+    history->AfterFrame(game->position);
+}
