@@ -5,6 +5,7 @@
 #ifdef _WIN32
 #include <filesystem>
 #else
+#include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -93,7 +94,8 @@ bool ReadRegularFile(const std::string& hostPath, size_t maxBytes, std::vector<c
 #ifndef _WIN32
 int Sys_OpenRegularFile(const std::string& hostPath, size_t* size, std::string* why) {
     int fd = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    *why = fd < 0 ? "not found" : "";
+    const bool missing = fd < 0 && (errno == ENOENT || errno == ENOTDIR);
+    *why = fd >= 0 ? "" : missing ? "not found" : "cannot be opened";
     struct stat info;
     if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
         *why = "is not a regular file";

@@ -22,8 +22,8 @@ std::string Sys_HostPath(const std::string& dataPath);
 bool Sys_DataPathConfined(const std::string& dataPath);
 
 // Reads a whole data file of at most maxBytes. On failure, why says what went
-// wrong: "not found", "is not a regular file", "is larger than N bytes" or
-// "cannot be read".
+// wrong: "not found", "cannot be opened", "is not a regular file", "is larger
+// than N bytes" or "cannot be read".
 bool Sys_ReadDataFile(const std::string& dataPath, size_t maxBytes, std::vector<char>* bytes,
                       std::string* why);
 
