@@ -3,14 +3,17 @@
 // codes of the desktop the game was written for, one byte each, so that they
 // index the table of held keys. Letters and digits are their capital ASCII
 // codes. The keys the game plays with also have names, used by the replay
-// input, the level files' solutions, the solver and the tests alike; any
-// other key is written as its decimal code.
+// input, the level files' solutions, the solver and the tests alike; so do
+// the keys of the player's commands (undo, redo, hint, restart). Any other
+// key is written as its decimal code.
 
 #include <cstdint>
 #include <string>
 
 enum KeyCode : int {
+    kKeyBackspace = 0x08,
     kKeyReturn = 0x0D,
+    kKeyShift = 0x10,
     kKeyEscape = 0x1B,
     kKeySpace = 0x20,
     kKeyLeft = 0x25,
@@ -19,7 +22,11 @@ enum KeyCode : int {
     kKeyDown = 0x28,
     kKey0 = 0x30,
     kKeyA = 0x41,
+    kKeyH = 0x48,
+    kKeyR = 0x52,
     kKeyX = 0x58,
+    kKeyY = 0x59,
+    kKeyZ = 0x5A,
     kKeyF1 = 0x70,
     kKeyF4 = 0x73,
 };
@@ -39,7 +46,14 @@ struct NamedKey {
 constexpr int kNamedKeyCount = 6;
 extern const NamedKey kNamedKeys[kNamedKeyCount];
 
-// The name of a named key, else null.
+// The player's commands beside play, by key: Undo (Z; Backspace too),
+// Redo (Y; Shift+Z too), Hint (H), Restart (R: the level from its start).
+constexpr int kCommandKeyCount = 4;
+extern const NamedKey kCommandKeys[kCommandKeyCount];
+
+// The name of a named key or command key, else null.
 const char* KeyName(int code);
-// The code of the key with that name, else 0.
+// The code of the key or command key with that name, else 0.
 int KeyCodeNamed(const std::string& name);
+// True for the keys the rules read (kNamedKeys).
+bool IsPlayKey(int code);

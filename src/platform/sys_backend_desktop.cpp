@@ -13,18 +13,23 @@
 namespace {
 
 // SDL keys and gamepad buttons as the game's key codes; keys that mean
-// nothing to the game or its window (modifiers, punctuation) have none.
+// nothing to the game or its window (Alt, Ctrl, punctuation) have none.
+// Shift has one: Shift+Z redoes.
 // clang-format off
 const int kKeys[][2] = {
     {SDLK_RETURN, kKeyReturn}, {SDLK_KP_ENTER, kKeyReturn}, {SDLK_ESCAPE, kKeyEscape},
     {SDLK_SPACE, kKeySpace},   {SDLK_LEFT, kKeyLeft},       {SDLK_UP, kKeyUp},
-    {SDLK_RIGHT, kKeyRight},   {SDLK_DOWN, kKeyDown},
+    {SDLK_RIGHT, kKeyRight},   {SDLK_DOWN, kKeyDown},       {SDLK_BACKSPACE, kKeyBackspace},
+    {SDLK_LSHIFT, kKeyShift},  {SDLK_RSHIFT, kKeyShift},
 };
-// The d-pad stands for the arrows, A for Space and B for X.
+// The d-pad stands for the arrows, A for Space and B for X; the left
+// shoulder undoes (Z), the right one redoes (Y), and Y asks for a hint (H).
 const int kPadButtons[][2] = {
     {SDL_CONTROLLER_BUTTON_DPAD_LEFT, kKeyLeft}, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kKeyRight},
     {SDL_CONTROLLER_BUTTON_DPAD_UP, kKeyUp},     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, kKeyDown},
     {SDL_CONTROLLER_BUTTON_A, kKeySpace},        {SDL_CONTROLLER_BUTTON_B, kKeyX},
+    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, kKeyZ}, {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, kKeyY},
+    {SDL_CONTROLLER_BUTTON_Y, kKeyH},
 };
 // clang-format on
 

@@ -5,11 +5,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/keys.h"
+#include "platform/sys_events.h"
 #include "platform/sys_internal.h"
 
 namespace {
 
 const Dialog* g_dialog = nullptr;
+int g_highlight = 0;
 int g_exitCode = 0;
 constexpr int kSettleFrames = 3;  // what a box or dialog covered is drawn afresh
 
@@ -23,10 +26,11 @@ void Sys_MessageBox(const char* text, const char* caption, BoxIcon icon) {
     Sys_WantPaint(kSettleFrames);
 }
 
-void Sys_OpenDialog(const Dialog* dialog) {
+void Sys_OpenDialog(const Dialog* dialog, int highlighted) {
     if (g_dialog || !dialog)
         return;
     g_dialog = dialog;
+    Sys_HighlightChoice(highlighted);
     if (Sys_Backend())
         Sys_Backend()->DialogShown(*dialog);
     Sys_WantPaint(kSettleFrames);
@@ -38,6 +42,25 @@ const Dialog* Sys_ShownDialog() {
 
 void Sys_CloseDialog() {
     g_dialog = nullptr;
+    Sys_WantPaint(kSettleFrames);
+}
+
+void Sys_AcceptDialog() {
+    const Dialog* dialog = g_dialog;
+    Sys_CloseDialog();
+    if (!dialog || !dialog->choices || dialog->choices->empty())
+        return;
+    Sys_PushEvent({EventType::Command, dialog->choiceCommand + g_highlight});
+}
+
+int Sys_DialogHighlight() {
+    return g_highlight;
+}
+
+void Sys_HighlightChoice(int index) {
+    const int count =
+        g_dialog && g_dialog->choices ? static_cast<int>(g_dialog->choices->size()) : 0;
+    g_highlight = index < 0 || count == 0 ? 0 : (index >= count ? count - 1 : index);
     Sys_WantPaint(kSettleFrames);
 }
 

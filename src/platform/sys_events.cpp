@@ -19,15 +19,31 @@ void Sys_PushEvent(const Event& event) {
     g_queue.push_back(event);
 }
 
+namespace {
+
+// A dialog's default button, OK, is Enter; a list's highlight moves with Up
+// and Down, and Escape cancels it.
+void DialogKey(int key) {
+    const bool list = Sys_ShownDialog()->choices != nullptr;
+    if (key == kKeyReturn)
+        Sys_AcceptDialog();
+    else if (list && key == kKeyEscape)
+        Sys_CloseDialog();
+    else if (list && (key == kKeyUp || key == kKeyDown))
+        Sys_HighlightChoice(Sys_DialogHighlight() + (key == kKeyUp ? -1 : 1));
+}
+
+}  // namespace
+
 // With Alt held, F4 closes the window and Enter switches full screen; no Alt
-// key reaches the game. A dialog's default button, OK, is Enter.
+// key reaches the game, nor any key while a dialog is open.
 void Sys_DeliverKey(int key, bool down, bool repeat, bool alt) {
     if (key <= 0 || key >= kKeyCodeCount)
         return;
     if (Sys_KeyObserver)
         Sys_KeyObserver(key, down, repeat);
-    if (Sys_ShownDialog() && down && !alt && key == kKeyReturn)
-        Sys_CloseDialog();
+    if (Sys_ShownDialog() && down && !alt)
+        DialogKey(key);
     else if (Sys_ShownDialog() || (alt && !down))
         return;
     else if (alt && key == kKeyF4)

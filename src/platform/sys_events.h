@@ -33,6 +33,9 @@ void Sys_DeliverKey(int key, bool down, bool repeat = false, bool alt = false);
 void Sys_PushEvent(const Event& event);
 
 // See every key delivered and every menu command or dialog OK clicked, for a
-// recorder; null when nobody listens.
+// recorder; null when nobody listens. A list's Cancel clicked is seen as a
+// dialog answer with the command kDialogCancelled; its choice accepted by the
+// mouse as the command it carries out.
 extern void (*Sys_KeyObserver)(int key, bool down, bool repeat);
 extern void (*Sys_CommandObserver)(int command, bool dialogOk);
+constexpr int kDialogCancelled = -1;

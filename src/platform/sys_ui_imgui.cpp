@@ -17,6 +17,7 @@
 namespace {
 
 struct UiState {
+    std::string notice;
     bool started = false;
     int frameCount = 0;
     ImVec2 scriptedPos{-1.0f, -1.0f};
@@ -48,6 +49,14 @@ void Start() {
     g_ui.started = true;
 }
 
+// A list's choice accepted by the mouse; a recorder sees the command it
+// carries out (keys that accept one are seen as keys).
+void AcceptChoice(const Dialog& dialog) {
+    if (Sys_CommandObserver)
+        Sys_CommandObserver(dialog.choiceCommand + Sys_DialogHighlight(), false);
+    Sys_AcceptDialog();
+}
+
 void Choose(int command, bool dialogOk) {
     if (Sys_CommandObserver)
         Sys_CommandObserver(command, dialogOk);
@@ -57,13 +66,55 @@ void Choose(int command, bool dialogOk) {
         Sys_PushEvent({EventType::Command, command});
 }
 
+// The choices fill the room between the text and the buttons, scrolling when
+// there are more; a click highlights one, a double click accepts it.
+void DrawChoices(const Dialog& dialog, float title) {
+    const float top = ImGui::GetCursorPosY() + 4.0f;
+    const float height = dialog.okY * kUnitY + title - top - 6.0f;
+    ImGui::SetCursorPos(ImVec2(dialog.textX * kUnitX, top));
+    ImGui::BeginChild("choices", ImVec2((dialog.width - 2 * dialog.textX) * kUnitX, height), true);
+    const std::vector<std::string>& choices = *dialog.choices;
+    bool accepted = false;
+    for (size_t i = 0; i < choices.size(); ++i) {
+        const bool highlighted = static_cast<int>(i) == Sys_DialogHighlight();
+        if (ImGui::Selectable(choices[i].c_str(), highlighted,
+                              ImGuiSelectableFlags_AllowDoubleClick)) {
+            Sys_HighlightChoice(static_cast<int>(i));
+            accepted = accepted || ImGui::IsMouseDoubleClicked(0);
+        }
+        if (highlighted && ImGui::IsWindowAppearing())
+            ImGui::SetScrollHereY();
+    }
+    ImGui::EndChild();
+    if (accepted)
+        AcceptChoice(dialog);
+}
+
+void DrawButtons(const Dialog& dialog, float title) {
+    const ImVec2 size(dialog.okWidth * kUnitX, dialog.okHeight * kUnitY);
+    ImGui::SetCursorPos(ImVec2(dialog.okX * kUnitX, dialog.okY * kUnitY + title));
+    if (ImGui::Button("OK", size)) {
+        if (dialog.choices)
+            return AcceptChoice(dialog);
+        return Choose(0, true);
+    }
+    if (!dialog.choices)
+        return;
+    ImGui::SameLine();
+    if (ImGui::Button("Cancel", size))
+        Choose(kDialogCancelled, true);
+}
+
 void DrawMenuBar() {
     if (Sys_Menu().empty() || !ImGui::BeginMainMenuBar())
         return;
     for (const MenuPopup& popup : Sys_Menu()) {
         bool open = ImGui::BeginMenu(WithoutAccessMarks(popup.label).c_str());
         for (size_t i = 0; open && i < popup.items.size(); ++i) {
-            if (ImGui::MenuItem(WithoutAccessMarks(popup.items[i].label).c_str()))
+            const std::string label = WithoutAccessMarks(popup.items[i].label);
+            const size_t tab = label.find('\t');
+            const std::string shortcut = tab == std::string::npos ? "" : label.substr(tab + 1);
+            if (ImGui::MenuItem(label.substr(0, tab).c_str(), shortcut.c_str()))
                 Choose(popup.items[i].command, false);
         }
         if (open)
@@ -72,7 +123,7 @@ void DrawMenuBar() {
     ImGui::EndMainMenuBar();
 }
 
-// A modal window without a close box: only OK closes it. It opens once the
+// A modal window without a close box: only OK (or a list's Cancel) closes it. It opens once the
 // menu bar was drawn before, as a popup opened on the first frame closes again.
 void DrawDialog(const Dialog& dialog) {
     std::string id = std::string(dialog.caption) + "##dialog";
@@ -86,13 +137,40 @@ void DrawDialog(const Dialog& dialog) {
         return;
     ImGui::SetCursorPos(ImVec2(dialog.textX * kUnitX, dialog.textY * kUnitY + title));
     ImGui::TextUnformatted(dialog.text);
-    ImGui::SetCursorPos(ImVec2(dialog.okX * kUnitX, dialog.okY * kUnitY + title));
-    if (ImGui::Button("OK", ImVec2(dialog.okWidth * kUnitX, dialog.okHeight * kUnitY)))
-        Choose(0, true);
+    if (dialog.choices)
+        DrawChoices(dialog, title);
+    DrawButtons(dialog, title);
     ImGui::EndPopup();
 }
 
+// Light text on a dark band, readable over any scene.
+void DrawNotice() {
+    if (g_ui.notice.empty())
+        return;
+    const ImVec2 size = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowPos(ImVec2(size.x / 2, size.y - 16.0f), ImGuiCond_Always,
+                            ImVec2(0.5f, 1.0f));
+    ImGui::SetNextWindowBgAlpha(0.75f);
+    ImGui::PushStyleColor(ImGuiCol_WindowBg, IM_COL32(20, 20, 28, 255));
+    ImGui::PushStyleColor(ImGuiCol_Text, IM_COL32(255, 236, 140, 255));
+    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoInputs |
+                                   ImGuiWindowFlags_AlwaysAutoResize |
+                                   ImGuiWindowFlags_NoSavedSettings |
+                                   ImGuiWindowFlags_NoFocusOnAppearing;
+    if (ImGui::Begin("##notice", nullptr, flags))
+        ImGui::TextUnformatted(g_ui.notice.c_str());
+    ImGui::End();
+    ImGui::PopStyleColor(2);
+}
+
 }  // namespace
+
+void Sys_SetNotice(const char* text) {
+    if (g_ui.notice == text)
+        return;
+    g_ui.notice = text;
+    Sys_WantPaint(kSettleFrames);
+}
 
 void UI_Draw() {
     if (!g_ui.started)
@@ -104,6 +182,7 @@ void UI_Draw() {
         ImGui::GetIO().MouseDown[0] = g_ui.scriptedDown;
     }
     ImGui::NewFrame();
+    DrawNotice();
     DrawMenuBar();
     if (const Dialog* dialog = Sys_ShownDialog())
         DrawDialog(*dialog);

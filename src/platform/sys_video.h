@@ -7,7 +7,7 @@
 #include "platform/sys_gl.h"
 
 struct MenuItem {
-    const char* label;  // '&' marks the access key
+    const char* label;  // '&' marks the access key; a tab, the key shown beside it
     int command;
 };
 
@@ -28,6 +28,9 @@ void Sys_SetMenu(const std::vector<MenuPopup>& menu);
 // The client area: the window below the menu bar.
 void Sys_ClientSize(int* width, int* height);
 void Sys_DeliverResize(int width, int height);  // the whole window, as a back end tells it
+// A line of text shown at the foot of the window over every frame, until
+// another or "" replaces it.
+void Sys_SetNotice(const char* text);
 // Shows the frame in the back buffer with the menu bar and dialog over it.
 void Sys_SwapWindow();
 // Called with a finished frame still in the back buffer, for a tool to read.

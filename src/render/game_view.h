@@ -19,9 +19,14 @@ class GameView {
     void Repaint(const Position& position);
 
     // What the renderer reads; good as long as this view and the position live.
-    SceneView Scene(const Position& position) const { return {&drawList_, &camera_, &position}; }
+    SceneView Scene(const Position& position) const {
+        return {&drawList_, &camera_, &position, &hint_};
+    }
+    // The sign drawn over the hero from the next frame on (kNone: none).
+    void ShowHint(const HintSign& sign) { hint_ = sign; }
 
   private:
     Camera camera_;
     DrawList drawList_;
+    HintSign hint_;
 };

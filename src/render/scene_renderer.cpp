@@ -7,6 +7,7 @@
 
 #include "platform/sys_path.h"
 #include "render/bomb_gauge.h"
+#include "render/hint_sign.h"
 #include "render/list_lookup.h"
 #include "world/pawn.h"
 #include "world/template_roles.h"
@@ -114,8 +115,17 @@ void SceneRenderer::Draw() {
     glLoadIdentity();
     WorldPass();
     const Position* position = view_.position;
-    if (position && position->GameState == kGameRunning && position->LevelPhase == kPhasePlaying)
+    if (position && position->GameState == kGameRunning && position->LevelPhase == kPhasePlaying) {
         DrawBombGauge(position->BombCount);
+        DrawHintOverHero(*position);
+    }
+}
+
+void SceneRenderer::DrawHintOverHero(const Position& position) {
+    const Pawn* hero = position.PlayerPawn();
+    if (view_.hint && view_.worldCamera && hero)
+        DrawHintSign(*view_.hint, *view_.worldCamera, hero->Placement.xoffset,
+                     hero->Placement.yoffset, hero->Placement.zoffset);
 }
 
 void SceneRenderer::WorldPass() {

@@ -1,7 +1,7 @@
 #pragma once
 // The game's renderer: holds the model table, sets up the fixed GL state and
 // the light, and draws each frame the pawns of the draw list and, while a
-// level is played, the bomb gauge.
+// level is played, the bomb gauge and a hint's sign over the hero.
 
 #include <string>
 
@@ -46,6 +46,7 @@ class SceneRenderer : public GLRenderer {
     void WorldPass();
     void DrawPawn(const Pawn& pawn);
     void DrawBombGauge(int bombCount);
+    void DrawHintOverHero(const Position& position);
 
     bool drawEnabled = false;
     bool lightingEnabled = false;

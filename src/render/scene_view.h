@@ -8,8 +8,17 @@
 
 class Camera;
 
+// A sign drawn over the hero: the key a hint suggests, or that no way to the
+// exit is left from here (or that the search gave up).
+struct HintSign {
+    enum Kind { kNone, kKey, kNoWay } kind = kNone;
+    int keyCode = 0;
+    bool gaveUp = false;
+};
+
 struct SceneView {
     const DrawList* drawList = nullptr;  // pawns to draw, in drawing order
     const Camera* worldCamera = nullptr;
     const Position* position = nullptr;
+    const HintSign* hint = nullptr;
 };

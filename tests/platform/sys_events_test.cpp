@@ -20,7 +20,7 @@
 
 namespace {
 
-const Dialog kDialog = {"Test", 100, 50, 5, 5, "Line one\nLine two", 25, 30, 50, 14};
+const Dialog kDialog = {"Test", 100, 50, 5, 5, "Line one\nLine two", 25, 30, 50, 14, nullptr, 0};
 
 class SysEventsTest : public ::testing::Test {
   protected:
@@ -73,6 +73,27 @@ TEST_F(SysEventsTest, AnOpenDialogTakesEveryKeyAndOnlyEnterClosesIt) {
     Sys_MessageBox("Boom", "ERROR", BoxIcon::Error);  // recorded, answered at once
     ASSERT_EQ(Headless_Shown().size(), 2u);
     EXPECT_TRUE(Headless_Shown()[1].error);
+}
+
+// A list: Up and Down move the highlight within it, Escape closes it with
+// nothing chosen, Enter carries out the highlighted choice's command.
+TEST_F(SysEventsTest, AListDialogMovesItsHighlightAndCarriesOutTheChoice) {
+    const std::vector<std::string> choices = {"one", "two", "three"};
+    Dialog list = kDialog;
+    list.choices = &choices;
+    list.choiceCommand = 500;
+    Sys_OpenDialog(&list, 1);
+    for (int key : {kKeyUp, kKeyUp, kKeyDown, kKeyDown, kKeyDown, kKeySpace})
+        Sys_DeliverKey(key, true);
+    EXPECT_EQ(Sys_DialogHighlight(), 2);
+    Sys_DeliverKey(kKeyEscape, true);
+    EXPECT_FALSE(Sys_ShownDialog());
+    EXPECT_TRUE(Drain().empty());
+    Sys_OpenDialog(&list, 7);
+    Sys_DeliverKey(kKeyUp, true);
+    Sys_DeliverKey(kKeyReturn, true);
+    EXPECT_FALSE(Sys_ShownDialog());
+    EXPECT_EQ(Drain(), (std::vector<std::string>{Key(EventType::Command, 501)}));
 }
 
 // Every key and scancode maps inside the table of held keys; the game's keys

@@ -178,8 +178,7 @@ bool Parser::NameLine(const std::string& text, const std::vector<Word>& words, i
 }
 
 // "picture FILE" or "music FILE": one file of the data folder, without blanks.
-bool Parser::FileLine(const std::vector<Word>& words, int line, std::string* name,
-                      SourcePos* pos) {
+bool Parser::FileLine(const std::vector<Word>& words, int line, std::string* name, SourcePos* pos) {
     const std::string& verb = words[0].text;
     if (!name->empty())
         return Fail(line, words[0].column, "a second '" + verb + "' line");
@@ -360,5 +359,5 @@ void CellPosition(const LevelText& level, int row, int column, float* x, float* 
 }
 
 bool IsKeyName(const std::string& word) {
-    return KeyCodeNamed(word) != 0;
+    return IsPlayKey(KeyCodeNamed(word));
 }
