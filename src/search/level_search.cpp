@@ -60,6 +60,8 @@ size_t Search::Bytes() const {
 
 // Memory is checked before the store's next doubling could pass the limit.
 SearchStop Search::Limit() const {
+    if (limits_.cancel && limits_.cancel->load(std::memory_order_relaxed))
+        return SearchStop::kCancelled;
     if (result_.Positions() >= limits_.maxPositions)
         return SearchStop::kPositions;
     if (std::chrono::duration<double>(Clock::now() - began_).count() >= limits_.maxSeconds)
@@ -95,6 +97,8 @@ void Search::Press(int32_t position, int key) {
         }
         return;
     }
+    if (outcome == PressOutcome::kDied && !limits_.followDeaths)
+        return;
     ForgetSpentCooldown(level_.Rewind());
     const PositionStore::Added added = store_.Insert(level_.position());
     if (added.fresh)

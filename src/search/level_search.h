@@ -4,6 +4,7 @@
 // again gives the next position. The first press that finishes the level
 // ends the shortest solution, counted in key presses.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -17,10 +18,15 @@ struct SearchLimits {
     // The search stops before its memory grows past this; 0: what the
     // machine has free when it begins, less a margin.
     size_t maxBytes = 0;
+    // false: a press that kills the hero leads nowhere (the position the
+    // death restores is not added), so that no way found goes through a death.
+    bool followDeaths = true;
+    // Another thread stops the search by setting this.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 // Why a search stopped before it had explored every position it was asked to.
-enum class SearchStop { kNone, kPositions, kSeconds, kMemory };
+enum class SearchStop { kNone, kPositions, kSeconds, kMemory, kCancelled };
 
 struct SearchResult {
     bool solved = false;

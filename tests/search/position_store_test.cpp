@@ -2,30 +2,17 @@
 // shipped levels: copies stay equal and hash alike, what is only seen does not
 // count, and the store gives back what it kept and tells every flag apart.
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <random>
-#include <string>
 #include <vector>
 
 #include "game/level_changes.h"
-#include "search/played_level.h"
 #include "search/position_store.h"
-#include "tool_templates.h"
+#include "shipped_level.h"
 
 namespace {
 
-class PositionStoreTest : public ::testing::TestWithParam<int> {
+class PositionStoreTest : public ShippedLevelTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(getcwd(here_, sizeof here_) && chdir(KORVATH_SOURCE_DIR) == 0);
-        std::string error;
-        ASSERT_TRUE(LoadToolTemplates(&error)) << error;
-        ASSERT_TRUE(level.Start(GetParam(), &error)) << error;
-    }
-    void TearDown() override { ASSERT_EQ(chdir(here_), 0); }
-
     // The positions at rest of a seeded random play (the level restarts
     // from its start whenever it is finished).
     std::vector<Position> RandomPlay(unsigned seed, int presses) {
@@ -42,11 +29,6 @@ class PositionStoreTest : public ::testing::TestWithParam<int> {
         }
         return seen;
     }
-
-    PlayedLevel level;
-
-  private:
-    char here_[4096];
 };
 
 TEST_P(PositionStoreTest, CopiesAreEqualHashAlikeAndStayEqualUnderTheSamePresses) {
