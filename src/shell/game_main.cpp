@@ -7,6 +7,7 @@
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_events.h"
+#include "platform/sys_video.h"
 #include "render/game_view.h"
 #include "render/gl_window.h"
 #include "render/renderer_assets.h"
@@ -79,6 +80,8 @@ std::unique_ptr<SceneRenderer> MakeRenderer() {
 }
 
 int Shutdown(int status) {
+    EndSession();
+    Sys_SetNotice("");
     ReleaseSoundSlots();
     CloseGLWindow();
     SetFatalErrorHandler(nullptr);
@@ -96,8 +99,12 @@ void Repaint() {
 bool HandleEvent(const Event& event) {
     switch (event.type) {
         case EventType::KeyDown:
+            if (int command = CommandForKey(event.code, g_loop.KeyDown))
+                RunMenuCommand(command);
+            g_loop.KeyDown[event.code] = 1;
+            return true;
         case EventType::KeyUp:
-            g_loop.KeyDown[event.code] = event.type == EventType::KeyDown;
+            g_loop.KeyDown[event.code] = 0;
             return true;
         case EventType::Command:
             return RunMenuCommand(event.code);
@@ -146,15 +153,21 @@ MainLoopState& MainLoop() {
     return g_loop;
 }
 
+GameView& MainLoopView() {
+    return g_view;
+}
+
 void MainLoopGameFrame() {
-    GameFrame(&g_loop.game, g_loop.FrameStartTick, g_loop.KeyDown, &g_host);
+    GameFrameRecorded(&g_loop.game, &g_loop.history, g_loop.FrameStartTick, g_loop.KeyDown,
+                      &g_host);
+    AfterSessionFrame(g_loop.FrameStartTick);
 }
 
 uint32_t MainLoopGameFrameNextDue() {
     return GameFrameNextDue(g_loop.game, g_loop.FrameStartTick);
 }
 
-int RunGame() {
+int RunGame(const SessionSettings& settings) {
     g_dataError = false;
     Sys_SetMenu(GameMenu());
     std::unique_ptr<SceneRenderer> scene = MakeRenderer();
@@ -162,6 +175,7 @@ int RunGame() {
         return kExitNoRenderer;
     SetFatalErrorHandler(ShowFatal);
     GameInit();
+    StartSession(settings);
     if (!OpenGLWindow("Korvath", 800, 600, std::move(scene)))
         return NoGLContext();
     LoadSoundSlots();

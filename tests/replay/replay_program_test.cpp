@@ -177,6 +177,35 @@ TEST_F(ReplayProgram, UntilStopsAtThatTimeWithTicksAndPawnsInOrder) {
     EXPECT_EQ(Run("--no-render --until ended"), 3);  // no end within the hour
 }
 
+// The player's commands by key name: a hint names the next press and the
+// presses left; an undo while the hero still walks takes that press back;
+// undo and redo step over the presses. The player's own progress is never
+// touched; the progress of --progress keeps each level's fewest presses.
+TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
+    std::ofstream(Path("commands.txt"))
+        << "next Hint\nnext Right\nnext Hint\n2700 down Right\n2720 up Right\n"
+           "2740 down Undo\n2750 up Undo\nnext Hint\nnext Undo\nnext Hint\nnext Redo\nnext Hint\n";
+    const std::string home = Path("home");
+    setenv("XDG_DATA_HOME", home.c_str(), 1);
+    ASSERT_EQ(Run("--no-render --input " + Path("commands.txt") + " --trace " + Path("c.jsonl")), 0)
+        << ReadFile(Path("stderr"));
+    std::vector<int> presses;
+    for (const std::string& line : Lines(ReadFile(Path("c.jsonl"))))
+        if (Has(line, "\"event\":\"hint\",\"result\":\"press\",\"key\":\"Right\""))
+            presses.push_back(static_cast<int>(NumberAfter(line, "presses")));
+    EXPECT_EQ(presses, (std::vector<int>{29, 28, 28, 29, 28}));
+    EXPECT_FALSE(std::filesystem::exists(home));
+
+    ASSERT_EQ(RunCommand("'" KORVATH_LEVEL_EXE "' solution --root '" KORVATH_SOURCE_DIR "' -o " +
+                         Path("solved.txt")),
+              0);
+    ASSERT_EQ(Run("--no-render --until ended --input " + Path("solved.txt") + " --progress " +
+                  Path("progress")),
+              0);
+    EXPECT_EQ(ReadFile(Path("progress/progress.txt")),
+              "korvath progress 1\nreached 2\nbest 1 29\nbest 2 27\n");
+}
+
 // A picture that cannot be read, or no data at all, ends the game with a box
 // and a status that the trace records to the end.
 TEST_F(ReplayProgram, TheTraceIsCompleteWhenTheDataCannotBeRead) {

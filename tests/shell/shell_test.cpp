@@ -117,14 +117,14 @@ TEST_F(ShellTest, MenuClicksOpenTheDialogsThatHoldTheGameUntilOk) {
             script->Add([x, y, down] { Headless_Mouse(x, y, down); });
     };
     script->Add([] { Headless_Mouse(400, 300, false); });
-    click(70, 10);  // Info
-    click(94, 51);  // Controls
+    click(114, 10);  // Info
+    click(138, 51);  // Controls
     script->Add([] {
         framesAtOpen = g_rightHeldAtFrame.size();
         Headless_AdvanceClock(500);
     });
     script->Add([] { EXPECT_EQ(g_rightHeldAtFrame.size(), framesAtOpen); });
-    click(392, 345);  // OK
+    click(400, 406);  // OK
     script->Add([] {
         EXPECT_FALSE(Sys_ShownDialog());
         EXPECT_GT(g_rightHeldAtFrame.size(), framesAtOpen);

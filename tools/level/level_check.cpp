@@ -128,8 +128,8 @@ void Checker::CheckDataFile(const char* what, const std::string& name, const Sou
                             const std::string& numbered) {
     const std::string path = name.empty() ? numbered : DataFolderPath(name);
     std::error_code code;
-    const bool found = Sys_DataPathConfined(path) &&
-                       std::filesystem::is_regular_file(Sys_HostPath(path), code);
+    const bool found =
+        Sys_DataPathConfined(path) && std::filesystem::is_regular_file(Sys_HostPath(path), code);
     if (!found)
         Report(name.empty() ? LevelPos() : pos,
                std::string("the level's ") + what + " " + path + " is missing");

@@ -52,6 +52,10 @@ void WatchedFrame() {
         g_watch.callbacks.afterFrame(ticked);
 }
 
+void OnHint(uint32_t now, const Hint& hint) {
+    g_watch.trace->HintShown(now, hint);
+}
+
 }  // namespace
 
 void StartWatching(TraceWriter* trace, WatchCallbacks callbacks) {
@@ -60,10 +64,12 @@ void StartWatching(TraceWriter* trace, WatchCallbacks callbacks) {
     g_watch.callbacks = std::move(callbacks);
     MainLoopFrame = WatchedFrame;
     SetSoundObserver(OnSound);
+    HintObserver = OnHint;
 }
 
 void StopWatching() {
     SetSoundObserver(nullptr);
+    HintObserver = nullptr;
     MainLoopFrame = MainLoopGameFrame;
     g_watch = Watch();
 }

@@ -13,6 +13,8 @@ void DeliverTimedEvent(const InputEvent& event) {
         case InputKind::Menu:
             return Sys_PushEvent({EventType::Command, event.code});
         case InputKind::Ok:
+            return Sys_AcceptDialog();
+        case InputKind::Cancel:
             return Sys_CloseDialog();
         case InputKind::Next:
             return;  // pressed by AfterPass, never by time

@@ -32,7 +32,8 @@ void OnKey(int virtualKey, bool down, bool repeat) {
 void OnCommand(int command, bool dialogOk) {
     if (!g_recording)
         return;
-    std::string name = dialogOk ? "ok" : "menu " + MenuCommandName(command);
+    std::string name = dialogOk ? (command == kDialogCancelled ? "cancel" : "ok")
+                                : "menu " + MenuCommandName(command);
     std::fprintf(g_recording, "%u %s\n", GetTickCount(), name.c_str());
     std::fflush(g_recording);
 }

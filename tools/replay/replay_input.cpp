@@ -6,6 +6,7 @@
 #include "core/keys.h"
 #include "platform/sys_path.h"
 #include "shell/resources.h"
+#include "world/level_list.h"
 
 namespace {
 
@@ -14,8 +15,11 @@ struct NamedCommand {
     int code;
 };
 
-const NamedCommand kMenuCommands[] = {
-    {"exit", kCommandExit}, {"about", kCommandAbout}, {"controls", kCommandControls}};
+const NamedCommand kMenuCommands[] = {{"exit", kCommandExit},         {"about", kCommandAbout},
+                                      {"controls", kCommandControls}, {"undo", kCommandUndo},
+                                      {"redo", kCommandRedo},         {"hint", kCommandHint},
+                                      {"restart", kCommandRestart},   {"levels", kCommandLevels}};
+constexpr char kLevelCommandPrefix[] = "level";
 
 // A decimal number that fits in 32 bits, digits only.
 bool ParseNumber(const std::string& word, uint32_t* value) {
@@ -43,13 +47,24 @@ bool ParseKey(const std::string& word, int* code) {
     return true;
 }
 
+// "levelN" is the Levels dialog's choice of level N.
+bool ParseLevelChoice(const std::string& word, int* code) {
+    uint32_t level = 0;
+    const size_t prefix = sizeof kLevelCommandPrefix - 1;
+    if (word.compare(0, prefix, kLevelCommandPrefix) != 0 ||
+        !ParseNumber(word.substr(prefix), &level) || level < 1 || level > kMaxLevels)
+        return false;
+    *code = kCommandPlayLevel + static_cast<int>(level) - 1;
+    return true;
+}
+
 bool ParseMenu(const std::string& word, int* code) {
     for (const NamedCommand& command : kMenuCommands)
         if (word == command.name) {
             *code = command.code;
             return true;
         }
-    return false;
+    return ParseLevelChoice(word, code);
 }
 
 std::vector<std::string> Words(const std::string& line) {
@@ -86,21 +101,22 @@ std::string ParseTimed(const std::vector<std::string>& words, InputEvent* event)
     if (!ParseNumber(words[0], &event->time))
         return "time '" + words[0] + "' is not a number of milliseconds";
     const std::string& verb = words.size() > 1 ? words[1] : std::string();
-    if (verb == "ok")
-        event->kind = InputKind::Ok;
+    if (verb == "ok" || verb == "cancel")
+        event->kind = verb == "ok" ? InputKind::Ok : InputKind::Cancel;
     else if (verb == "down" || verb == "up")
         event->kind = verb == "down" ? InputKind::KeyDown : InputKind::KeyUp;
     else if (verb == "menu")
         event->kind = InputKind::Menu;
     else
-        return "expected 'down', 'up', 'menu' or 'ok' after the time";
-    size_t wanted = event->kind == InputKind::Ok ? 2 : 3;
+        return "expected 'down', 'up', 'menu', 'ok' or 'cancel' after the time";
+    size_t wanted = event->kind == InputKind::Ok || event->kind == InputKind::Cancel ? 2 : 3;
     if (words.size() != wanted)
-        return wanted == 2 ? "'ok' takes nothing after it"
+        return wanted == 2 ? "'" + verb + "' takes nothing after it"
                            : "'" + verb + "' takes one word after it";
     event->code = 0;
     if (event->kind == InputKind::Menu && !ParseMenu(words[2], &event->code))
-        return "unknown menu command '" + words[2] + "' (exit, about or controls)";
+        return "unknown menu command '" + words[2] +
+               "' (exit, about, controls, undo, redo, hint, restart, levels or levelN)";
     if (event->kind != InputKind::Menu && wanted == 3 && !ParseKey(words[2], &event->code))
         return "unknown key '" + words[2] + "'";
     return std::string();
@@ -171,5 +187,7 @@ std::string MenuCommandName(int command) {
     for (const NamedCommand& entry : kMenuCommands)
         if (entry.code == command)
             return entry.name;
+    if (command >= kCommandPlayLevel && command < kCommandPlayLevel + kMaxLevels)
+        return kLevelCommandPrefix + std::to_string(command - kCommandPlayLevel + 1);
     return std::to_string(command);
 }

@@ -1,14 +1,14 @@
 #pragma once
 // The replay's input: timed key presses, menu commands and dialog answers,
-// one a line ("MS down KEY", "MS up KEY", "MS menu exit", "MS ok"), and key
-// presses that wait until the game is at rest ("next KEY").
+// one a line ("MS down KEY", "MS up KEY", "MS menu exit", "MS ok", "MS
+// cancel"), and key presses that wait until the game is at rest ("next KEY").
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 // Next: the key is pressed once the game is at rest and held for one tick.
-enum class InputKind { KeyDown, KeyUp, Menu, Ok, Next };
+enum class InputKind { KeyDown, KeyUp, Menu, Ok, Cancel, Next };
 
 struct InputEvent {
     uint32_t time;  // 0 for Next, which has no time
@@ -28,6 +28,7 @@ bool ReadInputFile(const std::string& path, std::vector<InputEvent>* events, std
 // The word a key is written with: its name (core/keys.h), or its decimal code.
 std::string KeyWord(int virtualKey);
 
-// The word a menu command is written with ("exit", "about", "controls"), or
-// its decimal id for any other.
+// The word a menu command is written with ("exit", "about", "controls",
+// "undo", "redo", "hint", "restart", "levels", "level3"), or its decimal id
+// for any other.
 std::string MenuCommandName(int command);

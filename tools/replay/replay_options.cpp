@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "world/level_list.h"
+
 const char* const kReplayUsage =
     "usage: korvath-replay [--root DIR] [--input FILE] [--trace FILE] [--until MS|ended]\n"
     "                      [--shot MS:FILE.png]... [--pawns MS]... [--no-render] [--memory]\n"
-    "                      [--record FILE]\n";
+    "                      [--record FILE] [--level N] [--progress DIR]\n";
 
 namespace {
 
@@ -38,6 +40,14 @@ bool ParseShot(const std::string& value, ReplayOptions* options) {
     return true;
 }
 
+bool ParseLevel(const std::string& value, ReplayOptions* options) {
+    uint32_t level = 0;
+    if (!ParseMs(value, &level) || level < 1 || level > kMaxLevels)
+        return false;
+    options->level = static_cast<int>(level);
+    return true;
+}
+
 bool ParsePawns(const std::string& value, ReplayOptions* options) {
     uint32_t time = 0;
     if (!ParseMs(value, &time))
@@ -62,12 +72,16 @@ bool ApplyValue(const std::string& name, const std::string& value, ReplayOptions
         return ParseShot(value, options);
     else if (name == "--pawns")
         return ParsePawns(value, options);
+    else if (name == "--level")
+        return ParseLevel(value, options);
+    else if (name == "--progress")
+        options->progress = value;
     return !value.empty();
 }
 
 bool TakesValue(const std::string& name) {
-    static const char* const kNames[] = {"--root",  "--input", "--trace", "--record",
-                                         "--until", "--shot",  "--pawns"};
+    static const char* const kNames[] = {"--root", "--input", "--trace", "--record",  "--until",
+                                         "--shot", "--pawns", "--level", "--progress"};
     return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
 }
 

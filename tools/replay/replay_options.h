@@ -22,6 +22,10 @@ struct ReplayOptions {
     std::vector<uint32_t> pawns;     // in time order
     bool noRender = false;
     bool memory = false;  // note the heap in use once play begins and at the end
+    int level = 1;        // the level the game begins with
+    // The folder whose progress the game reads and writes; none when empty,
+    // so that a replay never touches the player's own.
+    std::string progress;
 };
 
 // False with a reason in error for an unknown or malformed argument.

@@ -234,7 +234,11 @@ int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& event
         return 2;
     g_run = &run;
     Install(!options.noRender);
-    int status = RunGame();
+    SessionSettings settings;
+    settings.progressFolder = options.progress;
+    settings.firstLevel = options.level;
+    settings.hintsAtOnce = true;  // on the virtual clock, a hint comes as it is asked
+    int status = RunGame(settings);
     TraceNewBoxes();
     if (options.memory)
         run.trace.Memory(MainLoop().FrameStartTick, "end", run.heapBytes);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/keys.h"
 #include "platform/sys_path.h"
 
 std::string JsonNumber(float value) {
@@ -131,6 +132,19 @@ void TraceWriter::Memory(uint32_t t, const char* at, size_t bytes) {
 void TraceWriter::Quit(uint32_t t, int code) {
     if (out_)
         std::fprintf(out_, "{\"t\":%u,\"event\":\"quit\",\"code\":%d}\n", t, code);
+}
+
+void TraceWriter::HintShown(uint32_t t, const Hint& hint) {
+    if (!out_)
+        return;
+    std::string result = "\"result\":\"no way\"";
+    if (hint.kind == HintKind::kPress)
+        result = "\"result\":\"press\",\"key\":" + JsonString(KeyName(hint.keyCode)) +
+                 ",\"presses\":" + std::to_string(hint.presses);
+    else if (hint.kind == HintKind::kGaveUp)
+        result = "\"result\":\"gave up\"";
+    std::fprintf(out_, "{\"t\":%u,\"event\":\"hint\",%s,\"text\":%s}\n", t, result.c_str(),
+                 JsonString(HintText(hint)).c_str());
 }
 
 void TraceWriter::Pawns(uint32_t t, const Position& position) {

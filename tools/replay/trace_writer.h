@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/position.h"
+#include "search/hint_search.h"
 
 class TraceWriter {
   public:
@@ -23,6 +24,9 @@ class TraceWriter {
     void Message(uint32_t t, const std::string& caption, const std::string& text);
     void Quit(uint32_t t, int code);
     void Pawns(uint32_t t, const Position& position);
+    // A hint shown: the key it suggests and the presses left, or that none
+    // reaches the exit, or that the search gave up; with the line the player reads.
+    void HintShown(uint32_t t, const Hint& hint);
     // The bytes the program holds on its heap, at a named moment.
     void Memory(uint32_t t, const char* at, size_t bytes);
 

@@ -8,6 +8,7 @@
 
 #include "platform/sys_data_folder.h"
 #include "platform/sys_main.h"
+#include "platform/sys_user_folder.h"
 #include "shell/game_main.h"
 
 namespace {
@@ -18,8 +19,11 @@ const char* const kUsage =
     "usage: korvath [--help] [--version]\n"
     "A puzzle game seen from the side. Left/Right move, Up climbs, throws a switch or enters\n"
     "the door, Down climbs down, Space sets off a bomb, X resets to the last checkpoint.\n"
+    "Z or Backspace undoes the last press, Y or Shift+Z redoes it, H shows a hint, R restarts\n"
+    "the level; Game > Levels... plays any level reached.\n"
     "The data is found in $KORVATH_DATA, else ./gamedata, else beside the program in\n"
-    "../share/korvath/gamedata.\n";
+    "../share/korvath/gamedata. Progress is kept in $XDG_DATA_HOME/korvath (else\n"
+    "~/.local/share/korvath).\n";
 
 // -1 to play, else the status to end with at once.
 int CommandLine(int argc, char** argv) {
@@ -49,7 +53,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Korvath: no display to open a window on.\n");
         return kExitNoGLContext;
     }
-    int status = RunGame();
+    SessionSettings settings;
+    settings.progressFolder = Sys_UserDataFolder();
+    int status = RunGame(settings);
     Sys_Stop();
     return status;
 }

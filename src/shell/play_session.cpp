@@ -1,0 +1,249 @@
+#include "shell/play_session.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "game/rest_state.h"
+#include "platform/sys_dialog.h"
+#include "platform/sys_video.h"
+#include "render/game_view.h"
+#include "search/hint_worker.h"
+#include "shell/game_main.h"
+#include "shell/resources.h"
+#include "store/saved_progress.h"
+
+void (*HintObserver)(uint32_t now, const Hint& hint) = nullptr;
+
+namespace {
+
+constexpr uint32_t kHintShownMs = 2000;
+
+// A hint asked for waits for the game to rest, is searched, then shows.
+enum class HintStage { kNone, kAsked, kSearching, kShown };
+
+struct Session {
+    SessionSettings settings;
+    SavedProgress progress;
+    int reachedLevel = 0;     // the level whose start was last recorded
+    bool finishSeen = false;  // the finished level's presses are recorded
+    HintStage hint = HintStage::kNone;
+    Position hintFrom;  // the position the hint is for
+    uint32_t hintUntil = 0;
+    uint64_t ticket = 0;
+    std::unique_ptr<HintWorker> worker;
+    std::vector<std::string> levelChoices;
+    Dialog levelsDialog = {};
+};
+
+Session g_session;
+
+Position& Here() {
+    return MainLoop().game.position;
+}
+
+// A level is played and not yet left.
+bool InPlay() {
+    const Position& position = Here();
+    return position.GameState == kGameRunning && position.LevelPhase == kPhasePlaying &&
+           !position.LevelFinished;
+}
+
+// Whether the game still stands where it stood: a cooldown spent at rest
+// changes nothing.
+bool StillAt(const Position& then) {
+    Position now = Here();
+    ForgetSpentCooldown(&now);
+    return now == then;
+}
+
+void SaveIfChanged(const SavedProgress& before) {
+    if (!(g_session.progress == before) && !g_session.settings.progressFolder.empty())
+        SaveProgress(g_session.settings.progressFolder, g_session.progress);
+}
+
+// A level begun is reached; a level finished keeps its fewest presses.
+void RecordProgress() {
+    const Position& position = Here();
+    const SavedProgress before = g_session.progress;
+    if (position.LevelPhase == kPhasePlaying && position.CurrentLevel != g_session.reachedLevel) {
+        g_session.reachedLevel = position.CurrentLevel;
+        g_session.progress.LevelReached(position.CurrentLevel);
+    }
+    if (position.LevelFinished && !g_session.finishSeen)
+        g_session.progress.LevelFinished(position.CurrentLevel, MainLoop().history.Presses());
+    g_session.finishSeen = position.LevelFinished;
+    SaveIfChanged(before);
+}
+
+void ShowHint(const Hint& hint, uint32_t now) {
+    g_session.hint = HintStage::kShown;
+    g_session.hintUntil = now + kHintShownMs;
+    HintSign sign;
+    sign.kind = hint.kind == HintKind::kPress ? HintSign::kKey : HintSign::kNoWay;
+    sign.keyCode = hint.keyCode;
+    sign.gaveUp = hint.kind == HintKind::kGaveUp;
+    MainLoopView().ShowHint(sign);
+    Sys_SetNotice(HintText(hint).c_str());
+    if (HintObserver)
+        HintObserver(now, hint);
+}
+
+// A search still running is stopped: a level about to load rewrites the
+// templates it reads.
+void ClearHint() {
+    if (g_session.hint == HintStage::kSearching)
+        g_session.worker->Cancel();
+    g_session.hint = HintStage::kNone;
+    MainLoopView().ShowHint(HintSign());
+    Sys_SetNotice("");
+}
+
+void SearchHint(uint32_t now) {
+    g_session.hintFrom = Here();
+    ForgetSpentCooldown(&g_session.hintFrom);
+    if (g_session.settings.hintsAtOnce)
+        return ShowHint(FindHint(g_session.hintFrom), now);
+    if (!g_session.worker)
+        g_session.worker = std::make_unique<HintWorker>();
+    g_session.worker->Request(g_session.hintFrom, ++g_session.ticket);
+    g_session.hint = HintStage::kSearching;
+}
+
+// A hint found for a position the player has left is dropped.
+void TakeHint(uint32_t now) {
+    Hint hint;
+    uint64_t ticket = 0;
+    if (!g_session.worker->Take(&hint, &ticket) || ticket != g_session.ticket)
+        return;
+    if (StillAt(g_session.hintFrom))
+        return ShowHint(hint, now);
+    ClearHint();
+}
+
+void FollowHint(uint32_t now) {
+    if (g_session.hint != HintStage::kNone && !InPlay())
+        return ClearHint();
+    switch (g_session.hint) {
+        case HintStage::kAsked:
+            if (GameAtRest(Here()))
+                SearchHint(now);
+            return;
+        case HintStage::kSearching:
+            return TakeHint(now);
+        case HintStage::kShown:
+            if (static_cast<int32_t>(now - g_session.hintUntil) >= 0 ||
+                !StillAt(g_session.hintFrom))
+                ClearHint();
+            return;
+        default:
+            return;
+    }
+}
+
+void AskForHint() {
+    if (InPlay())
+        g_session.hint = HintStage::kAsked;
+}
+
+// What changes the position outside the rules also drops a hint shown for it.
+void Changed(bool changed) {
+    if (changed)
+        ClearHint();
+}
+
+const std::vector<LevelEntry>& Levels() {
+    std::vector<LevelEntry>& levels = MainLoop().game.levels;
+    if (levels.empty())
+        levels = ReadLevelList();
+    return levels;
+}
+
+// The levels reached, by number and name, with the fewest presses of each
+// finished one; the one being played is highlighted.
+void OpenLevelsDialog() {
+    const std::vector<LevelEntry>& levels = Levels();
+    const int reached = std::max(g_session.progress.highestLevel, Here().CurrentLevel);
+    std::vector<std::string>& choices = g_session.levelChoices;
+    choices.clear();
+    for (const LevelEntry& level : levels) {
+        if (level.number > reached)
+            break;
+        std::string line = std::to_string(level.number) + "  " + level.name;
+        auto best = g_session.progress.fewestPresses.find(level.number);
+        if (best != g_session.progress.fewestPresses.end())
+            line += "  (best: " + std::to_string(best->second) + " presses)";
+        choices.push_back(line);
+    }
+    g_session.levelsDialog = {"Levels", 230, 150, 7,  8,        "Choose a level to play:",
+                              62,       128, 50,  14, &choices, kCommandPlayLevel};
+    Sys_OpenDialog(&g_session.levelsDialog, Here().CurrentLevel - 1);
+}
+
+// The level starts behind its loading picture, as after the level before it.
+void PlayLevel(int number) {
+    Sys_CloseDialog();
+    Position& position = Here();
+    if (position.GameState != kGameRunning || number < 1 ||
+        static_cast<size_t>(number) > Levels().size())
+        return;
+    position.CurrentLevel = number;
+    position.LevelPhase = kPhaseStartLevel;
+    position.LevelFinished = position.HeroDead = false;
+    ClearHint();
+}
+
+}  // namespace
+
+void StartSession(const SessionSettings& settings) {
+    EndSession();
+    g_session.settings = settings;
+    g_session.progress =
+        settings.progressFolder.empty() ? SavedProgress() : LoadProgress(settings.progressFolder);
+    MainLoop().game.firstLevel = settings.firstLevel;
+}
+
+void AfterSessionFrame(uint32_t now) {
+    RecordProgress();
+    FollowHint(now);
+}
+
+void EndSession() {
+    g_session = Session();
+}
+
+int CommandForKey(int key, const KeyDownTable& held) {
+    switch (key) {
+        case kKeyZ:
+            return held[kKeyShift] ? kCommandRedo : kCommandUndo;
+        case kKeyBackspace:
+            return kCommandUndo;
+        case kKeyY:
+            return kCommandRedo;
+        case kKeyH:
+            return kCommandHint;
+        case kKeyR:
+            return kCommandRestart;
+        default:
+            return 0;
+    }
+}
+
+bool RunPlayCommand(int command) {
+    PlayHistory& history = MainLoop().history;
+    if (command == kCommandUndo)
+        Changed(history.Undo(&Here()));
+    else if (command == kCommandRedo)
+        Changed(history.Redo(&Here()));
+    else if (command == kCommandRestart)
+        Changed(history.Restart(&Here()));
+    else if (command == kCommandHint)
+        AskForHint();
+    else if (command == kCommandLevels)
+        OpenLevelsDialog();
+    else if (command >= kCommandPlayLevel && command < kCommandPlayLevel + kMaxLevels)
+        PlayLevel(command - kCommandPlayLevel + 1);
+    else
+        return false;
+    return true;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// What the player can ask of the game beside play, and what the game keeps
+// for him: undo, redo and restart through the level's history, hints
+// searched beside the game, the choice of a level reached, and the saved
+// progress (the highest level reached, the fewest presses of each finished
+// level).
+
+#include <string>
+
+#include "core/keys.h"
+#include "search/hint_search.h"
+
+// How a game is run: where its progress is kept ("" keeps it only while the
+// program runs), the level it begins with, and whether a hint is searched
+// at once, holding the game (a replay, whose clock is virtual), or beside it.
+struct SessionSettings {
+    std::string progressFolder;
+    int firstLevel = 1;
+    bool hintsAtOnce = false;
+};
+
+// Reads the progress; the session's history and hint start empty.
+void StartSession(const SessionSettings& settings);
+// After each call of the flow: the progress of a level begun or finished,
+// a hint asked for or found.
+void AfterSessionFrame(uint32_t now);
+// Stops a hint search still running.
+void EndSession();
+
+// The menu command a key held down stands for (Z, Backspace, Y, Shift+Z, H,
+// R), else 0.
+int CommandForKey(int key, const KeyDownTable& held);
+// Sees every hint shown (for the replay's trace); null when nobody listens.
+extern void (*HintObserver)(uint32_t now, const Hint& hint);
+
+// Carries out undo, redo, hint, restart, the Levels dialog or a level chosen
+// in it; false for any other command.
+bool RunPlayCommand(int command);
