@@ -2,7 +2,9 @@
 # Makes the screenshots of docs/screenshots/ with korvath-replay --shot from
 # both levels' solutions: the loading picture, both levels at the moments that
 # show their puzzles, the bomb gauge with a bomb, the explosions and the end
-# picture. The moments are read off a trace of the same replay.
+# picture. The moments are read off a trace of the same replay. Then the
+# hint: an arrow over the hero after one press, and the cross once the only
+# bomb is wasted.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=docs/screenshots
@@ -43,4 +45,16 @@ for shot in "${shots[@]}"; do
   [ "${shot%%:*}" -gt "$last" ] && last=${shot%%:*}
 done
 build/korvath-replay --input "$work/keys.txt" --until "$last" "${args[@]}"
+
+# A hint shows for two seconds from the moment it is traced.
+hint_shot() {
+  printf "$1" > "$work/hint.txt"
+  build/korvath-replay --input "$work/hint.txt" --no-render --trace "$work/hint.jsonl"
+  local at
+  at=$(grep '"event":"hint"' "$work/hint.jsonl" | head -1 | sed 's/{"t":\([0-9]*\).*/\1/')
+  build/korvath-replay --input "$work/hint.txt" --until $((at + 1200)) \
+    --shot "$((at + 1000)):$out/$2.png"
+}
+hint_shot 'next Right\nnext Hint\n' level1-hint
+hint_shot 'next Right\nnext Right\nnext Space\nnext Hint\n' level1-no-way
 ls "$out"
