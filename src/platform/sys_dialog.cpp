@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/keys.h"
-#include "platform/sys_events.h"
 #include "platform/sys_internal.h"
 
 namespace {
@@ -43,14 +41,6 @@ const Dialog* Sys_ShownDialog() {
 void Sys_CloseDialog() {
     g_dialog = nullptr;
     Sys_WantPaint(kSettleFrames);
-}
-
-void Sys_AcceptDialog() {
-    const Dialog* dialog = g_dialog;
-    Sys_CloseDialog();
-    if (!dialog || !dialog->choices || dialog->choices->empty())
-        return;
-    Sys_PushEvent({EventType::Command, dialog->choiceCommand + g_highlight});
 }
 
 int Sys_DialogHighlight() {

@@ -29,7 +29,6 @@ struct Dialog {
 // Down move the highlight and Escape cancels. Nothing else closes it.
 void Sys_OpenDialog(const Dialog* dialog, int highlighted = 0);
 const Dialog* Sys_ShownDialog();  // null when none is open
-void Sys_AcceptDialog();          // as its OK button does
 void Sys_CloseDialog();           // without a choice
 int Sys_DialogHighlight();        // the highlighted choice
 void Sys_HighlightChoice(int index);

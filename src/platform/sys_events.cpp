@@ -19,6 +19,14 @@ void Sys_PushEvent(const Event& event) {
     g_queue.push_back(event);
 }
 
+void Sys_AcceptDialog() {
+    const Dialog* dialog = Sys_ShownDialog();
+    const int highlight = Sys_DialogHighlight();
+    Sys_CloseDialog();
+    if (dialog && dialog->choices && !dialog->choices->empty())
+        Sys_PushEvent({EventType::Command, dialog->choiceCommand + highlight});
+}
+
 namespace {
 
 // A dialog's default button, OK, is Enter; a list's highlight moves with Up

@@ -31,6 +31,9 @@ void Sys_WaitEvent(uint32_t deadline);
 // dialog takes every key.
 void Sys_DeliverKey(int key, bool down, bool repeat = false, bool alt = false);
 void Sys_PushEvent(const Event& event);
+// Closes the open dialog as its OK button does; a list's OK carries out its
+// highlighted choice as a Command event.
+void Sys_AcceptDialog();
 
 // See every key delivered and every menu command or dialog OK clicked, for a
 // recorder; null when nobody listens. A list's Cancel clicked is seen as a

@@ -23,8 +23,8 @@ namespace {
 
 constexpr uint32_t kDialogWaitMs = 100;  // a dialog holds the game: wait for input
 
-MainLoopState g_loop;
-GameView g_view;
+MainLoopState& g_loop = MainLoop();
+GameView& g_view = MainLoopView();
 RendererAssets g_assets(nullptr);
 bool g_dataError = false;
 
@@ -148,14 +148,6 @@ int NoGLContext() {
 }
 
 }  // namespace
-
-MainLoopState& MainLoop() {
-    return g_loop;
-}
-
-GameView& MainLoopView() {
-    return g_view;
-}
 
 void MainLoopGameFrame() {
     GameFrameRecorded(&g_loop.game, &g_loop.history, g_loop.FrameStartTick, g_loop.KeyDown,

@@ -3,12 +3,8 @@
 
 #include <cstdint>
 
-#include "core/keys.h"
-#include "game/game_frame.h"
-#include "game/play_history.h"
+#include "shell/main_loop_state.h"
 #include "shell/play_session.h"
-
-class GameView;
 
 // The statuses the program ends with (README.md lists them for players). 1
 // is kept free: the README gives it to a start-up step that no longer exists.
@@ -19,20 +15,6 @@ enum ExitStatusCode : int {
     kExitDataError = 4,    // a data file is wrong or missing (after its box)
     kExitNoGLContext = 5,  // no GL context at all, or no display (after its box)
 };
-
-// What the main loop keeps: the game it runs and the history of its presses,
-// the keys held (written by its key events, read by the gameplay tick), and
-// the time taken at the top of the current pass, which every timer decision
-// of that pass uses.
-struct MainLoopState {
-    Game game;
-    PlayHistory history;
-    KeyDownTable KeyDown = {};
-    uint32_t FrameStartTick = 0;
-};
-MainLoopState& MainLoop();
-// The view the main loop draws the game through.
-GameView& MainLoopView();
 
 // Makes the renderer, opens the window with the menu bar, loads the sounds,
 // shows the window and runs the main loop; the back end must have started.

@@ -9,8 +9,8 @@
 #include "platform/sys_video.h"
 #include "render/game_view.h"
 #include "search/hint_worker.h"
-#include "shell/game_main.h"
-#include "shell/resources.h"
+#include "shell/main_loop_state.h"
+#include "shell/menu_commands.h"
 #include "store/saved_progress.h"
 
 void (*HintObserver)(uint32_t now, const Hint& hint) = nullptr;
@@ -241,7 +241,7 @@ bool RunPlayCommand(int command) {
         AskForHint();
     else if (command == kCommandLevels)
         OpenLevelsDialog();
-    else if (command >= kCommandPlayLevel && command < kCommandPlayLevel + kMaxLevels)
+    else if (IsPlayLevelCommand(command))
         PlayLevel(command - kCommandPlayLevel + 1);
     else
         return false;

@@ -4,21 +4,7 @@
 #include <vector>
 
 #include "platform/sys_video.h"
-
-// The menu's commands; the replay tool's input names them exit, about,
-// controls, undo, redo, hint, restart, levels, and level1, level2, ... for
-// the choices of the Levels dialog (kCommandPlayLevel + the level's index).
-enum MenuCommand : int {
-    kCommandExit = 102,
-    kCommandAbout = 40004,
-    kCommandControls = 40005,
-    kCommandUndo = 40010,
-    kCommandRedo = 40011,
-    kCommandHint = 40012,
-    kCommandRestart = 40013,
-    kCommandLevels = 40014,
-    kCommandPlayLevel = 41000,
-};
+#include "shell/menu_commands.h"
 
 // File > Exit; Game > Undo, Redo, Hint, Restart level, Levels...; Info >
 // About, Info > Controls.

@@ -187,7 +187,7 @@ std::string MenuCommandName(int command) {
     for (const NamedCommand& entry : kMenuCommands)
         if (entry.code == command)
             return entry.name;
-    if (command >= kCommandPlayLevel && command < kCommandPlayLevel + kMaxLevels)
+    if (IsPlayLevelCommand(command))
         return kLevelCommandPrefix + std::to_string(command - kCommandPlayLevel + 1);
     return std::to_string(command);
 }
