@@ -57,9 +57,13 @@ bool StillAt(const Position& then) {
     return now == then;
 }
 
+// A folder that cannot be written is said once; the progress is then kept
+// only while the program runs.
 void SaveIfChanged(const SavedProgress& before) {
-    if (!(g_session.progress == before) && !g_session.settings.progressFolder.empty())
-        SaveProgress(g_session.settings.progressFolder, g_session.progress);
+    std::string& folder = g_session.settings.progressFolder;
+    if (g_session.progress != before && !folder.empty() &&
+        !SaveProgress(folder, g_session.progress))
+        folder.clear();
 }
 
 // A level begun is reached; a level finished keeps its fewest presses.

@@ -204,6 +204,11 @@ TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
               0);
     EXPECT_EQ(ReadFile(Path("progress/progress.txt")),
               "korvath progress 1\nreached 2\nbest 1 29\nbest 2 27\n");
+    // A folder that cannot be made costs the progress, said once; play goes on.
+    ASSERT_EQ(Run("--no-render --until ended --input " + Path("solved.txt") + " --progress " +
+                  Path("solved.txt") + "/progress"),
+              0);
+    EXPECT_EQ(Lines(ReadFile(Path("stderr"))).size(), 1u) << ReadFile(Path("stderr"));
 }
 
 // A picture that cannot be read, or no data at all, ends the game with a box
