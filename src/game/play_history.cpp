@@ -33,7 +33,7 @@ void PlayHistory::BeforeFrame(const Position& position, const KeyDownTable& keys
 
 void PlayHistory::AfterFrame(const Position& position) {
     const bool playing = position.GameState == kGameRunning && position.LevelPhase == kPhasePlaying;
-    if (playing && !playing_)
+    if (playing != playing_)  // a level begun or left (for the next, the end picture)
         *this = PlayHistory();
     playing_ = playing;
     if (playing && !levelStart_ && GameAtRest(position))

@@ -5,7 +5,7 @@
 // the position at rest before each press that ended somewhere else, so that
 // undo can go back press by press to the level's start and redo forward
 // again; a press made while pawns still move belongs to the press before it.
-// A new level starts a new history.
+// Leaving a level drops its history.
 
 #include <optional>
 #include <vector>
@@ -18,7 +18,7 @@ class PlayHistory {
     // may begin a press.
     void BeforeFrame(const Position& position, const KeyDownTable& keys);
     // After it: a press that changed the position becomes an undo step, and
-    // a level whose play has just begun starts a fresh history.
+    // a level whose play has just begun or ended starts a fresh history.
     void AfterFrame(const Position& position);
 
     // Each returns false, leaving the position alone, when there is nothing
