@@ -46,10 +46,11 @@ void PlayHistory::AfterFrame(const Position& position) {
 // where it began leaves nothing to undo.
 void PlayHistory::FollowPress(const Position& position) {
     const bool ended = GameAtRest(position) || position.LevelFinished;
-    underway_ = underway_ || !(AsAtRest(position) == *beforePress_);
+    const bool moved = !(AsAtRest(position) == *beforePress_);
+    underway_ = underway_ || moved;
     if (!underway_ || !ended)
         return;
-    if (!(AsAtRest(position) == *beforePress_)) {
+    if (moved) {
         undo_.push_back({std::move(*beforePress_), presses_});
         redo_.clear();
         presses_ += 1;

@@ -1,7 +1,8 @@
 #include "shell/play_session.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "game/rest_state.h"
