@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, then builds and runs every test twice,
+# proves every level of the campaign against its table in gamedata/README.md,
 # two at a time: once in a normal build (build/) and once, unoptimised, with
 # AddressSanitizer and UndefinedBehaviorSanitizer (build/asan/). Then checks that no two
 # modules use each other and that the level tools link no GL, SDL2 or OpenAL, soaks the
@@ -11,6 +12,7 @@ scripts/install-deps.sh
 scripts/check-format.sh
 scripts/build.sh build -DKORVATH_BENCHMARKS=ON -DKORVATH_SANITIZE=OFF
 (cd build && ctest -j2 --output-on-failure --timeout 600)
+scripts/level-table.py --check
 scripts/build.sh build/asan -DKORVATH_SANITIZE=ON -DKORVATH_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
 (cd build/asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest -j2 --output-on-failure --timeout 900)
