@@ -73,12 +73,12 @@ TEST_F(LevelTool, CheckReportsEveryBrokenLevelRuleWhereItIs) {
     } cases[] = {
         {"level 1\nmap\n#.#\n###\nend\norigin 0 0\n", ":1:1: the level has no hero"},
         {"level 1\norigin 0 0\nmap\n@.@\n###\nend\n", ":4:3: a second hero"},
-        {"level 1\nmap\n@.\n#Z\nend\nlegend Z 25\n", ":4:2: template slot 25: its animation"},
+        {"level 1\nmap\n@.\n#Z\nend\nlegend Z 20\n", ":4:2: template slot 20: its animation"},
         {"level 1\nmap\n@.\n##\nend\npawn 2 xoffset=5 yoffset=0\n",
          ":6:1: this pawn takes part in the rules but is not on the 20-unit grid"},
         {"level 1\nmap\n@C\n#.\nend\n", ":3:2: nothing carries this pawn"},
         {"level 1\nmap\n@\n=\nend\n", ":1:1: no fixed blocker in column x = 0"},
-        {"level 7\nmap\n@\n#\nend\n", ":1:1: the level's loading picture ./gamedata\\loading7.jpg"},
+        {"level 17\nmap\n@\n#\nend\n", ":1:1: the level's loading picture ./gamedata\\loading17.jpg"},
         {"level 1\nmusic ../stage1.wav\nmap\n@\n#\nend\n",
          ":2:7: the level's music ./gamedata\\..\\stage1.wav is missing"}};
     for (const auto& c : cases) {

@@ -7,7 +7,6 @@ korvath-level check, and proven by replaying their solutions."""
 
 import argparse
 import json
-import ntpath
 import os
 import struct
 import sys
@@ -93,6 +92,8 @@ def check_jpeg(path, what):
     pow2 = lambda n: n & (n - 1) == 0
     if comps != 3 or progressive or not (pow2(w) and pow2(h)):
         problem("%s: %s must be a baseline RGB JPEG with power-of-two sides" % (what, path))
+    if max(w, h) > 4096:
+        problem("%s: %s is %dx%d; the game refuses pictures over 4096 a side" % (what, path, w, h))
 
 
 def check_model(slot, path):
@@ -231,6 +232,11 @@ REPEAT_MS = {
 }
 
 
+# The whole data folder: five stage tunes of about 1 MB each and 1.5 MB of
+# everything else, with room for the campaign's levels.
+DATA_BUDGET_MB = 8
+
+
 def samples(w):
     data = w.readframes(w.getnframes())
     return struct.unpack("<%dh" % (len(data) // 2), data)[::w.getnchannels()]
@@ -251,25 +257,35 @@ def check_loop_seam(name, s):
         problem("%s.wav: the loop seam jumps from %d to %d (a click)" % (name, s[-1], s[0]))
 
 
-def sound_names(names, levels):
-    """The sound files the game loads, by the names the build wrote: every
-    slot's start-up file, the finishing sound, and each level's stage music."""
-    files = [slot["file"] for slot in names["sounds"]] + [names["finish"]]
-    files += [names["stage"] % level for level in range(1, levels + 1)]
-    stems = [os.path.splitext(ntpath.basename(f))[0] for f in files]
-    return list(dict.fromkeys(stems))
-
-
-def level_count(store):
+def level_files(store, names):
+    """The pictures and the sound files the game loads, as paths on this
+    machine: every sound slot's start-up file, the finishing sound, each
+    level's loading picture and music (its own, or the numbered default), the
+    end picture, and every numbered picture and tune in the folder, so that
+    none waits unchecked for a level to name it."""
+    data = os.path.join(ROOT, "gamedata")
+    pictures, sounds = [], [host(slot["file"]) for slot in names["sounds"]] + [host(names["finish"])]
     count = 0
     while store.section("Level%d" % (count + 1)) is not None:
         count += 1
-    return count
+        section = "Level%d" % count
+        picture, music = store.get(section, "Picture"), store.get(section, "Music")
+        pictures.append(os.path.join(data, picture) if picture else
+                        os.path.join(data, "loading%d.jpg" % count))
+        sounds.append(os.path.join(data, music) if music else host(names["stage"] % count))
+    pictures.append(os.path.join(data, "demo_end.jpg"))
+    pictures += sorted(os.path.join(data, f) for f in os.listdir(data)
+                       if f.startswith("loading") and f.endswith(".jpg"))
+    sound_dir = os.path.join(data, "sound")
+    sounds += sorted(os.path.join(sound_dir, f) for f in os.listdir(sound_dir)
+                     if f.startswith("stage") and f.endswith(".wav"))
+    unique = lambda paths: list(dict.fromkeys(os.path.normpath(p) for p in paths))
+    return unique(pictures), unique(sounds)
 
 
-def check_sounds(names):
-    for name in names:
-        path = os.path.join(ROOT, "gamedata", "sound", name + ".wav")
+def check_sounds(paths):
+    for path in paths:
+        name = os.path.splitext(os.path.basename(path))[0]
         try:
             with wave.open(path) as w:
                 ok = w.getsampwidth() == 2 and w.getnchannels() in (1, 2) and \
@@ -286,6 +302,8 @@ def check_sounds(names):
                 problem("%s.wav: stage music should last 20 to 40 s, not %.1f" % (name, length))
             if len(s) > 128:
                 check_loop_seam(name, s)
+        elif name not in REPEAT_MS:
+            problem("%s.wav: an effect the check does not know; give it its shortest repeat" % name)
         elif length * 1000 > 0.9 * REPEAT_MS[name]:
             problem("%s.wav: %d ms; it must end within 90%% of its shortest repeat, %d ms" % (
                 name, length * 1000, REPEAT_MS[name]))
@@ -308,13 +326,14 @@ def main():
         problem("ModelList: slots 0..34 must all load (the bomb gauge draws 1 and 34)")
     templates = check_templates(pawntemp, len(models))
     check_roles(templates)
-    for picture in ("loading1", "loading2", "demo_end"):
-        check_jpeg(os.path.join(ROOT, "gamedata", picture + ".jpg"), "picture")
-    check_sounds(sound_names(names, level_count(Store("levels.xml"))))
+    pictures, sounds = level_files(Store("levels.xml"), names)
+    for picture in pictures:
+        check_jpeg(picture, "picture")
+    check_sounds(sounds)
     size = sum(os.path.getsize(os.path.join(d, f)) for d, _, fs in os.walk(os.path.join(ROOT, "gamedata"))
                for f in fs)
-    if size > 4 << 20:
-        problem("gamedata is %.1f MB; keep it under 4 MB" % (size / 1048576))
+    if size > DATA_BUDGET_MB << 20:
+        problem("gamedata is %.1f MB; keep it under %d MB" % (size / 1048576, DATA_BUDGET_MB))
     for p in problems:
         print("problem:", p)
     print("%d models, %d templates, %.2f MB: %s" % (

@@ -478,16 +478,48 @@ def wave(x, terms):
     return sum(a * math.sin(n * turn + p) for a, n, p in terms)
 
 
-def backdrop_sky():
-    """The sky with a far mountain range painted in, self-lit; 500 units
-    behind the play plane it spans x -730..730 and y -100..260 (the hills
-    hide it below)."""
-    mesh = Mesh()
-    g = mesh.material(Material("sky", tex("sky"), (0, 0, 0), emissive=(1, 1, 1)))
+def sky_quad(mesh, texture):
+    """The sky's self-lit picture 500 units behind the play plane: x -730..730
+    and y -100..260 (the hills hide it below). The picture repeats every
+    SCENERY_PERIOD across and spans y 300 (top) to -200 downwards."""
+    g = mesh.material(Material("sky", tex(texture), (0, 0, 0), emissive=(1, 1, 1)))
     x, y0, y1 = 730.0, -100.0, 260.0
     u, v0, v1 = x / SCENERY_PERIOD, (300.0 - y0) / 500.0, (300.0 - y1) / 500.0
     mesh.quad(g, ((-x, y0, 0.0), (x, y0, 0.0), (x, y1, 0.0), (-x, y1, 0.0)),
               ((-u, v0), (u, v0), (u, v1), (-u, v1)))
+
+
+def backdrop_sky():
+    """The day sky with a far mountain range painted in."""
+    mesh = Mesh()
+    sky_quad(mesh, "sky")
+    return mesh
+
+
+# The moon hangs 260 units in front of the night sky, so 240 behind the play
+# plane: there the view is at most 540 units wide, less than the period, so
+# however the camera stands no two of its copies show at once. It is high
+# enough to clear the hills' skyline and low enough to show in the strip of
+# sky above them while the hero stands on the floor row; 110 units left of
+# the model's x, it shows at the start of a level whose scenery stands at
+# x = 200, a little right of the hero.
+MOON_AT = (-110.0, 72.0, 260.0)
+MOON_RADIUS = 11.0
+
+
+def backdrop_sky_night():
+    """The night sky with its stars and mountains painted in, and the moon:
+    a self-lit disc in front of it, repeated every SCENERY_PERIOD like the
+    sky so that neighbouring copies of the model draw it in the same places."""
+    mesh = Mesh()
+    sky_quad(mesh, "sky_night")
+    moon = mesh.material(Material("moon", tex("moon"), (0, 0, 0), emissive=(1, 1, 1)))
+    x, y, z = MOON_AT
+    for k in (-1, 0, 1):
+        start = len(mesh.vertices)
+        flat_star(mesh, moon, [MOON_RADIUS] * 24)
+        mesh.vertices[start:] = [(vx + x + k * SCENERY_PERIOD, vy + y, vz + z)
+                                 for vx, vy, vz in mesh.vertices[start:]]
     return mesh
 
 
@@ -566,6 +598,81 @@ def backdrop_rock():
     return mesh
 
 
+# The mine's back wall stands where the hills stand, 200 units back, and
+# fills the whole view there without any sky: the view reaches at most 293
+# units either side of the camera and, with the hero from 60 below the floor
+# row to 100 above it, from the rock face's edge up to y = 185. Timber props
+# stand against it every MINE_PROP_STEP and a lamp hangs from the cap beam
+# between every second pair, where the wall's picture has its warm glow.
+MINE_REACH, MINE_BOTTOM, MINE_TOP = 580.0, -160.0, 230.0
+MINE_PROP_STEP = 140.0
+MINE_CAP = (70.0, 82.0)  # the cap beam's bottom and top
+MINE_LAMP_Y = 58.0  # the middle of a lamp's glass
+
+
+def planar_box(mesh, group, x0, x1, y0, y1, z0, z1, tile, grain_along_y=False):
+    """A box without a back face whose texture repeats every `tile` units,
+    laid on each face by its position, so long timbers keep their grain
+    instead of stretching one picture over their length. The picture's grain
+    runs across it (along x); grain_along_y turns it for upright timbers."""
+    def uv(a, b):
+        return (b / tile, -a / tile) if grain_along_y else (a / tile, -b / tile)
+
+    faces = (((x0, y0, z1), (x1, y0, z1), (x1, y1, z1), (x0, y1, z1)),  # front
+             ((x1, y0, z1), (x1, y0, z0), (x1, y1, z0), (x1, y1, z1)),  # right
+             ((x0, y0, z0), (x0, y0, z1), (x0, y1, z1), (x0, y1, z0)),  # left
+             ((x0, y1, z1), (x1, y1, z1), (x1, y1, z0), (x0, y1, z0)),  # top
+             ((x0, y0, z0), (x1, y0, z0), (x1, y0, z1), (x0, y0, z1)))  # bottom
+    for i, corners in enumerate(faces):
+        if i == 0:
+            uvs = [uv(p[0], p[1]) for p in corners]
+        elif i < 3:
+            uvs = [uv(p[2], p[1]) for p in corners]
+        else:
+            uvs = [uv(p[0], p[2]) for p in corners]
+        mesh.quad(group, corners, uvs)
+
+
+def backdrop_mine():
+    """Inside the mine: a dark rock wall, self-lit by its own picture (which
+    repeats every two props, 280 units, with a lamp's glow in the middle),
+    and in front of it the timbering, lit by the scene: upright props, the cap
+    beam they carry and a block on each prop's head, and the lamps, self-lit,
+    each on a short chain from the beam."""
+    mesh = Mesh()
+    wall = mesh.material(Material("wall", tex("mine_wall"), (0, 0, 0), emissive=(1, 1, 1)))
+    timber = mesh.material(Material("timber", tex("timber"), (0.5, 0.45, 0.4)))
+    glass = mesh.material(Material("lamp", tex("lamp"), (1, 1, 1), emissive=(1.0, 0.85, 0.55)))
+    iron = mesh.material(Material("iron", tex("metal"), (0.4, 0.4, 0.4)))
+    reach, repeat = MINE_REACH, 2 * MINE_PROP_STEP
+    u, v0 = reach / repeat, 0.0
+    mesh.quad(wall, ((-reach, MINE_BOTTOM, 0.0), (reach, MINE_BOTTOM, 0.0), (reach, MINE_TOP, 0.0),
+                     (-reach, MINE_TOP, 0.0)), ((-u, 1.0), (u, 1.0), (u, v0), (-u, v0)))
+    cap0, cap1 = MINE_CAP
+    steps = int(reach // MINE_PROP_STEP)
+    for k in range(-steps, steps + 1):
+        x = MINE_PROP_STEP * (k + 0.5)
+        if abs(x) + 6 <= reach:
+            planar_box(mesh, timber, x - 5.0, x + 5.0, MINE_BOTTOM, cap0, 1.0, 9.0, 40.0, True)
+            planar_box(mesh, timber, x - 9.0, x + 9.0, cap0 - 5.0, cap0, 1.0, 11.0, 40.0)
+    # The cap beam in pieces one prop step long, so that its picture's grain
+    # repeats with the period like everything else.
+    for k in range(-steps - 1, steps + 1):
+        xa = max(-reach, MINE_PROP_STEP * k)
+        xb = min(reach, MINE_PROP_STEP * (k + 1))
+        if xa < xb:
+            planar_box(mesh, timber, xa, xb, cap0, cap1, 1.0, 12.0, 40.0)
+    for k in range(-steps, steps + 1):
+        x = repeat * (k + 0.5)
+        if abs(x) + 5 <= reach:
+            y = MINE_LAMP_Y
+            mesh.box(iron, x - 0.6, x + 0.6, y + 8.0, cap0, 5.5, 6.7)  # the chain
+            mesh.box(iron, x - 4.5, x + 4.5, y + 6.0, y + 8.0, 3.0, 9.0)  # its hood
+            mesh.box(glass, x - 3.5, x + 3.5, y - 6.0, y + 6.0, 3.5, 8.5)
+            mesh.box(iron, x - 4.0, x + 4.0, y - 8.0, y - 6.0, 3.0, 9.0)  # its foot
+    return mesh
+
+
 def ms3d_cross(a, b):
     return (a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0])
 
@@ -604,6 +711,8 @@ MODELS = {
     "backdrop_sky": backdrop_sky,
     "backdrop_hills": backdrop_hills,
     "backdrop_rock": backdrop_rock,
+    "backdrop_sky_night": backdrop_sky_night,
+    "backdrop_mine": backdrop_mine,
 }
 for _s in HERO_STRIDES:
     MODELS["hero_legs_" + stride_name(_s)] = lambda s=_s: hero_legs(s)

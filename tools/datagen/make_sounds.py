@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Synthesises the game's sounds into gamedata/sound/ as 16-bit mono PCM WAV
-files at 22050 Hz: short effects and two looping stage tunes. The noise is
+files at 22050 Hz: short effects and five looping stage tunes. The noise is
 seeded, so every run writes the same files."""
 
 import math
@@ -62,9 +62,11 @@ def sequence(*parts):
     return out
 
 
-def write(name, samples):
+def write(name, samples, ceiling=0.9):
+    """Writes the samples, scaled down if need be so the loudest is at most
+    the ceiling (a fraction of full scale)."""
     peak = max(1e-9, max(abs(s) for s in samples))
-    scale = min(1.0, 0.9 / peak) * 32767
+    scale = min(1.0, ceiling / peak) * 32767
     with wave.open(os.path.join(OUT, name), "wb") as w:
         w.setnchannels(1)
         w.setsampwidth(2)
@@ -81,15 +83,18 @@ def pitch(name):
     return NOTE[name[:-1]] * 2 ** (int(name[-1]) - 4)
 
 
-def tune(melody, bass, beat, repeats):
-    """A square-wave melody over a triangle bass; '-' is a rest. The loop is
-    cut on a whole bar so it joins itself without a click."""
+def tune(melody, bass, beat, repeats, lead="square", lead_volume=0.18, drum_every=2):
+    """A melody (a square wave unless told otherwise) over a triangle bass,
+    with a drum every few beats; '-' is a rest. Every note starts and ends
+    silent, and the loop is cut on a whole bar, so it joins itself without a
+    click."""
+    assert len(melody) == len(bass), "the melody and the bass must be as long"
     def line(notes, shape, volume):
         return sequence(*(tone(pitch(n), beat, shape, volume, 0.01, 0.06) if n != "-"
                           else [0.0] * seconds(beat) for n in notes))
-    bar = mix(line(melody, "square", 0.18), line(bass, "triangle", 0.45))
+    bar = mix(line(melody, lead, lead_volume), line(bass, "triangle", 0.45))
     drum = decay(tone(0, 0.08, "noise", 0.25, 0.001, 0.02), 60)
-    for i in range(0, len(bar), seconds(beat * 2)):
+    for i in range(0, len(bar), seconds(beat * drum_every)):
         for j, s in enumerate(drum):
             if i + j < len(bar):
                 bar[i + j] += s
@@ -121,6 +126,11 @@ def effects():
                                     ("G5", 0.15), ("C6", 0.6)))))
 
 
+# The tunes after the first two are kept below the first two's loudness:
+# their peak under this ceiling (stage 1 and 2 peak at 0.73 of full scale).
+TUNE_CEILING = 0.7
+
+
 def music():
     noise.seed(5678)  # the tunes' drums do not depend on the effects above
     # Eight-beat bars; stage 1 in C major, stage 2 in A minor.
@@ -130,6 +140,27 @@ def music():
     m2 = "A4 C5 E5 C5 D5 F5 E5 C5 B4 D5 C5 A4 G#4 B4 A4 -".split()
     b2 = "A2 - E2 - D2 - A2 - E2 - A2 - E2 - A2 -".split()
     write("stage2.wav", tune(m2, b2, 0.22, 7))  # 16 beats of 0.22 s, 24.6 s
+    # Dusk, in D minor: slower, a soft triangle lead over a falling bass, the
+    # drum on every fourth beat; 32 beats (two phrases) of 0.24 s, 23.0 s.
+    m3 = ("D5 - F5 A5 G5 F5 E5 - D5 E5 F5 - C5 - - - "
+          "A#4 - D5 F5 E5 D5 C5 - A4 C5 D5 E5 D5 - - -").split()
+    b3 = ("D3 - - - A2 - - - A#2 - - - F2 - - - "
+          "G2 - - - D3 - - - A2 - - - D3 - - -").split()
+    write("stage3.wav", tune(m3, b3, 0.24, 3, "triangle", 0.3, 4), TUNE_CEILING)
+    # The mine, in E (Phrygian: the F above E gives it its gloom): a low square
+    # lead over a droning bass; 32 beats of 0.25 s, 24.0 s.
+    m4 = ("E4 - - G4 F4 - E4 - B3 - - - E4 - - - "
+          "G4 - A4 - B4 - A4 G4 F4 - - - E4 - - -").split()
+    b4 = ("E2 - E2 - E2 - E2 - F2 - F2 - E2 - E2 - "
+          "C2 - C2 - D2 - D2 - F2 - F2 - E2 - - -").split()
+    write("stage4.wav", tune(m4, b4, 0.25, 3, "square", 0.12, 4), TUNE_CEILING)
+    # Night, in G minor: a quiet lullaby on a triangle, the bass walking in
+    # steps; 32 beats of 0.26 s, 25.0 s.
+    m5 = ("G4 A#4 D5 - C5 A#4 A4 - G4 A4 A#4 C5 D5 - - - "
+          "D#5 - D5 C5 A#4 - A4 - F#4 A4 C5 A4 G4 - - -").split()
+    b5 = ("G2 - D3 - G2 - D3 - D#2 - A#2 - D#2 - A#2 - "
+          "C3 - G2 - C3 - G2 - D3 - A2 - G2 - - -").split()
+    write("stage5.wav", tune(m5, b5, 0.26, 3, "triangle", 0.3, 4), TUNE_CEILING)
 
 
 if __name__ == "__main__":

@@ -109,15 +109,59 @@ jpeg -size 64x64 xc:'#505a66' -fill '#9aa6b4' -draw 'rectangle 0,0 63,7' -draw '
     -draw 'rectangle 0,56 63,63' -draw 'rectangle 0,0 7,63' -draw 'rectangle 28,0 35,63' \
     -draw 'rectangle 56,0 63,63' "$models/grate.jpg"
 
+stars() { # count seed width top bottom: stars, small discs that stay bright through a
+    # little blur, thicker towards the top, a few of them crosses; kept 5 pixels
+    # off the left and right edges so that a picture that wraps round still does
+    python3 - "$@" <<'PY'
+import random, sys
+rng = random.Random(int(sys.argv[2]))
+width, top, bottom = (float(v) for v in sys.argv[3:6])
+out = []
+for i in range(int(sys.argv[1])):
+    x, y = rng.uniform(5, width - 5), top + (bottom - top) * rng.random() ** 1.3
+    grey = rng.choice(("#8890b0", "#a8b0d0", "#d0d8f0", "#ffffff"))
+    r = rng.choice((0.7, 0.9, 1.1, 1.4))
+    out.append("-fill '%s' -draw 'circle %.1f,%.1f %.1f,%.1f'" % (grey, x, y, x + r, y))
+    if i % 19 == 0:
+        out.append("-stroke '%s' -strokewidth 0.8 -draw 'line %.1f,%.1f %.1f,%.1f' "
+                   "-draw 'line %.1f,%.1f %.1f,%.1f' -stroke none" % (grey, x - 4, y, x + 4, y, x, y - 4, x, y + 4))
+print(" ".join(out))
+PY
+}
 # The pictures are laid out at the 800x600 of the game window and squeezed to
 # 512x512; drawn on the 4:3 view they come back to their proportions.
-picture() { # background title subtitle output
-    jpeg -size 800x600 "$1" -font DejaVu-Sans-Bold -fill '#f0e0a0' -stroke '#302010' -strokewidth 2 \
+picture() { # background title subtitle [drawing...] output
+    jpeg -size 800x600 "$1" "${@:4:$#-4}" -font DejaVu-Sans-Bold -fill '#f0e0a0' -stroke '#302010' -strokewidth 2 \
         -pointsize 120 -gravity center -annotate +0-90 "$2" -stroke none -fill white -pointsize 44 \
-        -annotate +0+80 "$3" -resize '512x512!' "$4"
+        -annotate +0+80 "$3" -resize '512x512!' "${!#}"
 }
-picture 'gradient:#203050-#080810' 'KORVATH' 'Level 1 - First Steps' "$data/loading1.jpg"
-picture 'gradient:#304020-#080810' 'KORVATH' 'Level 2 - The Rolling Bridge' "$data/loading2.jpg"
+# The campaign's loading pictures, coloured by the scenery of their levels:
+# day (1 to 5) blue and green, dusk (6 to 8) violet going orange, the mine
+# (9 to 11) a lamp's brown, night (12 to 16) deep blue with stars.
+level_picture() { # number name background [drawing...]
+    picture "$3" 'KORVATH' "Level $1 - $2" "${@:4}" "$data/loading$1.jpg"
+}
+night_picture() { # number name background
+    local sky
+    eval "sky=($(stars 90 "$1" 800 8 560))"
+    level_picture "$1" "$2" "$3" "${sky[@]}"
+}
+level_picture 1 'First Steps' 'gradient:#203050-#080810'
+level_picture 2 'The Rolling Bridge' 'gradient:#304020-#080810'
+level_picture 3 'Up and Over' 'gradient:#284a60-#080810'
+level_picture 4 'A Crate for the Gap' 'gradient:#3a4a20-#080810'
+level_picture 5 'Heads Up' 'gradient:#2a4050-#080810'
+level_picture 6 'Barrel Steps' 'gradient:#3a2050-#5a2410'
+level_picture 7 'Choose Your Wall' 'gradient:#44204a-#6a2c10'
+level_picture 8 'Gatekeeper' 'gradient:#301a48-#4a1c14'
+level_picture 9 'Pillars of the Deep' 'gradient:#4a3018-#0a0604'
+level_picture 10 'Mind the Spikes' 'gradient:#52341a-#0a0604'
+level_picture 11 'Crate and Barrel' 'gradient:#442a14-#0a0604'
+night_picture 12 'Rockfall' 'gradient:#0c1838-#020308'
+night_picture 13 'Switchback' 'gradient:#101c40-#020308'
+night_picture 14 'The Long Way Down' 'gradient:#0a1430-#020308'
+night_picture 15 'Powder Keg' 'gradient:#121a3c-#020308'
+night_picture 16 "Korvath's Keep" 'gradient:#162044-#020308'
 picture 'gradient:#402030-#080810' 'The End' 'Thank you for playing Korvath' "$data/demo_end.jpg"
 
 # Scenery. The sky and the hills repeat every 560 world units across their
@@ -138,19 +182,65 @@ pts = ["%d,%.1f" % (x, line(top(x))) for x in range(-2, w + 3, 2)]
 print(" ".join(["-2,%d" % h] + pts + ["%d,%d" % (w + 2, h)]))
 PY
 }
-jpeg -size 512x170 gradient:'#1a376e-#5f8fc6' \( -size 512x130 gradient:'#5f8fc6-#f3d6a4' \) -append \( -size 512x212 gradient:'#dccbb4-#7d88a6' \) -append \
-    -fill '#e6e9f2' -draw "polygon $(ridge 512 512 0 300 40 1 22 3 10 7 4 17)" \
-    -fill '#a3abc9' -draw "polygon $(ridge 512 512 268 300 40 1 22 3 10 7 4 17)" \
-    -fill '#6e7aa2' -draw "polygon $(ridge 512 512 0 318 22 2 12 5 5 11)" \
-    -virtual-pixel tile -blur 0x0.8 "$models/sky.jpg"
-jpeg -seed 21 -size 256x256 gradient:'#5e8a5c-#17291c' -attenuate 0.4 +noise Gaussian \
-    -virtual-pixel tile -blur 0x1 "$models/hills.jpg"
+sky() { # gradient gradient gradient snow peaks range extra-drawing... output: the sky's
+    # three bands from the top down (170, 130 and 212 pixels), the far peaks with
+    # their snow above the snowline, and a lower range in front of them
+    local top=$1 middle=$2 low=$3 snow=$4 peaks=$5 range=$6
+    shift 6
+    jpeg -size 512x170 "gradient:$top" \( -size 512x130 "gradient:$middle" \) -append \
+        \( -size 512x212 "gradient:$low" \) -append "${@:1:$#-1}" \
+        -fill "$snow" -draw "polygon $(ridge 512 512 0 300 40 1 22 3 10 7 4 17)" \
+        -fill "$peaks" -draw "polygon $(ridge 512 512 268 300 40 1 22 3 10 7 4 17)" \
+        -fill "$range" -draw "polygon $(ridge 512 512 0 318 22 2 12 5 5 11)" \
+        -virtual-pixel tile -blur 0x0.8 "${!#}"
+}
+# Day: a blue sky, a sunlit snowy range and blue-grey foothills.
+sky '#1a376e-#5f8fc6' '#5f8fc6-#f3d6a4' '#dccbb4-#7d88a6' '#e6e9f2' '#a3abc9' '#6e7aa2' \
+    "$models/sky.jpg"
+# Dusk: violet above, orange and rose at the horizon; the snow lit pink by
+# the sunset, the mountains in violet shadow.
+sky '#1c1438-#6a3a78' '#6a3a78-#f4904a' '#e8824e-#5a3050' '#f0a890' '#6a4a7a' '#45305a' \
+    "$models/sky_dusk.jpg"
+# Night: deep blue with stars; the snow a dim grey-blue under the moon (the
+# moon itself is a disc of the night sky's model, in front of the picture).
+# The stars are where the sky shows above the hills, 40 to 310 pixels down.
+eval "starfield=($(stars 150 41 512 40 310))"
+sky '#02030c-#0a1634' '#0a1634-#1c2c58' '#1c2a50-#0c1228' '#5a6688' '#1c2440' '#111830' \
+    "${starfield[@]}" "$models/sky_night.jpg"
+jpeg -seed 42 -size 64x64 radial-gradient:'#fffbe8-#e4dcc0' -fill '#c8c0a4' -draw 'circle 22,24 22,31' \
+    -draw 'circle 40,40 40,45' -draw 'circle 42,18 42,21' -fill '#d4ccb2' -draw 'circle 26,46 26,49' \
+    -attenuate 0.3 +noise Gaussian -blur 0x0.8 "$models/moon.jpg"
+hills() { # top-colour bottom-colour output
+    jpeg -seed 21 -size 256x256 "gradient:$1-$2" -attenuate 0.4 +noise Gaussian \
+        -virtual-pixel tile -blur 0x1 "$3"
+}
+hills '#5e8a5c' '#17291c' "$models/hills.jpg"
+hills '#3c4a3e' '#100e18' "$models/hills_dusk.jpg"
+hills '#17222e' '#04060a' "$models/hills_night.jpg"
 octave() { # seed blur: tileable grey noise at one scale
     echo "( -seed $1 -size 256x256 xc:gray50 -attenuate 10 +noise Gaussian -colorspace gray"
     echo "-virtual-pixel tile -blur 0x$2 -auto-level )"
 }
-# shellcheck disable=SC2046 # the octaves are word lists on purpose
-jpeg $(octave 31 14) $(octave 32 4) -compose overlay -composite \( -seed 33 -size 256x256 xc:gray50 \
-    -attenuate 3 +noise Gaussian -colorspace gray -virtual-pixel tile -motion-blur 0x12+0 \) \
-    -compose overlay -composite -virtual-pixel tile -blur 0x0.6 +level 20%,80% -colorspace sRGB \
-    +level-colors '#241c16','#7e6b58' "$models/cliff.jpg"
+cliff() { # dark light output: the rock face under the level, in two colours
+    # shellcheck disable=SC2046 # the octaves are word lists on purpose
+    jpeg $(octave 31 14) $(octave 32 4) -compose overlay -composite \( -seed 33 -size 256x256 xc:gray50 \
+        -attenuate 3 +noise Gaussian -colorspace gray -virtual-pixel tile -motion-blur 0x12+0 \) \
+        -compose overlay -composite -virtual-pixel tile -blur 0x0.6 +level 20%,80% -colorspace sRGB \
+        +level-colors "$1","$2" "$3"
+}
+cliff '#241c16' '#7e6b58' "$models/cliff.jpg"
+# In shadow: the same face darker, for the night and inside the mine.
+cliff '#0e0c0b' '#3e3630' "$models/cliff_dark.jpg"
+# The mine's back wall, 280 units across (two timber props) and 390 high,
+# dark rock lit warm round the lamp that hangs in its middle, 58 units up:
+# 226 pixels from the top.
+# shellcheck disable=SC2046
+jpeg $(octave 34 10) $(octave 35 3) -compose overlay -composite -virtual-pixel tile -blur 0x0.5 \
+    -resize 512x512 +level 15%,85% -colorspace sRGB +level-colors '#0c0a09','#3c332c' \
+    \( -size 512x512 xc:black -fill '#6a3e18' -draw 'ellipse 256,226 150,170 0,360' -blur 0x60 \) \
+    -compose screen -composite \( -size 512x512 xc:black -fill '#c8883a' \
+    -draw 'ellipse 256,226 40,50 0,360' -blur 0x24 \) -compose screen -composite "$models/mine_wall.jpg"
+# Timber: dark, weathered wood whose grain runs across the picture.
+jpeg -seed 36 -size 64x64 xc:gray50 -attenuate 4 +noise Gaussian -colorspace gray -virtual-pixel tile \
+    -motion-blur 0x16+0 -auto-level -stroke gray15 -draw 'line 0,9 64,9' -draw 'line 0,30 64,30' \
+    -draw 'line 0,51 64,51' -blur 0x0.5 -colorspace sRGB +level-colors '#2e1e10','#6e4c2e' "$models/timber.jpg"

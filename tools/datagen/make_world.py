@@ -24,6 +24,7 @@ MODELS = ["block", "bomb", "brick", "cracked", "crate", "barrel", "ladder", "spi
 MODELS += ["hero_legs_" + stride_name(s) for s in HERO_STRIDES]
 MODELS += ["hero_arms_" + stride_name(s) for s in HERO_STRIDES]
 MODELS += ["explosion_core", "explosion_smoke", "explosion_sparks", "bomb_rim", "bomb_spark"]
+MODELS += ["backdrop_sky_night", "backdrop_mine"]
 MODELS = MODELS[:34] + ["gauge_bar"] + MODELS[34:]
 
 FLAGS = ["BlocksCrate", "BlocksHero", "BlocksRock", "WeightCrate", "WeightRock", "WeightHero",
@@ -186,6 +187,11 @@ class Template:
         return used
 
 
+def texture(name):
+    """A texture for a template's TextureList: a JPEG of gamedata/models."""
+    return "./gamedata\\models\\%s.jpg" % name
+
+
 def spare(slot):
     return Template("spare slot, draws nothing", 0, "empty", [])
 
@@ -222,7 +228,7 @@ TEMPLATES = {
     16: Template("switch, lever left: thrown, it becomes slot 15 and closes the gates below",
                  16, "switch_off", switch(35), {"SpecialFlag": 16}),
     17: Template("metal wall: the block model with its texture replaced", 17, "block",
-                 still(part("block")), SOLID, ["./gamedata\\models\\panel.jpg"]),
+                 still(part("block")), SOLID, [texture("panel")]),
     18: Template("rock: falls into gaps, rests on what blocks rocks and on the hero's head; "
                  "the hero cannot push it", 18, "rock", still(part("rock")), dict(SOLID, WeightRock=1)),
     19: Template("tall pillar: blocks its own row and the two above, carries what stands on its "
@@ -233,6 +239,22 @@ TEMPLATES = {
                  still(part("backdrop_hills"))),
     24: Template("scenery: the rock face under the level (place 60 back)", 30, "scenery_rock",
                  still(part("backdrop_rock"))),
+    # The same layers at dusk and at night, and inside the mine, whose back
+    # wall stands in for both the sky and the hills. Where only the colours
+    # change, the day's models are drawn with other textures.
+    25: Template("scenery at dusk: the sky and the mountains (place 500 back)", 30, "scenery_sky",
+                 still(part("backdrop_sky")), textures=[texture("sky_dusk")]),
+    26: Template("scenery at dusk: darker hills (place 200 back)", 30, "scenery_hills",
+                 still(part("backdrop_hills")), textures=[texture("hills_dusk")]),
+    27: Template("scenery at night: the starry sky, the mountains and the moon (place 500 back)",
+                 30, "scenery_sky_night", still(part("backdrop_sky_night"))),
+    28: Template("scenery at night: dark hills (place 200 back)", 30, "scenery_hills",
+                 still(part("backdrop_hills")), textures=[texture("hills_night")]),
+    29: Template("scenery in the mine: the timbered back wall with its lamps (place 200 back)", 30,
+                 "scenery_mine", still(part("backdrop_mine"))),
+    30: Template("scenery at night and in the mine: the rock face under the level in shadow "
+                 "(place 60 back)", 30, "scenery_rock", still(part("backdrop_rock")),
+                 textures=[texture("cliff_dark")]),
     21: Template("explosion: plays once, then disappears", 21, "explosion", explosion_frames(),
                  {"SpecialFlag": 4}),
     31: Template("loading picture: a moving pawn (flag 30) so that it can fade", 31, "picture",
