@@ -64,12 +64,12 @@ def prove(solver, number):
     out = run.stdout
     presses = re.search(r"^level: solved in (\d+) presses", out, re.M)
     positions = re.search(r"^positions: (\d+) explored", out, re.M)
-    dead = re.search(r"^dead ends: (\d+) positions", out, re.M)
+    dead = re.search(r"^dead ends: (\d+) positions|^dead ends: (none)", out, re.M)
     if run.returncode != 0 or not (presses and positions and dead):
         sys.exit("level %d is not proven (korvath-solve status %d):\n%s%s"
                  % (number, run.returncode, out, run.stderr))
     return {"presses": int(presses.group(1)), "positions": int(positions.group(1)),
-            "dead": int(dead.group(1)), "checkpoints": len(re.findall(r"^checkpoint \d+,", out, re.M)),
+            "dead": int(dead.group(1) or 0), "checkpoints": len(re.findall(r"^checkpoint \d+,", out, re.M)),
             "seconds": seconds}
 
 
