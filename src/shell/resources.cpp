@@ -6,7 +6,7 @@
 namespace {
 
 const char kAboutText[] =
-    "Korvath\nTwo Level Demo\n\nMade by the Korvath team.\n\n"
+    "Korvath\nA Campaign of Sixteen Puzzles\n\nMade by the Korvath team.\n\n"
     "Questions and bug reports: see README.md.";
 const char kControlsText[] =
     "Left/Right - Move\nSpacebar - Explode Bomb\nUp - Activate Switch, Enter Door, Climb\n"
