@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the screenshots of docs/screenshots/ with korvath-replay --shot from
 # both levels' solutions: the loading picture, both levels at the moments that
-# show their puzzles, the bomb gauge with a bomb, the explosions and the end
+# show their puzzles, the bomb gauge with a bomb, the explosions, three later
+# levels of the campaign part of the way through their solutions, and the end
 # picture. The moments are read off a trace of the same replay. Then the
 # hint: an arrow over the hero after one press, and the cross once the only
 # bomb is wasted.
@@ -36,7 +37,6 @@ shots=(
   "$(after_sound 10 1 300):level2-rolling-barrel"
   "$(after_sound 7 1 500):level2-switch-and-bridge"
   "$(after_sound '3|4|5' 2 70):level2-explosion"
-  "$(after_phase 3 Ended 900):end"
 )
 args=()
 last=0
@@ -45,6 +45,8 @@ for shot in "${shots[@]}"; do
   [ "${shot%%:*}" -gt "$last" ] && last=${shot%%:*}
 done
 build/korvath-replay --input "$work/keys.txt" --until "$last" "${args[@]}"
+# The end picture: a game begun past the last level shows it at once.
+build/korvath-replay --level 999 --until 1000 --shot "900:$out/end.png"
 
 # A hint shows for two seconds from the moment it is traced.
 hint_shot() {
@@ -57,4 +59,18 @@ hint_shot() {
 }
 hint_shot 'next Right\nnext Hint\n' level1-hint
 hint_shot 'next Right\nnext Right\nnext Space\nnext Hint\n' level1-no-way
+
+# A level of the campaign, part of the way through its own solution (FRACTION
+# of the time from the level's first tick to the last before its end).
+level_shot() { # level fraction name
+  build/korvath-level solution "gamedata/levels/level$1.txt" > "$work/level.txt"
+  build/korvath-replay --level "$1" --input "$work/level.txt" --no-render --trace "$work/level.jsonl"
+  local at
+  at=$(grep "\"level\":$1,\"phase\":\"Playing\",\"hero\"" "$work/level.jsonl" |
+    sed 's/{"t":\([0-9]*\).*/\1/' | awk -v f="$2" '{ t[NR] = $1 } END { print t[int(1 + f * (NR - 1))] }')
+  build/korvath-replay --level "$1" --input "$work/level.txt" --until "$at" --shot "$at:$out/$3.png"
+}
+level_shot 6 0.55 level6-barrel-steps
+level_shot 11 0.6 level11-crate-and-barrel
+level_shot 13 0.45 level13-switchback
 ls "$out"
