@@ -115,6 +115,7 @@ void Play(Game* game, uint32_t now, const KeyDownTable& keys, FlowHost* host) {
     if (timers.GameTickTimer.Tick(now) > 0) {
         RuleStep step(game->position, host->Sound());
         endedEarly = GameplayTick(&step, keys);
+        game->HeroActions += step.heroActed ? 1 : 0;
         if (step.phaseTimerReset)
             timers.PhaseTimer.Reset(now);
         if (!endedEarly)

@@ -36,6 +36,9 @@ struct Game {
     FlowTimers timers;
     std::vector<LevelEntry> levels;
     int firstLevel = 1;  // where a new game begins
+    // The keys the hero has taken so far (RuleStep::heroActed), for counting
+    // a player's presses.
+    uint32_t HeroActions = 0;
 };
 
 // The entry of the level being played; null past the last level.

@@ -148,6 +148,14 @@ void MovementKeys(RuleStep* step, const KeyDownTable& keys) {
         return Walk(step, 270.0f, kDirectionLeft, -kCellSize);
 }
 
+// Every action a key can start leaves a move under way, a cooldown or the
+// exit entered; a key that changed nothing leaves none of them.
+bool HeroActed(const Position& position) {
+    const Transform& motion = position.PlayerPawn()->Motion;
+    const bool moving = motion.xoffset != 0.0f || motion.yoffset != 0.0f || motion.zoffset != 0.0f;
+    return moving || position.InputCooldown != 0 || position.LevelFinished;
+}
+
 // The hero's own step, between moves. Returns true when a bomb went off.
 bool HeroStep(RuleStep* step, const KeyDownTable& keys) {
     Position& position = step->position;
@@ -164,9 +172,11 @@ bool HeroStep(RuleStep* step, const KeyDownTable& keys) {
         ResetToCheckpoint(step);
     if (keys[kKeySpace] && position.BombCount > 0) {
         SetOffBomb(step);
+        step->heroActed = true;
         return true;
     }
     MovementKeys(step, keys);
+    step->heroActed = HeroActed(position);
     return false;
 }
 

@@ -26,12 +26,15 @@ bool InPlay(const Position& position) {
 
 }  // namespace
 
-void PlayHistory::BeforeFrame(const Position& position, const KeyDownTable& keys) {
-    if (playing_ && PlayKeyHeld(keys) && GameAtRest(position))
-        beforePress_ = AsAtRest(position);
+void PlayHistory::BeforeFrame(const Game& game, const KeyDownTable& keys) {
+    if (!playing_ || !PlayKeyHeld(keys) || !GameAtRest(game.position))
+        return;
+    beforePress_ = AsAtRest(game.position);
+    actionsBeforePress_ = game.HeroActions;
 }
 
-void PlayHistory::AfterFrame(const Position& position) {
+void PlayHistory::AfterFrame(const Game& game) {
+    const Position& position = game.position;
     const bool playing = position.GameState == kGameRunning && position.LevelPhase == kPhasePlaying;
     if (playing != playing_)  // a level begun or left (for the next, the end picture)
         *this = PlayHistory();
@@ -39,12 +42,13 @@ void PlayHistory::AfterFrame(const Position& position) {
     if (playing && !levelStart_ && GameAtRest(position))
         levelStart_ = AsAtRest(position);
     if (beforePress_)
-        FollowPress(position);
+        FollowPress(game);
 }
 
 // A press ends at the next rest, or as it enters the exit; one that ends
 // where it began leaves nothing to undo.
-void PlayHistory::FollowPress(const Position& position) {
+void PlayHistory::FollowPress(const Game& game) {
+    const Position& position = game.position;
     const bool ended = GameAtRest(position) || position.LevelFinished;
     const bool moved = !(AsAtRest(position) == *beforePress_);
     underway_ = underway_ || moved;
@@ -53,7 +57,7 @@ void PlayHistory::FollowPress(const Position& position) {
     if (moved) {
         undo_.push_back({std::move(*beforePress_), presses_});
         redo_.clear();
-        presses_ += 1;
+        presses_ += static_cast<int>(game.HeroActions - actionsBeforePress_);
     }
     beforePress_.reset();
     underway_ = false;
@@ -112,7 +116,7 @@ bool PlayHistory::Restart(Position* position) {
 
 void GameFrameRecorded(Game* game, PlayHistory* history, uint32_t now, const KeyDownTable& keys,
                        FlowHost* host) {
-    history->BeforeFrame(game->position, keys);
+    history->BeforeFrame(*game, keys);
     GameFrame(game, now, keys, host);
-    history->AfterFrame(game->position);
+    history->AfterFrame(*game);
 }

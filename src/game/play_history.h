@@ -16,10 +16,10 @@ class PlayHistory {
   public:
     // Before each frame of the flow: at rest with a play key held, the frame
     // may begin a press.
-    void BeforeFrame(const Position& position, const KeyDownTable& keys);
+    void BeforeFrame(const Game& game, const KeyDownTable& keys);
     // After it: a press that changed the position becomes an undo step, and
     // a level whose play has just begun or ended starts a fresh history.
-    void AfterFrame(const Position& position);
+    void AfterFrame(const Game& game);
 
     // Each returns false, leaving the position alone, when there is nothing
     // to do: no step, or a level not in play (loading, finished).
@@ -29,7 +29,8 @@ class PlayHistory {
     bool Restart(Position* position);
 
     // Presses on the way from the level's start to the position, those undone
-    // left out.
+    // left out: each key the hero took counts, so a key held to walk three
+    // cells counts three, as three presses at rest would.
     int Presses() const { return presses_; }
     size_t UndoSteps() const { return undo_.size(); }
     size_t RedoSteps() const { return redo_.size(); }
@@ -39,7 +40,7 @@ class PlayHistory {
         Position position;  // at rest, with a spent cooldown forgotten
         int presses;
     };
-    void FollowPress(const Position& position);
+    void FollowPress(const Game& game);
     Step Here(const Position& position) const;
     void GoTo(const Step& step, Position* position);
 
@@ -47,6 +48,7 @@ class PlayHistory {
     // The position at rest when a play key was last held there, and whether
     // the press has changed it since (then it is under way until the next rest).
     std::optional<Position> beforePress_;
+    uint32_t actionsBeforePress_ = 0;
     bool underway_ = false;
     std::optional<Position> levelStart_;  // the level's first position at rest
     int presses_ = 0;

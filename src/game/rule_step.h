@@ -21,6 +21,9 @@ struct RuleStep {
     Position& position;
     SoundSink& sound;
     bool phaseTimerReset = false;
+    // The hero took a key: he began a walk, climb, push or kick, set off a
+    // bomb, threw a switch, reset to the checkpoint or entered the exit.
+    bool heroActed = false;
     // Pickups the hero took as he began to fall, while the moving pawns were
     // being stepped: out of every index list at once, out of the level once
     // the moving-pawns step is over.

@@ -100,7 +100,11 @@ TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
     std::string args = "--until ended --input " + Path("next.txt");
     ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("a.jsonl")), 0)
         << ReadFile(Path("stderr"));
-    ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("b.jsonl")), 0);
+    ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("b.jsonl") + " --timed " +
+                  Path("timed.txt")),
+              0);
+    // The same presses as timed lines finish the game too.
+    EXPECT_EQ(Run("--no-render --until ended --input " + Path("timed.txt")), 0);
     std::string trace = ReadFile(Path("a.jsonl"));
     EXPECT_TRUE(Has(trace, "\"phase\":\"Ended\""));
     EXPECT_FALSE(Has(trace, "\"dead\":true"));
@@ -205,6 +209,16 @@ TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
     const std::string progress = ReadFile(Path("progress/progress.txt"));
     EXPECT_EQ(progress.rfind("korvath progress 1\nreached ", 0), 0u) << progress;
     EXPECT_TRUE(Has(progress, "\nbest 1 29\nbest 2 27\n")) << progress;
+    // Walking three cells with one long press counts as three presses.
+    std::vector<std::string> lines = Lines(ReadFile(Path("solved.txt")));
+    std::string held = "2030 down Right\n2560 up Right\n";
+    for (size_t i = 4; i < lines.size(); ++i)  // after the comment and three Rights
+        held += lines[i] + "\n";
+    std::ofstream(Path("held.txt")) << held;
+    ASSERT_EQ(Run("--no-render --until ended --input " + Path("held.txt") + " --progress " +
+                  Path("held")),
+              0);
+    EXPECT_TRUE(Has(ReadFile(Path("held/progress.txt")), "\nbest 1 29\n"));
     // A folder that cannot be made costs the progress, said once; play goes on.
     ASSERT_EQ(Run("--no-render --until ended --input " + Path("solved.txt") + " --progress " +
                   Path("solved.txt") + "/progress"),

@@ -1,7 +1,9 @@
 #include "key_recorder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "core/keys.h"
 #include "game_watch.h"
@@ -57,6 +59,20 @@ void OnExitProcess() {
 }
 
 }  // namespace
+
+bool StartKeyLog(const std::string& path) {
+    g_recording = Sys_OpenFile(path, "wb");
+    std::fill(std::begin(g_held), std::end(g_held), false);
+    Sys_KeyObserver = OnKey;
+    Sys_CommandObserver = OnCommand;
+    return g_recording != nullptr;
+}
+
+void StopKeyLog() {
+    Sys_KeyObserver = nullptr;
+    Sys_CommandObserver = nullptr;
+    CloseRecording();
+}
 
 int RecordGame(const std::string& path, const std::string& tracePath) {
     g_recording = Sys_OpenFile(path, "wb");

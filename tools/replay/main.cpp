@@ -32,6 +32,8 @@ void AnchorPaths(ReplayOptions* options) {
     std::string here = CurrentDirectory();
     options->trace = FromCaller(options->trace, here);
     options->record = FromCaller(options->record, here);
+    options->timed = FromCaller(options->timed, here);
+    options->progress = FromCaller(options->progress, here);
     for (ShotRequest& shot : options->shots)
         shot.file = FromCaller(shot.file, here);
 }

@@ -7,7 +7,7 @@
 const char* const kReplayUsage =
     "usage: korvath-replay [--root DIR] [--input FILE] [--trace FILE] [--until MS|ended]\n"
     "                      [--shot MS:FILE.png]... [--pawns MS]... [--no-render] [--memory]\n"
-    "                      [--record FILE] [--level N] [--progress DIR]\n";
+    "                      [--record FILE] [--level N] [--progress DIR] [--timed FILE]\n";
 
 namespace {
 
@@ -66,6 +66,8 @@ bool ApplyValue(const std::string& name, const std::string& value, ReplayOptions
         options->trace = value;
     else if (name == "--record")
         options->record = value;
+    else if (name == "--timed")
+        options->timed = value;
     else if (name == "--until")
         return ParseUntil(value, options);
     else if (name == "--shot")
@@ -80,8 +82,8 @@ bool ApplyValue(const std::string& name, const std::string& value, ReplayOptions
 }
 
 bool TakesValue(const std::string& name) {
-    static const char* const kNames[] = {"--root", "--input", "--trace", "--record",  "--until",
-                                         "--shot", "--pawns", "--level", "--progress"};
+    static const char* const kNames[] = {"--root", "--input", "--trace", "--record",   "--until",
+                                         "--shot", "--pawns", "--level", "--progress", "--timed"};
     return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
 }
 
@@ -90,6 +92,8 @@ bool CheckCombination(const ReplayOptions& options, std::string* error) {
         *error = "--shot needs drawing and cannot be used with --no-render";
     else if (!options.record.empty() && !options.input.empty())
         *error = "--record plays live and cannot be used with --input";
+    else if (!options.record.empty() && !options.timed.empty())
+        *error = "--timed writes what a replay delivers and cannot be used with --record";
     else
         return true;
     return false;

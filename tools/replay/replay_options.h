@@ -15,6 +15,7 @@ struct ReplayOptions {
     std::string input;
     std::string trace;
     std::string record;
+    std::string timed;  // where the delivered input is written as timed lines
     bool hasUntil = false;
     bool untilEnded = false;
     uint32_t untilMs = 0;

@@ -9,6 +9,7 @@
 #include "game_watch.h"
 #include "heap_bytes.h"
 #include "input_cursor.h"
+#include "key_recorder.h"
 #include "platform/sys_clock.h"
 #include "platform/sys_dialog.h"
 #include "platform/sys_events.h"
@@ -232,6 +233,8 @@ int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& event
     ReplayRun run(options, events, hooks);
     if (!options.trace.empty() && !run.trace.Open(options.trace))
         return 2;
+    if (!options.timed.empty() && !StartKeyLog(options.timed))
+        return 2;
     g_run = &run;
     Install(!options.noRender);
     SessionSettings settings;
@@ -245,6 +248,8 @@ int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& event
     if (!run.stopped)
         run.trace.Quit(MainLoop().FrameStartTick, status);
     status = Uninstall(run.stopped ? run.stopStatus : status);
+    if (!options.timed.empty())
+        StopKeyLog();
     g_run = nullptr;
     return status;
 }
