@@ -2,11 +2,12 @@
 // real game headless and writes what it pressed as "next" lines: mostly
 // random keys (walking, climbing, bombs, now and then the reset key), and
 // when its time in a level is up, the shortest way on to the exit, found by
-// the solver, so that both levels, the change between them and the end
+// the solver, so that every level, the changes between them and the end
 // picture are played. Replaying its output plays the very same game.
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -15,6 +16,7 @@
 #include "platform/sys_data_folder.h"
 #include "search/level_search.h"
 #include "search/played_level.h"
+#include "world/level_list.h"
 #include "text_lines.h"
 #include "tool_templates.h"
 
@@ -22,7 +24,6 @@ namespace {
 
 constexpr int kResetKey = kKeyX;
 constexpr double kResetChance = 0.02;
-constexpr int kLevels = 2;
 
 struct PlayerOptions {
     std::string root;  // found as the game finds its data when not given
@@ -65,14 +66,15 @@ class RandomPlayer {
     long minutes_;
     PlayedLevel game_;
     int level_ = 1;
+    size_t levels_ = 1;
     bool ended_ = false;
 };
 
-// The level's share of the whole time is up: level 1 gets the first half,
-// level 2 the rest but a little, in which it is finished.
+// The level's share of the whole time is up: each level gets an equal share
+// of all but the last twentieth, in which the last one is finished.
 uint32_t RandomPlayer::TimeUpForLevel() const {
     const double total = minutes_ * 60000.0;
-    return static_cast<uint32_t>(level_ < kLevels ? total * 0.5 : total * 0.95);
+    return static_cast<uint32_t>(total * 0.95 * level_ / static_cast<double>(levels_));
 }
 
 bool RandomPlayer::Press(int code) {
@@ -108,6 +110,7 @@ bool RandomPlayer::FollowShortestWay() {
 }
 
 bool RandomPlayer::Play(std::string* error) {
+    levels_ = std::max<size_t>(1, ReadLevelList().size());
     if (!game_.Start(1, error))
         return false;
     while (!ended_) {
