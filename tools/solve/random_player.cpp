@@ -16,9 +16,9 @@
 #include "platform/sys_data_folder.h"
 #include "search/level_search.h"
 #include "search/played_level.h"
-#include "world/level_list.h"
 #include "text_lines.h"
 #include "tool_templates.h"
+#include "world/level_list.h"
 
 namespace {
 
