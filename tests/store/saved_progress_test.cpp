@@ -118,7 +118,8 @@ TEST(SavedProgressTest, ADamagedFileStartsAfresh) {
         make(dir.File(kProgressFileName));
         const std::string said = LoadedFreshSaying(dir.Path());
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-        EXPECT_EQ(said.find("korvath: " + dir.File(kProgressFileName) + ": " + says), 0u) << said;
+        const std::string path = (fs::path(dir.Path()) / kProgressFileName).string();
+        EXPECT_EQ(said.find("korvath: " + path + ": " + says), 0u) << said;
     }
     EXPECT_EQ(LoadedFreshSaying(TempDir().Path()), "");
     EXPECT_EQ(LoadedFreshSaying(""), "");
