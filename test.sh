@@ -20,3 +20,5 @@ scripts/check-cycles.py
 scripts/check-tool-links.sh build
 scripts/soak.sh 0.17
 scripts/fuzz.sh 20
+# The Windows build under Wine; skipped, saying why, where the archives or Wine are missing.
+scripts/windows-test.sh

@@ -1,5 +1,9 @@
 #include "platform/sys_data_folder.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -8,17 +12,34 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kDataFolderName = "gamedata";
+#ifdef _WIN32
+constexpr const char* kInstalledRoot = ".";  // a Windows install keeps gamedata beside the program
+#else
 constexpr const char* kInstalledRoot = "../share/korvath";
+#endif
 
 bool HoldsData(const fs::path& root) {
     std::error_code code;
     return fs::is_directory(root / kDataFolderName, code);
 }
 
-// The running program's own file: the kernel knows it where argv[0] may not.
+// The running program's own file: the system knows it where argv[0] may not.
+fs::path ProgramFile(std::error_code& code) {
+#ifdef _WIN32
+    wchar_t name[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, name, sizeof name / sizeof name[0]);
+    if (length > 0 && length < sizeof name / sizeof name[0])
+        return fs::path(std::wstring(name, length));
+    code = std::make_error_code(std::errc::no_such_file_or_directory);
+    return {};
+#else
+    return fs::canonical("/proc/self/exe", code);
+#endif
+}
+
 fs::path ProgramFolder(const char* programPath) {
     std::error_code code;
-    fs::path self = fs::canonical("/proc/self/exe", code);
+    fs::path self = ProgramFile(code);
     if (code)
         self = fs::absolute(programPath ? programPath : ".", code);
     return self.parent_path();

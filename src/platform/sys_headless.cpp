@@ -7,6 +7,7 @@
 #include "platform/sys_headless.h"
 #include "platform/sys_internal.h"
 #include "platform/sys_main.h"
+#include "platform/sys_process.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ HeadlessBackend* Headless() {
 
 void Sys_StartHeadless(const HeadlessOptions& options) {
     if (options.gl) {
-        setenv("SDL_VIDEODRIVER", "offscreen", 0);
+        Sys_SetEnvironmentDefault("SDL_VIDEODRIVER", "offscreen");
         Sys_EnsureVideo();
     }
     Sys_SetBackend(new HeadlessBackend(options));

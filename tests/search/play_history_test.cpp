@@ -4,8 +4,8 @@
 // more step.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -19,13 +19,14 @@ namespace {
 class PlayHistoryTest : public ::testing::TestWithParam<int> {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(getcwd(here_, sizeof here_) && chdir(KORVATH_SOURCE_DIR) == 0);
+        here_ = std::filesystem::current_path();
+        std::filesystem::current_path(KORVATH_SOURCE_DIR);
         std::string error;
         ASSERT_TRUE(LoadToolTemplates(&error)) << error;
         level.RecordInto(&history);
         ASSERT_TRUE(level.Start(GetParam(), &error)) << error;
     }
-    void TearDown() override { ASSERT_EQ(chdir(here_), 0); }
+    void TearDown() override { std::filesystem::current_path(here_); }
 
     Position Now() const {
         Position position = level.position();
@@ -59,7 +60,7 @@ class PlayHistoryTest : public ::testing::TestWithParam<int> {
     int died = 0, resets = 0;
 
   private:
-    char here_[4096];
+    std::filesystem::path here_;
 };
 
 TEST_P(PlayHistoryTest, UndoAndRedoWalkTheRandomPlayBackAndForth) {

@@ -2,8 +2,8 @@
 // Tests on each shipped level as the game starts it, run where the game finds its data.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
 #include "search/played_level.h"
@@ -12,13 +12,14 @@
 class ShippedLevelTest : public ::testing::TestWithParam<int> {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(getcwd(here_, sizeof here_) && chdir(KORVATH_SOURCE_DIR) == 0);
+        here_ = std::filesystem::current_path();
+        std::filesystem::current_path(KORVATH_SOURCE_DIR);
         std::string error;
         ASSERT_TRUE(LoadToolTemplates(&error)) << error;
         ASSERT_TRUE(level.Start(GetParam(), &error)) << error;
     }
-    void TearDown() override { ASSERT_EQ(chdir(here_), 0); }
+    void TearDown() override { std::filesystem::current_path(here_); }
 
     PlayedLevel level;
-    char here_[4096];  // the folder to go back to
+    std::filesystem::path here_;  // the folder to go back to
 };

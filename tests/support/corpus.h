@@ -5,8 +5,8 @@
 // names the corpus's files through it (every DataFolder has the link too).
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/data_folder.h"
@@ -16,8 +16,8 @@ inline std::string CorpusPath(const std::string& relative) {
 }
 
 inline bool CorpusPresent() {
-    struct stat info;
-    return stat(KORVATH_CORPUS_DIR, &info) == 0;
+    std::error_code code;
+    return std::filesystem::exists(KORVATH_CORPUS_DIR, code);
 }
 
 // The program's working folder for the tests that keep none of their own.

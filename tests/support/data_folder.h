@@ -4,8 +4,6 @@
 // paths relative to the working folder (and only inside it), read what the
 // test wrote. A link named "corpus" leads to the shared loader corpus.
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>

@@ -1,30 +1,59 @@
 #pragma once
-// A folder of its own under /tmp for the files one test writes, removed with
-// everything in it when the object goes. Every folder gets a fresh unique
-// name, so tests that run side by side (ctest -j) never share one.
+// A folder of its own under /tmp (on Windows the user's temporary folder) for
+// the files one test writes, removed with everything in it when the object
+// goes. Every folder gets a fresh unique name, so tests that run side by side
+// (ctest -j) never share one.
 
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <stdlib.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+inline std::string MakeTempFolder(const std::string& prefix) {
+    std::random_device seed;
+    const auto temporary = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto folder = temporary / (prefix + "_" + std::to_string(seed()));
+        if (std::filesystem::create_directory(folder))
+            return folder.string();
+    }
+    throw std::runtime_error("cannot make a temporary folder");
+}
+
+inline int ProcessId() {
+    return _getpid();
+}
+#else
+inline std::string MakeTempFolder(const std::string& prefix) {
+    std::string pattern = "/tmp/" + prefix + "_XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a folder under /tmp");
+    return pattern;
+}
+
+inline pid_t ProcessId() {
+    return getpid();
+}
+#endif
+
 class TempDir {
   public:
-    explicit TempDir(const std::string& prefix = "korvath") {
-        std::string pattern = "/tmp/" + prefix + "_XXXXXX";
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a folder under /tmp");
-        path_ = pattern;
-    }
+    explicit TempDir(const std::string& prefix = "korvath") : path_(MakeTempFolder(prefix)) {}
     // Only the process that made the folder removes it: a child forked by a
     // death test that exits must not take it from the test still running.
     ~TempDir() {
         std::error_code ignored;
-        if (getpid() == owner_)
+        if (ProcessId() == owner_)
             std::filesystem::remove_all(path_, ignored);
     }
     TempDir(const TempDir&) = delete;
@@ -50,5 +79,5 @@ class TempDir {
 
   private:
     std::string path_;
-    pid_t owner_ = getpid();
+    decltype(ProcessId()) owner_ = ProcessId();
 };

@@ -2,7 +2,9 @@
 // level store back as level files, checks levels against the rules a
 // designer must keep, and writes the levels' solutions as replay input.
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +18,8 @@
 #include "level_print.h"
 #include "levels_xml.h"
 #include "platform/sys_data_folder.h"
+#include "platform/sys_process.h"
+#include "platform/sys_replace_file.h"
 #include "tool_templates.h"
 
 namespace fs = std::filesystem;
@@ -83,7 +87,7 @@ bool EnterRoot(Arguments* args, const char* programPath) {
     args->legend = Absolute(args->legend);
     if (args->inputs.empty() && args->command != "print")
         args->inputs.push_back(Absolute(args->root + "/gamedata/levels"));
-    if (chdir(args->root.c_str()) == 0)
+    if (Sys_EnterFolder(args->root))
         return true;
     std::fprintf(stderr, "korvath-level: cannot enter %s\n", args->root.c_str());
     return false;
@@ -100,6 +104,12 @@ int FailText(const std::string& text) {
 }
 
 // Writes beside the target and renames, so a failed run leaves no partial file.
+#ifdef _WIN32
+bool WriteWhole(const std::string& path, const std::string& text) {
+    std::string why;
+    return Sys_ReplaceFile(path, text, &why);
+}
+#else
 bool WriteWhole(const std::string& path, const std::string& text) {
     std::string temporary = path + ".partial-XXXXXX";
     int fd = mkstemp(temporary.data());
@@ -112,6 +122,7 @@ bool WriteWhole(const std::string& path, const std::string& text) {
         std::remove(temporary.c_str());
     return ok;
 }
+#endif
 
 bool LoadTemplates() {
     std::string error;

@@ -1,13 +1,13 @@
 // korvath-replay: plays the real game headless from an input file, with a
 // trace, pawn lists and screenshots; or records a person's play.
 
-#include <unistd.h>
-
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "key_recorder.h"
 #include "platform/sys_data_folder.h"
+#include "platform/sys_process.h"
 #include "replay_input.h"
 #include "replay_options.h"
 #include "replay_run.h"
@@ -18,18 +18,13 @@ constexpr int kUsageError = 2;
 
 // Paths given on the command line are the caller's, not the game root's.
 std::string FromCaller(const std::string& path, const std::string& callerDir) {
-    if (path.empty() || path == "-" || path[0] == '/')
+    if (path.empty() || path == "-" || std::filesystem::path(path).is_absolute())
         return path;
     return callerDir + "/" + path;
 }
 
-std::string CurrentDirectory() {
-    char buffer[4096];
-    return getcwd(buffer, sizeof buffer) ? buffer : ".";
-}
-
 void AnchorPaths(ReplayOptions* options) {
-    std::string here = CurrentDirectory();
+    std::string here = Sys_CurrentFolder();
     options->trace = FromCaller(options->trace, here);
     options->record = FromCaller(options->record, here);
     options->timed = FromCaller(options->timed, here);
@@ -54,7 +49,7 @@ int main(int argc, char** argv) {
     std::string why;
     if (options.root.empty())
         options.root = FindGameRoot(argv[0], &why);
-    if (options.root.empty() || chdir(options.root.c_str()) != 0) {
+    if (options.root.empty() || !Sys_EnterFolder(options.root)) {
         std::fprintf(stderr, "korvath-replay: %s\n",
                      why.empty() ? ("cannot enter " + options.root).c_str() : why.c_str());
         return kUsageError;

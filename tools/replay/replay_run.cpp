@@ -15,6 +15,7 @@
 #include "platform/sys_events.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_main.h"
+#include "platform/sys_process.h"
 #include "render/texture.h"
 #include "screenshot.h"
 #include "shell/game_main.h"
@@ -203,7 +204,7 @@ WatchCallbacks Callbacks() {
 }
 
 void Install(bool render) {
-    setenv("ALSOFT_DRIVERS", "null", 0);  // sounds load and play, silently
+    Sys_SetEnvironmentDefault("ALSOFT_DRIVERS", "null");  // sounds load and play, silently
     HeadlessOptions headless;
     headless.gl = render;
     Sys_StartHeadless(headless);

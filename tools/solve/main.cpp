@@ -2,14 +2,13 @@
 // finished, from its start and from every checkpoint, with the fewest key
 // presses, and finds the positions a player can get stuck in.
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "platform/sys_data_folder.h"
+#include "platform/sys_process.h"
 #include "search/dead_ends.h"
 #include "search/level_search.h"
 #include "search/played_level.h"
@@ -157,7 +156,7 @@ int main(int argc, char** argv) {
     }
     if (options.root.empty())
         options.root = FindGameRoot(argv[0], &error);
-    if (options.root.empty() || chdir(options.root.c_str()) != 0) {
+    if (options.root.empty() || !Sys_EnterFolder(options.root)) {
         std::fprintf(stderr, "korvath-solve: %s\n",
                      error.empty() ? ("cannot enter " + options.root).c_str() : error.c_str());
         return kBadInput;

@@ -5,8 +5,6 @@
 // the solver, so that every level, the changes between them and the end
 // picture are played. Replaying its output plays the very same game.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <random>
@@ -14,6 +12,7 @@
 
 #include "core/keys.h"
 #include "platform/sys_data_folder.h"
+#include "platform/sys_process.h"
 #include "search/level_search.h"
 #include "search/played_level.h"
 #include "text_lines.h"
@@ -134,7 +133,7 @@ int main(int argc, char** argv) {
     }
     if (options.root.empty())
         options.root = FindGameRoot(argv[0], &error);
-    if (options.root.empty() || chdir(options.root.c_str()) != 0 || !LoadToolTemplates(&error) ||
+    if (options.root.empty() || !Sys_EnterFolder(options.root) || !LoadToolTemplates(&error) ||
         !RandomPlayer(options.seed, options.minutes).Play(&error)) {
         std::fprintf(stderr, "korvath-random-player: %s\n",
                      error.empty() ? "cannot start" : error.c_str());

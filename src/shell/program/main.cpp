@@ -1,13 +1,12 @@
 // The korvath program: the game on the desktop back end.
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "platform/sys_data_folder.h"
 #include "platform/sys_main.h"
+#include "platform/sys_process.h"
 #include "platform/sys_user_folder.h"
 #include "shell/game_main.h"
 
@@ -44,7 +43,7 @@ int main(int argc, char** argv) {
         return status;
     std::string why;
     const std::string root = FindGameRoot(argv[0], &why);
-    if (root.empty() || chdir(root.c_str()) != 0) {
+    if (root.empty() || !Sys_EnterFolder(root)) {
         std::fprintf(stderr, "korvath: %s\n",
                      why.empty() ? ("cannot enter " + root).c_str() : why.c_str());
         return kExitDataError;
