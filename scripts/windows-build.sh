@@ -164,4 +164,6 @@ cmake -S "$root" -B "$out" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYP
 cmake --build "$out" --parallel "$jobs" --target korvath korvath-replay korvath-level korvath-solve \
       korvath-random-player "$@"
 cp "$prefix/bin/SDL2.dll" "$prefix/bin/OpenAL32.dll" "$out/"
+rm -rf "$out/licences"
+cp -r "$prefix/licences" "$out/licences"
 echo "windows-build: $out/korvath.exe and the tools are built; the libraries are in $prefix"

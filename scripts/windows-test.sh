@@ -50,6 +50,20 @@ if ! "$wine" $out/korvath-replay.exe --no-render --until ended --input $out/solu
 fi
 echo "windows-test: korvath-replay.exe played every level to the end picture"
 
+# The release zip, unpacked into a fresh folder, plays there too.
+scripts/windows-zip.sh
+unpacked=$(mktemp -d /tmp/korvath_zip_XXXXXX)
+(cd "$unpacked" && python3 -m zipfile -e "$root/$out"/korvath-*-win64.zip .)
+if ! (cd "$unpacked"/korvath-*-win64 && "$wine" ./korvath-replay.exe --no-render --until ended \
+        --input "$root/$out/solutions.txt" >"$root/$out/zip-replay.log" 2>&1); then
+  echo "windows-test: the unpacked release did not reach the end picture:" >&2
+  tail -20 "$out/zip-replay.log" >&2
+  rm -rf "$unpacked"
+  exit 1
+fi
+rm -rf "$unpacked"
+echo "windows-test: the release zip, unpacked, played every level to the end picture"
+
 failed=()
 for test in "${tests[@]}"; do
   if ! "$wine" $out/tests/$test.exe --gtest_brief=1 >$out/tests/$test.log 2>&1; then
