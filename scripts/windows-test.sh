@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the game, its tools and the test programs that need no GL for 64-bit
 # Windows (scripts/windows-build.sh), then, under Wine: plays every level's
-# solution with korvath-replay.exe to the end picture, and runs the core,
-# platform file, store, world, game and search tests. Needs the Linux
+# solution with korvath-replay.exe to the end picture, from the build and from
+# the release zip unpacked, opens korvath.exe in a virtual X server
+# (scripts/windows-window-test.sh), and runs the core, platform file, store,
+# world, game and search tests. Needs the Linux
 # build/korvath-level for the solutions (./test.sh builds it first).
 # Skips, saying why, with status 0 when Wine, the cross compiler or the
 # library archives are missing.
@@ -63,6 +65,12 @@ if ! (cd "$unpacked"/korvath-*-win64 && "$wine" ./korvath-replay.exe --no-render
 fi
 rm -rf "$unpacked"
 echo "windows-test: the release zip, unpacked, played every level to the end picture"
+
+# The game itself, in a window of a virtual X server.
+if ! xvfb-run -a -s "-screen 0 1024x768x24" scripts/windows-window-test.sh "$wine"; then
+  echo "windows-test: korvath.exe failed in its window (see above; logs in $out/window/)" >&2
+  exit 1
+fi
 
 failed=()
 for test in "${tests[@]}"; do
