@@ -78,7 +78,8 @@ TEST_F(LevelTool, CheckReportsEveryBrokenLevelRuleWhereItIs) {
          ":6:1: this pawn takes part in the rules but is not on the 20-unit grid"},
         {"level 1\nmap\n@C\n#.\nend\n", ":3:2: nothing carries this pawn"},
         {"level 1\nmap\n@\n=\nend\n", ":1:1: no fixed blocker in column x = 0"},
-        {"level 17\nmap\n@\n#\nend\n", ":1:1: the level's loading picture ./gamedata\\loading17.jpg"},
+        {"level 17\nmap\n@\n#\nend\n",
+         ":1:1: the level's loading picture ./gamedata\\loading17.jpg"},
         {"level 1\nmusic ../stage1.wav\nmap\n@\n#\nend\n",
          ":2:7: the level's music ./gamedata\\..\\stage1.wav is missing"}};
     for (const auto& c : cases) {
