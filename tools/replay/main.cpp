@@ -7,6 +7,7 @@
 #include <string>
 
 #include "key_recorder.h"
+#include "platform/sys_command_line.h"
 #include "platform/sys_data_folder.h"
 #include "replay_input.h"
 #include "replay_options.h"
@@ -41,6 +42,10 @@ void AnchorPaths(ReplayOptions* options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (int status =
+            Sys_AnswerHelpOrVersion(argc, argv, "korvath-replay", KORVATH_VERSION, kReplayUsage);
+        status >= 0)
+        return status;
     ReplayOptions options;
     std::string error;
     std::vector<InputEvent> events;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sys_command_line.h"
 #include "platform/sys_data_folder.h"
 #include "search/dead_ends.h"
 #include "search/level_search.h"
@@ -149,6 +150,10 @@ Status Solve(const SolveOptions& options, int number) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (int status =
+            Sys_AnswerHelpOrVersion(argc, argv, "korvath-solve", KORVATH_VERSION, kSolveUsage);
+        status >= 0)
+        return status;
     SolveOptions options;
     std::string error;
     if (!ParseSolveOptions(argc, argv, &options, &error)) {
