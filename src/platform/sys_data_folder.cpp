@@ -12,10 +12,14 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kDataFolderName = "gamedata";
+// Where an installation keeps the data, beside the program's own folder: a
+// Windows install keeps gamedata beside the program; on other systems the
+// games layout of Debian (/usr/games with /usr/share/games/korvath), then the
+// plain one (bin/ with share/korvath).
 #ifdef _WIN32
-constexpr const char* kInstalledRoot = ".";  // a Windows install keeps gamedata beside the program
+constexpr const char* kInstalledRoots[] = {"."};
 #else
-constexpr const char* kInstalledRoot = "../share/korvath";
+constexpr const char* kInstalledRoots[] = {"../share/games/korvath", "../share/korvath"};
 #endif
 
 bool HoldsData(const fs::path& root) {
@@ -64,10 +68,13 @@ std::string FindGameRoot(const char* programPath, std::string* why) {
         return FromEnvironment(named, why);
     if (HoldsData(fs::current_path()))
         return fs::current_path().string();
-    const fs::path installed = (ProgramFolder(programPath) / kInstalledRoot).lexically_normal();
-    if (HoldsData(installed))
-        return installed.string();
-    *why = "no game data: neither ./gamedata nor " + (installed / kDataFolderName).string() +
-           " is there, and KORVATH_DATA is not set";
+    std::string looked;
+    for (const char* root : kInstalledRoots) {
+        const fs::path installed = (ProgramFolder(programPath) / root).lexically_normal();
+        if (HoldsData(installed))
+            return installed.string();
+        looked += " nor " + (installed / kDataFolderName).string();
+    }
+    *why = "no game data: neither ./gamedata" + looked + " is there, and KORVATH_DATA is not set";
     return "";
 }

@@ -7,7 +7,7 @@
 // The folder that holds gamedata/: the parent of the folder named by the
 // environment variable KORVATH_DATA when it is set; else the current folder
 // when gamedata/ is in it; else the installed data beside the program
-// (<program folder>/../share/korvath). Empty, with the reason in why, when
-// KORVATH_DATA names something else than a folder called gamedata, or when
-// no data can be found at all.
+// (<program folder>/../share/games/korvath, else ../share/korvath). Empty,
+// with the reason in why, when KORVATH_DATA names something else than a
+// folder called gamedata, or when no data can be found at all.
 std::string FindGameRoot(const char* programPath, std::string* why);

@@ -17,6 +17,7 @@
 #include "level_folder.h"
 #include "level_print.h"
 #include "levels_xml.h"
+#include "platform/sys_command_line.h"
 #include "platform/sys_data_folder.h"
 #include "platform/sys_process.h"
 #include "platform/sys_replace_file.h"
@@ -33,9 +34,14 @@ const char* const kUsage =
     "       korvath-level print [--root DIR] [--legend FILE] LEVELS.XML [-o DIR]\n"
     "       korvath-level check [--root DIR] [LEVELDIR|LEVELFILE]...\n"
     "       korvath-level solution [--root DIR] [LEVELDIR|LEVELFILE]... [-o FILE]\n"
-    "The templates are read from ROOT/gamedata/pawntemp.xml; without --root, ROOT is found\n"
-    "as the game finds its data ($KORVATH_DATA, ./gamedata, the installed data).\n"
-    "check and solution read ROOT/gamedata/levels when no level is named.\n";
+    "       korvath-level --help | --version\n"
+    "compile writes the level store the game reads; print writes a level store back\n"
+    "as level files (to standard output without -o); check checks the rules a level\n"
+    "must keep; solution writes the levels' solutions as next lines.\n"
+    "The templates are read from ROOT/gamedata/pawntemp.xml; without --root, ROOT\n"
+    "is found as the game finds its data ($KORVATH_DATA, ./gamedata, the installed\n"
+    "data). check and solution read ROOT/gamedata/levels when no level is named.\n"
+    "Status: 0 done, 1 check found broken rules, 2 bad arguments or input.\n";
 
 struct Arguments {
     std::string command;
@@ -225,6 +231,9 @@ int Solution(const Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (int status = Sys_AnswerHelpOrVersion(argc, argv, "korvath-level", KORVATH_VERSION, kUsage);
+        status >= 0)
+        return status;
     Arguments args;
     if (!ParseArguments(argc, argv, &args)) {
         std::fputs(kUsage, stderr);

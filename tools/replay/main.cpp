@@ -6,6 +6,7 @@
 #include <string>
 
 #include "key_recorder.h"
+#include "platform/sys_command_line.h"
 #include "platform/sys_data_folder.h"
 #include "platform/sys_process.h"
 #include "replay_input.h"
@@ -36,6 +37,10 @@ void AnchorPaths(ReplayOptions* options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (int status =
+            Sys_AnswerHelpOrVersion(argc, argv, "korvath-replay", KORVATH_VERSION, kReplayUsage);
+        status >= 0)
+        return status;
     ReplayOptions options;
     std::string error;
     std::vector<InputEvent> events;

@@ -5,9 +5,27 @@
 #include "world/level_list.h"
 
 const char* const kReplayUsage =
-    "usage: korvath-replay [--root DIR] [--input FILE] [--trace FILE] [--until MS|ended]\n"
-    "                      [--shot MS:FILE.png]... [--pawns MS]... [--no-render] [--memory]\n"
-    "                      [--record FILE] [--level N] [--progress DIR] [--timed FILE]\n";
+    "usage: korvath-replay [--root DIR] [--input FILE] [--trace FILE]\n"
+    "                      [--until MS|ended] [--shot MS:FILE.png]... [--pawns MS]...\n"
+    "                      [--no-render] [--memory] [--record FILE] [--level N]\n"
+    "                      [--progress DIR] [--timed FILE]\n"
+    "       korvath-replay --help | --version\n"
+    "Plays the game headless on a virtual clock, driven by an input file of timed\n"
+    "and 'next' key presses, or records a person's play in the real window.\n"
+    "  --root DIR        the folder with gamedata/ (default: as the game finds it)\n"
+    "  --input FILE      the key presses to play\n"
+    "  --trace FILE      every tick, phase, sound and box as JSON Lines ('-': stdout)\n"
+    "  --until MS|ended  stop at that virtual time, or once the end picture shows\n"
+    "  --shot MS:FILE    a PNG screenshot of the window at that time\n"
+    "  --pawns MS        every pawn's place in the trace at that time\n"
+    "  --no-render       draw nothing (every file is still read)\n"
+    "  --memory          the heap in use in the trace, as play begins and at the end\n"
+    "  --record FILE     play in the window; write the keys pressed with their times\n"
+    "  --level N         begin the game at level N\n"
+    "  --progress DIR    read and write the progress file in DIR (default: none)\n"
+    "  --timed FILE      write every key and command delivered as a timed line\n"
+    "Status: 0 stopped where asked, 2 bad command line or input, 3 gave up,\n"
+    "else the game's own.\n";
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sys_command_line.h"
 #include "platform/sys_data_folder.h"
 #include "platform/sys_process.h"
 #include "search/dead_ends.h"
@@ -148,6 +149,10 @@ Status Solve(const SolveOptions& options, int number) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (int status =
+            Sys_AnswerHelpOrVersion(argc, argv, "korvath-solve", KORVATH_VERSION, kSolveUsage);
+        status >= 0)
+        return status;
     SolveOptions options;
     std::string error;
     if (!ParseSolveOptions(argc, argv, &options, &error)) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/keys.h"
+#include "platform/sys_command_line.h"
 #include "platform/sys_data_folder.h"
 #include "platform/sys_process.h"
 #include "search/level_search.h"
@@ -32,7 +33,15 @@ struct PlayerOptions {
 
 const char* const kUsage =
     "usage: korvath-random-player [--root DIR] [--seed N] [--minutes M]\n"
-    "Writes the presses of M minutes of game time as next lines to standard output.\n";
+    "       korvath-random-player --help | --version\n"
+    "Plays the campaign at random, the same way for the same seed, and writes the\n"
+    "presses of M minutes of game time as next lines to standard output; when a\n"
+    "level's share of the time is up, it takes the shortest way to the exit.\n"
+    "  --root DIR     the folder with gamedata/ (default: as the game finds it)\n"
+    "  --seed N       the seed of the random choices (default 1)\n"
+    "  --minutes M    the game time to play (default 10)\n"
+    "Status: 0 played to the end picture, 2 bad arguments or data, or the game did\n"
+    "not come to rest after a press.\n";
 
 bool ParsePlayerOptions(int argc, char** argv, PlayerOptions* options) {
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -125,6 +134,10 @@ bool RandomPlayer::Play(std::string* error) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (int status =
+            Sys_AnswerHelpOrVersion(argc, argv, "korvath-random-player", KORVATH_VERSION, kUsage);
+        status >= 0)
+        return status;
     PlayerOptions options;
     std::string error;
     if (!ParsePlayerOptions(argc, argv, &options)) {

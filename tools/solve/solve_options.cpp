@@ -6,9 +6,20 @@
 
 const char* const kSolveUsage =
     "usage: korvath-solve [--root DIR] LEVEL [--from-checkpoints] [--max-states N]\n"
-    "                     [--max-seconds S] [--max-memory MB] [--dead-ends] [--write FILE]\n"
-    "LEVEL is a level number of ROOT/gamedata/levels.xml or a level file (.txt).\n"
-    "Without --max-memory a search may use the memory the machine has free.\n";
+    "                     [--max-seconds S] [--max-memory MB] [--dead-ends]\n"
+    "                     [--write FILE]\n"
+    "       korvath-solve --help | --version\n"
+    "Proves with the game's own rules that a level can be finished, with the fewest\n"
+    "presses. LEVEL is a level number of ROOT/gamedata/levels.xml or a level file.\n"
+    "  --root DIR          the folder with gamedata/ (default: as the game finds it)\n"
+    "  --from-checkpoints  solve again from every checkpoint the player can reach\n"
+    "  --dead-ends         count the positions the exit cannot be reached from\n"
+    "  --max-states N      stop after N positions (default 5000000)\n"
+    "  --max-seconds S     stop after S seconds (default 600)\n"
+    "  --max-memory MB     stop before using MB megabytes (default: what is free)\n"
+    "  --write FILE        write the shortest solution as next lines\n"
+    "Status: 0 solved, 1 proven unsolvable, 2 bad arguments or data, 3 a limit\n"
+    "was reached first.\n";
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The korvath program: the game on the desktop back end.
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "platform/sys_command_line.h"
 #include "platform/sys_data_folder.h"
 #include "platform/sys_main.h"
 #include "platform/sys_process.h"
@@ -16,22 +16,21 @@ constexpr int kUsageError = 2;
 
 const char* const kUsage =
     "usage: korvath [--help] [--version]\n"
-    "A puzzle game seen from the side. Left/Right move, Up climbs, throws a switch or enters\n"
-    "the door, Down climbs down, Space sets off a bomb, X resets to the last checkpoint.\n"
-    "Z or Backspace undoes the last press, Y or Shift+Z redoes it, H shows a hint, R restarts\n"
-    "the level; Game > Levels... plays any level reached.\n"
-    "The data is found in $KORVATH_DATA, else ./gamedata, else beside the program in\n"
-    "../share/korvath/gamedata. Progress is kept in $XDG_DATA_HOME/korvath (else\n"
-    "~/.local/share/korvath).\n";
+    "A puzzle game seen from the side. Left/Right move, Up climbs, throws a switch\n"
+    "or enters the door, Down climbs down, Space sets off a bomb, X resets to the\n"
+    "last checkpoint. Z or Backspace undoes the last press, Y or Shift+Z redoes it,\n"
+    "H shows a hint, R restarts the level; Game > Levels... plays any level reached.\n"
+    "The data is found in $KORVATH_DATA, else ./gamedata, else beside the program\n"
+    "in ../share/games/korvath/gamedata or ../share/korvath/gamedata. Progress is\n"
+    "kept in $XDG_DATA_HOME/korvath (else ~/.local/share/korvath).\n";
 
 // -1 to play, else the status to end with at once.
 int CommandLine(int argc, char** argv) {
     if (argc < 2)
         return -1;
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0)
-        return std::fputs(kUsage, stdout), 0;
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
-        return std::printf("korvath %s\n", KORVATH_VERSION), 0;
+    if (int status = Sys_AnswerHelpOrVersion(argc, argv, "korvath", KORVATH_VERSION, kUsage);
+        status >= 0)
+        return status;
     std::fprintf(stderr, "korvath: unknown option '%s'\n%s", argv[1], kUsage);
     return kUsageError;
 }

@@ -1,0 +1,49 @@
+// Every program answers --help with its usage on standard output and
+// --version with its name and the project's version, both with status 0,
+// without looking for the game's data; an unknown option ends it with
+// status 2 and the usage on standard error alone.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/program_run.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+const struct {
+    const char* path;
+    std::string name;
+} kPrograms[] = {
+    {KORVATH_EXE, "korvath"},
+    {KORVATH_REPLAY_EXE, "korvath-replay"},
+    {KORVATH_LEVEL_EXE, "korvath-level"},
+    {KORVATH_SOLVE_EXE, "korvath-solve"},
+    {KORVATH_RANDOM_PLAYER_EXE, "korvath-random-player"},
+};
+
+TEST(ProgramCommandLine, HelpAndVersionSucceedOnStandardOutputAndAnUnknownOptionFails) {
+    TempDir dir;
+    const std::string out = dir.File("out"), err = dir.File("err");
+    for (const auto& program : kPrograms) {
+        SCOPED_TRACE(program.name);
+        const std::string usage = "usage: " + program.name;
+        const auto run = [&](const std::string& args) {
+            return RunCommand("cd / && env KORVATH_DATA=/nowhere/gamedata '" +
+                              std::string(program.path) + "' " + args + " >" + out + " 2>" + err +
+                              " </dev/null");
+        };
+        EXPECT_EQ(run("--help"), 0);
+        EXPECT_EQ(ReadFile(out).rfind(usage, 0), 0u) << ReadFile(out);
+        EXPECT_EQ(ReadFile(err), "");
+        EXPECT_EQ(run("--version"), 0);
+        EXPECT_EQ(ReadFile(out), program.name + " " + KORVATH_VERSION + "\n");
+        EXPECT_EQ(ReadFile(err), "");
+        EXPECT_EQ(run("--bogus"), 2);
+        EXPECT_EQ(ReadFile(out), "");
+        EXPECT_NE(ReadFile(err).find(usage), std::string::npos) << ReadFile(err);
+    }
+}
+
+}  // namespace
