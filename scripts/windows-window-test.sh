@@ -2,7 +2,8 @@
 # korvath.exe in a real window under Wine, inside the X server xvfb-run gives
 # it: the window opens, shows the loading picture and then the level (each
 # checked by its colours in a screenshot), and File > Exit ends the game with
-# status 0. Run by scripts/windows-test.sh as
+# status 0; with a loading picture that is no JPEG, the game shows its box
+# and, once it is answered, ends with status 3. Run by scripts/windows-test.sh as
 #   xvfb-run -a scripts/windows-window-test.sh WINE
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -80,3 +81,28 @@ if [ $status -ne 0 ]; then
   exit 1
 fi
 echo "windows-window-test: korvath.exe showed the loading picture and the level; File > Exit: status 0"
+
+# A data folder whose first loading picture is not a JPEG.
+broken=$(mktemp -d /tmp/korvath_broken_XXXXXX)
+mkdir "$broken/gamedata"
+for entry in gamedata/*; do
+  [ "$(basename "$entry")" = loading1.jpg ] || ln -s "$root/$entry" "$broken/gamedata/"
+done
+echo "not a picture" > "$broken/gamedata/loading1.jpg"
+(cd "$broken" && "$wine" "$root/build/windows/korvath.exe" >"$root/$shots/broken.log" 2>&1) &
+game=$!
+box=""
+for _ in $(seq 150); do
+  box=$(xdotool search --name '^ERROR$' 2>/dev/null | head -1 || true)
+  [ -n "$box" ] && break
+  sleep 0.2
+done
+[ -n "$box" ] && xdotool windowfocus "$box" key Return
+status=0
+wait $game || status=$?
+rm -rf "$broken"
+if [ -z "$box" ] || [ $status -ne 3 ]; then
+  echo "windows-window-test: a broken loading picture gave ${box:+its box and }status $status, not its box and 3" >&2
+  exit 1
+fi
+echo "windows-window-test: a broken loading picture showed its box and ended korvath.exe with status 3"
