@@ -5,28 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "game/rest_state.h"
-#include "search/played_level.h"
-#include "tool_templates.h"
+#include "shipped_level.h"
 
 namespace {
 
-class PlayHistoryTest : public ::testing::TestWithParam<int> {
+class PlayHistoryTest : public ShippedLevelTest {
   protected:
-    void SetUp() override {
-        here_ = std::filesystem::current_path();
-        std::filesystem::current_path(KORVATH_SOURCE_DIR);
-        std::string error;
-        ASSERT_TRUE(LoadToolTemplates(&error)) << error;
-        level.RecordInto(&history);
-        ASSERT_TRUE(level.Start(GetParam(), &error)) << error;
-    }
-    void TearDown() override { std::filesystem::current_path(here_); }
+    void BeforeStart() override { level.RecordInto(&history); }
 
     Position Now() const {
         Position position = level.position();
@@ -55,12 +44,8 @@ class PlayHistoryTest : public ::testing::TestWithParam<int> {
         return seen;
     }
 
-    PlayedLevel level;
     PlayHistory history;
     int died = 0, resets = 0;
-
-  private:
-    std::filesystem::path here_;
 };
 
 TEST_P(PlayHistoryTest, UndoAndRedoWalkTheRandomPlayBackAndForth) {

@@ -16,9 +16,11 @@ class ShippedLevelTest : public ::testing::TestWithParam<int> {
         std::filesystem::current_path(KORVATH_SOURCE_DIR);
         std::string error;
         ASSERT_TRUE(LoadToolTemplates(&error)) << error;
+        BeforeStart();
         ASSERT_TRUE(level.Start(GetParam(), &error)) << error;
     }
     void TearDown() override { std::filesystem::current_path(here_); }
+    virtual void BeforeStart() {}  // a test's own set-up of the level before it starts
 
     PlayedLevel level;
     std::filesystem::path here_;  // the folder to go back to
