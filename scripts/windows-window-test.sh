@@ -30,16 +30,22 @@ await() {
   echo "windows-window-test: korvath.exe never showed the $1 (last shot: $shots/$1.xwd)" >&2
   return 1
 }
+# The id of the first window whose title is exactly $1, waiting for it at
+# most 30 s; empty when none comes.
+find_window() {
+  local found=""
+  for _ in $(seq 150); do
+    found=$(xdotool search --name "^$1\$" 2>/dev/null | head -1 || true)
+    [ -n "$found" ] && break
+    sleep 0.2
+  done
+  echo "$found"
+}
 rm -rf "$shots"
 mkdir -p "$shots"
 "$wine" build/windows/korvath.exe >"$shots/game.log" 2>&1 &
 game=$!
-window=""
-for _ in $(seq 150); do
-  window=$(xdotool search --name '^Korvath$' 2>/dev/null | head -1 || true)
-  [ -n "$window" ] && break
-  sleep 0.2
-done
+window=$(find_window Korvath)
 if [ -z "$window" ]; then
   echo "windows-window-test: korvath.exe opened no window" >&2
   kill $game || true
@@ -71,12 +77,7 @@ done
 echo "not a picture" > "$broken/gamedata/loading1.jpg"
 (cd "$broken" && "$wine" "$root/build/windows/korvath.exe" >"$root/$shots/broken.log" 2>&1) &
 game=$!
-box=""
-for _ in $(seq 150); do
-  box=$(xdotool search --name '^ERROR$' 2>/dev/null | head -1 || true)
-  [ -n "$box" ] && break
-  sleep 0.2
-done
+box=$(find_window ERROR)
 [ -n "$box" ] && xdotool windowfocus "$box" key Return
 status=0
 wait $game || status=$?

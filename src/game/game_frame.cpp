@@ -19,17 +19,8 @@ void StartGame(Game* game) {
     position->LevelPhase = kPhaseStartLevel;
 }
 
-// A store without a single level still starts level 1, whose load reports
-// what is wrong with the store.
-void ReadLevels(Game* game) {
-    game->levels = ReadLevelList();
-    if (game->levels.empty())
-        game->levels.push_back({1, "", DefaultLevelPicture(1), DefaultLevelMusic(1)});
-}
-
 void StartLevel(Game* game) {
-    if (game->levels.empty())
-        ReadLevels(game);
+    GameLevels(game);
     ClearLevel(&game->position);
     game->timers.TimerResetRequested = true;
     game->position.LevelPhase = kPhaseLoadingScreen;
@@ -167,6 +158,17 @@ void GameFrame(Game* game, uint32_t now, const KeyDownTable& keys, FlowHost* hos
         StartGame(game);
     else if (game->position.GameState == kGameRunning)
         RunPhase(game, now, keys, host);
+}
+
+// A store without a single level still starts level 1, whose load reports
+// what is wrong with the store.
+const std::vector<LevelEntry>& GameLevels(Game* game) {
+    if (!game->levels.empty())
+        return game->levels;
+    game->levels = ReadLevelList();
+    if (game->levels.empty())
+        game->levels.push_back({1, "", DefaultLevelPicture(1), DefaultLevelMusic(1)});
+    return game->levels;
 }
 
 const LevelEntry* CurrentLevelEntry(const Game& game) {

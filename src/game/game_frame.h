@@ -41,6 +41,8 @@ struct Game {
     uint32_t HeroActions = 0;
 };
 
+// The levels the game plays, read from the level store the first time.
+const std::vector<LevelEntry>& GameLevels(Game* game);
 // The entry of the level being played; null past the last level.
 const LevelEntry* CurrentLevelEntry(const Game& game);
 

@@ -12,24 +12,12 @@ bool PlayKeyHeld(const KeyDownTable& keys) {
     return false;
 }
 
-Position AsAtRest(const Position& position) {
-    Position copy = position;
-    ForgetSpentCooldown(&copy);
-    return copy;
-}
-
-// Undo, redo and restart act while a level is played and not yet left.
-bool InPlay(const Position& position) {
-    return position.GameState == kGameRunning && position.LevelPhase == kPhasePlaying &&
-           !position.LevelFinished;
-}
-
 }  // namespace
 
 void PlayHistory::BeforeFrame(const Game& game, const KeyDownTable& keys) {
     if (!playing_ || !PlayKeyHeld(keys) || !GameAtRest(game.position))
         return;
-    beforePress_ = AsAtRest(game.position);
+    beforePress_ = AtRestForm(game.position);
     actionsBeforePress_ = game.HeroActions;
 }
 
@@ -40,7 +28,7 @@ void PlayHistory::AfterFrame(const Game& game) {
         *this = PlayHistory();
     playing_ = playing;
     if (playing && !levelStart_ && GameAtRest(position))
-        levelStart_ = AsAtRest(position);
+        levelStart_ = AtRestForm(position);
     if (beforePress_)
         FollowPress(game);
 }
@@ -50,7 +38,7 @@ void PlayHistory::AfterFrame(const Game& game) {
 void PlayHistory::FollowPress(const Game& game) {
     const Position& position = game.position;
     const bool ended = GameAtRest(position) || position.LevelFinished;
-    const bool moved = !(AsAtRest(position) == *beforePress_);
+    const bool moved = !(AtRestForm(position) == *beforePress_);
     underway_ = underway_ || moved;
     if (!underway_ || !ended)
         return;
@@ -64,7 +52,7 @@ void PlayHistory::FollowPress(const Game& game) {
 }
 
 PlayHistory::Step PlayHistory::Here(const Position& position) const {
-    return {AsAtRest(position), presses_};
+    return {AtRestForm(position), presses_};
 }
 
 void PlayHistory::GoTo(const Step& step, Position* position) {
@@ -77,7 +65,7 @@ void PlayHistory::GoTo(const Step& step, Position* position) {
 // A press under way is taken back with its motion, and leaves nothing to
 // redo: it never came to rest.
 bool PlayHistory::Undo(Position* position) {
-    if (!InPlay(*position))
+    if (!LevelBeingPlayed(*position))
         return false;
     if (underway_) {
         GoTo({*beforePress_, presses_}, position);
@@ -93,7 +81,7 @@ bool PlayHistory::Undo(Position* position) {
 }
 
 bool PlayHistory::Redo(Position* position) {
-    if (!InPlay(*position) || redo_.empty() || !GameAtRest(*position))
+    if (!LevelBeingPlayed(*position) || redo_.empty() || !GameAtRest(*position))
         return false;
     undo_.push_back(Here(*position));
     GoTo(redo_.back(), position);
@@ -103,7 +91,7 @@ bool PlayHistory::Redo(Position* position) {
 
 // Undo after a restart goes back to the last position at rest before it.
 bool PlayHistory::Restart(Position* position) {
-    if (!InPlay(*position) || !levelStart_)
+    if (!LevelBeingPlayed(*position) || !levelStart_)
         return false;
     if (underway_)
         undo_.push_back({*beforePress_, presses_});

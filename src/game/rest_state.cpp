@@ -60,3 +60,13 @@ void ForgetSpentCooldown(Position* position) {
     if (GameAtRest(*position))  // so its cooldown is 0 or 1
         position->InputCooldown = 0;
 }
+
+Position AtRestForm(const Position& position) {
+    Position copy = position;
+    ForgetSpentCooldown(&copy);
+    return copy;
+}
+
+bool LevelBeingPlayed(const Position& position) {
+    return LevelInPlay(position) && !position.LevelFinished;
+}

@@ -13,3 +13,9 @@ bool GameAtRest(const Position& position);
 // so the game goes on from it as from a cooldown of 0. The search keeps
 // positions at rest in this form, with 0, so that the two are one position.
 void ForgetSpentCooldown(Position* position);
+// A copy of the position with a spent cooldown forgotten: the form in which
+// positions at rest are kept and compared.
+Position AtRestForm(const Position& position);
+
+// A level is being played and has not been left: the exit is not entered.
+bool LevelBeingPlayed(const Position& position);

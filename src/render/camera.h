@@ -33,3 +33,8 @@ class Camera {
     float xangle_ = 0.0f, yangle_ = 0.0f, zangle_ = 0.0f;
     float x_ = 0.0f, y_ = 0.0f, z_ = 0.0f;
 };
+
+// Multiplies the GL modelview matrix by the camera's view of the world point
+// (x, y, z): the eye stands back its distance, the world is turned by its
+// angles and shifted by its offset. Models and the hint's sign are drawn so.
+void ApplyCameraView(const Camera& camera, float x, float y, float z);

@@ -1,7 +1,6 @@
 #include "render/hint_sign.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include "core/keys.h"
 
@@ -88,15 +87,11 @@ void Layer(const HintSign& sign, Colour colour, float scale) {
     glPopMatrix();
 }
 
-// The world camera's transform, as every model is drawn with it.
+// The world camera's view, as every model is drawn with it, turned back to
+// face the eye.
 void LookFrom(const Camera& camera, float x, float y, float z) {
-    gluLookAt(0.0, 0.0, camera.GetDistance(), 0.0, 0.0, 1.0, 0.0, 1.0, 0.0);
-    glRotatef(camera.GetXAngle(), 1.0f, 0.0f, 0.0f);
-    glRotatef(camera.GetYAngle(), 0.0f, 1.0f, 0.0f);
-    glRotatef(camera.GetZAngle(), 0.0f, 0.0f, 1.0f);
-    glTranslatef(x, y, z);
-    glTranslatef(camera.GetX(), camera.GetY(), camera.GetZ());
-    glRotatef(-camera.GetXAngle(), 1.0f, 0.0f, 0.0f);  // face the eye
+    ApplyCameraView(camera, x, y, z);
+    glRotatef(-camera.GetXAngle(), 1.0f, 0.0f, 0.0f);
 }
 
 }  // namespace

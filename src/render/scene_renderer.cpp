@@ -163,12 +163,7 @@ void SceneRenderer::DrawModelInstance(int slot, const Transform& transform, Came
     if (!model || model->Empty())
         return;
     glPushMatrix();
-    gluLookAt(0.0, 0.0, camera.GetDistance(), 0.0, 0.0, 1.0, 0.0, 1.0, 0.0);
-    glRotatef(camera.GetXAngle(), 1.0f, 0.0f, 0.0f);
-    glRotatef(camera.GetYAngle(), 0.0f, 1.0f, 0.0f);
-    glRotatef(camera.GetZAngle(), 0.0f, 0.0f, 1.0f);
-    glTranslatef(transform.xoffset, transform.yoffset, transform.zoffset);
-    glTranslatef(camera.GetX(), camera.GetY(), camera.GetZ());
+    ApplyCameraView(camera, transform.xoffset, transform.yoffset, transform.zoffset);
     glRotatef(transform.xangle, 1.0f, 0.0f, 0.0f);
     glRotatef(transform.yangle, 0.0f, 1.0f, 0.0f);
     glRotatef(transform.zangle, 0.0f, 0.0f, 1.0f);

@@ -43,19 +43,14 @@ Position& Here() {
     return MainLoop().game.position;
 }
 
-// A level is played and not yet left.
 bool InPlay() {
-    const Position& position = Here();
-    return position.GameState == kGameRunning && position.LevelPhase == kPhasePlaying &&
-           !position.LevelFinished;
+    return LevelBeingPlayed(Here());
 }
 
 // Whether the game still stands where it stood: a cooldown spent at rest
 // changes nothing.
 bool StillAt(const Position& then) {
-    Position now = Here();
-    ForgetSpentCooldown(&now);
-    return now == then;
+    return AtRestForm(Here()) == then;
 }
 
 // A folder that cannot be written is said once; the progress is then kept
@@ -105,8 +100,7 @@ void ClearHint() {
 }
 
 void SearchHint(uint32_t now) {
-    g_session.hintFrom = Here();
-    ForgetSpentCooldown(&g_session.hintFrom);
+    g_session.hintFrom = AtRestForm(Here());
     if (g_session.settings.hintsAtOnce)
         return ShowHint(FindHint(g_session.hintFrom), now);
     if (!g_session.worker)
@@ -158,10 +152,7 @@ void Changed(bool changed) {
 }
 
 const std::vector<LevelEntry>& Levels() {
-    std::vector<LevelEntry>& levels = MainLoop().game.levels;
-    if (levels.empty())
-        levels = ReadLevelList();
-    return levels;
+    return GameLevels(&MainLoop().game);
 }
 
 // The levels reached, by number and name, with the fewest presses of each
