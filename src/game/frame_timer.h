@@ -20,6 +20,10 @@ struct FrameTimer {
         count = 0;
     }
 
+    // Moves the timer on by `ms` in which nothing happened, so that it fires
+    // as it would have at the time the pause began.
+    void Shift(uint32_t ms) { last += ms; }
+
     // Returns the number of consecutive firings, or 0 when the period has not
     // passed. The elapsed time is taken as a wrapping difference, so the
     // timer keeps working when the clock or `last + period` crosses 2^31.

@@ -1,5 +1,7 @@
 #include "game/game_frame.h"
 
+#include <initializer_list>
+
 #include "core/sound_names.h"
 #include "game/hero_actions.h"
 #include "game/level_changes.h"
@@ -175,6 +177,12 @@ const LevelEntry* CurrentLevelEntry(const Game& game) {
     const int level = game.position.CurrentLevel;
     const bool inList = level >= 1 && static_cast<size_t>(level) <= game.levels.size();
     return inList ? &game.levels[static_cast<size_t>(level - 1)] : nullptr;
+}
+
+void ResumeAfterHold(Game* game, uint32_t heldMs) {
+    FlowTimers& timers = game->timers;
+    for (FrameTimer* timer : {&timers.PhaseTimer, &timers.GameTickTimer, &timers.AnimationTimer})
+        timer->Shift(heldMs);
 }
 
 uint32_t GameFrameNextDue(const Game& game, uint32_t now) {

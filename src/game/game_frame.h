@@ -63,6 +63,12 @@ class FlowHost {
 // with these keys held.
 void GameFrame(Game* game, uint32_t now, const KeyDownTable& keys, FlowHost* host);
 
+// The game stood still for `heldMs` while something held the loop (an open
+// dialog, a message box, a window being moved, a slow pass): its timers move
+// on by that time, so that it resumes where it stood instead of catching up
+// every tick it missed while keys are held.
+void ResumeAfterHold(Game* game, uint32_t heldMs);
+
 // The earliest tick at which GameFrame may have something to do; the main
 // loop waits for input no longer than until then.
 uint32_t GameFrameNextDue(const Game& game, uint32_t now);

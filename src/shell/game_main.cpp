@@ -22,11 +22,18 @@ uint32_t (*MainLoopNextDue)() = MainLoopGameFrameNextDue;
 namespace {
 
 constexpr uint32_t kDialogWaitMs = 100;  // a dialog holds the game: wait for input
+// A frame that runs this much later than the loop waited for was held up (a
+// dialog, a message box, a window move, a slow load); a shorter delay is a
+// slow pass, which the timers catch up.
+constexpr int32_t kLoopHeldMs = 250;
 
 MainLoopState& g_loop = MainLoop();
 GameView& g_view = MainLoopView();
 RendererAssets g_assets(nullptr);
 bool g_dataError = false;
+// The latest time at which the next frame was due, once a frame has run.
+bool g_frameAwaited = false;
+uint32_t g_frameDueBy = 0;
 
 // The flow's sounds go to the sound slots, its frames to the GL window, and
 // its wait for the loading picture holds the whole loop.
@@ -121,22 +128,34 @@ bool HandleEvent(const Event& event) {
     }
 }
 
+// The pass's frame. When the loop was held since the frame was due, the game
+// stood still for that time and goes on from where it stood.
+void RunFrame() {
+    const int32_t late = static_cast<int32_t>(g_loop.FrameStartTick - g_frameDueBy);
+    if (g_frameAwaited && late > kLoopHeldMs)
+        ResumeAfterHold(&g_loop.game, static_cast<uint32_t>(late));
+    MainLoopFrame();
+}
+
 // The time is read once per pass; every waiting event is handled before the
 // pass's frame, and one that ends the game ends the handling at once. An open
-// dialog holds the game; its timers then catch up one tick per pass. The wait
-// lasts until input comes or the frame's next due time, never longer, so that
-// every pass decides as a loop that never sleeps would.
+// dialog holds the game, which stands still until it closes. The wait lasts
+// until input comes or the frame's next due time, never longer, so that every
+// pass decides as a loop that never sleeps would.
 int RunMainLoop() {
+    g_frameAwaited = false;
     for (Event event;;) {
         g_loop.FrameStartTick = GetTickCount();
         while (Sys_PollEvent(&event))
             if (!HandleEvent(event))
                 return Shutdown(g_dataError ? kExitDataError : kExitNormal);
-        if (g_loop.game.position.GameState != kGameNotStarted && !Sys_ShownDialog())
-            MainLoopFrame();
-        const uint32_t due =
-            Sys_ShownDialog() ? g_loop.FrameStartTick + kDialogWaitMs : MainLoopNextDue();
-        Sys_WaitEvent(due);
+        const bool held = Sys_ShownDialog();
+        if (g_loop.game.position.GameState != kGameNotStarted && !held) {
+            RunFrame();
+            g_frameAwaited = true;
+            g_frameDueBy = MainLoopNextDue();
+        }
+        Sys_WaitEvent(held ? g_loop.FrameStartTick + kDialogWaitMs : MainLoopNextDue());
     }
 }
 
