@@ -44,7 +44,9 @@ HeadlessBackend* Headless() {
 
 void Sys_StartHeadless(const HeadlessOptions& options) {
     if (options.gl) {
+#ifndef _WIN32  // Windows has no offscreen GL: its window stays hidden instead
         Sys_SetEnvironmentDefault("SDL_VIDEODRIVER", "offscreen");
+#endif
         Sys_EnsureVideo();
     }
     Sys_SetBackend(new HeadlessBackend(options));

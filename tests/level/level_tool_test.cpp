@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/program_run.h"
@@ -20,14 +21,19 @@ class LevelTool : public ::testing::Test {
 
     // Runs the tool from the source root; returns its status, keeps its stderr.
     int Run(const std::string& args) {
-        int status = RunCommand("cd '" + kSource + "' && '" KORVATH_LEVEL_EXE "' " + args + " >'" +
-                                dir_.File("out") + "' 2>'" + dir_.File("err") + "'");
-        errors_ = ReadFile(dir_.File("err"));
+        int status = RunCommand(InFolder(kSource) + Quoted(KORVATH_LEVEL_EXE) + " " + args + " >" +
+                                Quoted(dir_.File("out")) + " 2>" + Quoted(dir_.File("err")));
+        errors_ = ReadOutput(dir_.File("err"));
         return status;
     }
 
-    // Writes a level file into the scratch level folder and returns its path.
-    std::string Level(const std::string& text) { return dir_.Write("levels/level1.txt", text); }
+    // Writes a level file into the scratch level folder and returns its path
+    // as the tool writes it (with the system's separators).
+    std::string Level(const std::string& text) {
+        return std::filesystem::path(dir_.Write("levels/level1.txt", text))
+            .make_preferred()
+            .string();
+    }
 
     TempDir dir_;
     std::string errors_;

@@ -1,4 +1,5 @@
 #include "platform/sys_audio.h"
+#include "platform/sys_process.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ const Sys_AudioFormat kMono16 = {Sys_SampleEncoding::Pcm, 1, 16, kRate};
 class SysAudioTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        setenv("ALSOFT_DRIVERS", "null", 0);
+        Sys_SetEnvironmentDefault("ALSOFT_DRIVERS", "null");
         voice = Sys_CreateVoice();
         if (!voice)
             GTEST_SKIP() << "no audio device, even the null one";

@@ -30,19 +30,19 @@ TEST(ProgramCommandLine, HelpAndVersionSucceedOnStandardOutputAndAnUnknownOption
         SCOPED_TRACE(program.name);
         const std::string usage = "usage: " + program.name;
         const auto run = [&](const std::string& args) {
-            return RunCommand("cd / && env KORVATH_DATA=/nowhere/gamedata '" +
-                              std::string(program.path) + "' " + args + " >" + out + " 2>" + err +
-                              " </dev/null");
+            return RunCommand(InFolder("/") + WithVariable("KORVATH_DATA", "/nowhere/gamedata") +
+                              Quoted(program.path) + " " + args + " >" + Quoted(out) + " 2>" +
+                              Quoted(err) + kNoInput);
         };
         EXPECT_EQ(run("--help"), 0);
-        EXPECT_EQ(ReadFile(out).rfind(usage, 0), 0u) << ReadFile(out);
-        EXPECT_EQ(ReadFile(err), "");
+        EXPECT_EQ(ReadOutput(out).rfind(usage, 0), 0u) << ReadOutput(out);
+        EXPECT_EQ(ReadOutput(err), "");
         EXPECT_EQ(run("--version"), 0);
-        EXPECT_EQ(ReadFile(out), program.name + " " + KORVATH_VERSION + "\n");
-        EXPECT_EQ(ReadFile(err), "");
+        EXPECT_EQ(ReadOutput(out), program.name + " " + KORVATH_VERSION + "\n");
+        EXPECT_EQ(ReadOutput(err), "");
         EXPECT_EQ(run("--bogus"), 2);
-        EXPECT_EQ(ReadFile(out), "");
-        EXPECT_NE(ReadFile(err).find(usage), std::string::npos) << ReadFile(err);
+        EXPECT_EQ(ReadOutput(out), "");
+        EXPECT_NE(ReadOutput(err).find(usage), std::string::npos) << ReadOutput(err);
     }
 }
 

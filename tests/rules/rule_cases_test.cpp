@@ -209,8 +209,10 @@ class RuleCases : public ::testing::TestWithParam<std::string> {
         ASSERT_TRUE(ReadDefaultLegend((data / "levels").string(), &legend_, &problem))
             << problem.Text();
         folder_ = std::make_unique<DataFolder>();
-        fs::copy(data, "gamedata", fs::copy_options::recursive);
-        fs::remove_all("gamedata/levels");
+        for (const fs::directory_entry& entry : fs::directory_iterator(data))
+            if (entry.path().filename() != "levels")
+                fs::copy(entry.path(), "gamedata" / entry.path().filename(),
+                         fs::copy_options::recursive);
         std::string error;
         ASSERT_TRUE(LoadToolTemplates(&error)) << error;
     }

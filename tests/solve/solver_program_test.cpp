@@ -23,9 +23,9 @@ class SolverProgram : public ::testing::Test {
     }
     // Runs a program with the source root as the data root; keeps its output.
     int Run(const std::string& program, const std::string& args) {
-        int status = RunCommand("'" + program + "' --root '" + kSource + "' " + args + " >'" +
-                                dir_.File("out") + "' 2>&1");
-        output_ = ReadFile(dir_.File("out"));
+        int status = RunCommand(Quoted(program) + " --root " + Quoted(kSource) + " " + args + " >" +
+                                Quoted(dir_.File("out")) + " 2>&1");
+        output_ = ReadOutput(dir_.File("out"));
         return status;
     }
     std::string Level(const std::string& name, const std::string& map) {

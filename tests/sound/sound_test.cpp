@@ -18,6 +18,7 @@
 
 #include "platform/sys_mapped_file.h"
 #include "platform/sys_path.h"
+#include "platform/sys_process.h"
 #include "sound/sound_effect.h"
 #include "sound/sound_observer.h"
 #include "sound/sound_slots.h"
@@ -68,7 +69,7 @@ inline Bytes RiffImage(const std::vector<Bytes>& chunks, const char* form = "WAV
 inline Bytes SineWave16(int frames, uint32_t rate, double amplitude) {
     Bytes samples;
     for (int i = 0; i < frames; i++) {
-        double value = amplitude * 32767.0 * std::sin(2.0 * M_PI * 440.0 * i / rate);
+        double value = amplitude * 32767.0 * std::sin(2.0 * 3.141592653589793 * 440.0 * i / rate);
         samples.push_back(static_cast<uint8_t>(std::lround(value)));
         samples.push_back(static_cast<uint8_t>(std::lround(value) >> 8));
     }
@@ -79,7 +80,7 @@ constexpr uint32_t kRate = 22050;
 
 class NullAudioEnvironment : public ::testing::Environment {
   public:
-    void SetUp() override { setenv("ALSOFT_DRIVERS", "null", 0); }
+    void SetUp() override { Sys_SetEnvironmentDefault("ALSOFT_DRIVERS", "null"); }
     void TearDown() override { Sys_CloseAudioDevice(); }
 };
 ::testing::Environment* const nullAudio =
