@@ -23,4 +23,6 @@ struct SceneView {
     const Camera* worldCamera = nullptr;
     const Position* position = nullptr;
     const HintSign* hint = nullptr;
+    // Frames drawn since the hero died (0 while he lives), for the death's moment.
+    const int* heroDeadFrames = nullptr;
 };
