@@ -32,6 +32,8 @@ class DeadEndWatch {
     // The game rests in a dead end, or has left it and the next check has not
     // answered yet.
     bool Told() const { return told_; }
+    // A search runs whose answer is not yet taken.
+    bool Checking() const { return searching_; }
 
   private:
     void Check(const Position& atRest);
