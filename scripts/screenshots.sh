@@ -5,7 +5,8 @@
 # levels of the campaign part of the way through their solutions, and the end
 # picture. The moments are read off a trace of the same replay. Then the
 # hint: an arrow over the hero after one press, and the cross once the only
-# bomb is wasted.
+# bomb is wasted; the dead end told without asking; level 1 complete; and a
+# death in level 2's spikes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=docs/screenshots
@@ -37,6 +38,7 @@ shots=(
   "$(after_sound 10 1 300):level2-rolling-barrel"
   "$(after_sound 7 1 500):level2-switch-and-bridge"
   "$(after_sound '3|4|5' 2 70):level2-explosion"
+  "$(grep -m1 '"finished":true' "$work/trace.jsonl" | sed 's/{"t":\([0-9]*\).*/\1/' | awk '{ print $1 + 1000 }'):level1-complete"
 )
 args=()
 last=0
@@ -59,6 +61,20 @@ hint_shot() {
 }
 hint_shot 'next Right\nnext Hint\n' level1-hint
 hint_shot 'next Right\nnext Right\nnext Space\nnext Hint\n' level1-no-way
+
+# The dead end told by itself once the wasted bomb's blast has settled.
+printf 'next Right\nnext Right\nnext Space\n' > "$work/dead-end.txt"
+build/korvath-replay --input "$work/dead-end.txt" --no-render --trace "$work/dead-end.jsonl"
+at=$(grep -m1 '"event":"dead end"' "$work/dead-end.jsonl" | sed 's/{"t":\([0-9]*\).*/\1/')
+build/korvath-replay --input "$work/dead-end.txt" --until $((at + 600)) \
+  --shot "$((at + 500)):$out/level1-dead-end.png"
+
+# Level 2: walking on past the switch onto the open bridge falls into the spikes.
+for _ in $(seq 14); do echo "next Right"; done > "$work/die.txt"
+build/korvath-replay --level 2 --input "$work/die.txt" --no-render --trace "$work/die.jsonl"
+at=$(grep -m1 '"dead":true' "$work/die.jsonl" | sed 's/{"t":\([0-9]*\).*/\1/')
+build/korvath-replay --level 2 --input "$work/die.txt" --until $((at + 300)) \
+  --shot "$((at + 230)):$out/level2-death.png"
 
 # A level of the campaign, part of the way through its own solution (FRACTION
 # of the time from the level's first tick to the last before its end).

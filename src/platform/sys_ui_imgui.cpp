@@ -6,6 +6,7 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 
 #include "platform/sys_dialog.h"
@@ -18,6 +19,9 @@ namespace {
 
 struct UiState {
     std::string notice;
+    std::string banner;
+    float bannerHeight = 0.5f;
+    std::set<int> checked;  // menu commands shown with a check mark
     bool started = false;
     int frameCount = 0;
     ImVec2 scriptedPos{-1.0f, -1.0f};
@@ -114,7 +118,8 @@ void DrawMenuBar() {
             const std::string label = WithoutAccessMarks(popup.items[i].label);
             const size_t tab = label.find('\t');
             const std::string shortcut = tab == std::string::npos ? "" : label.substr(tab + 1);
-            if (ImGui::MenuItem(label.substr(0, tab).c_str(), shortcut.c_str()))
+            const bool checked = g_ui.checked.count(popup.items[i].command) > 0;
+            if (ImGui::MenuItem(label.substr(0, tab).c_str(), shortcut.c_str(), checked))
                 Choose(popup.items[i].command, false);
         }
         if (open)
@@ -163,7 +168,46 @@ void DrawNotice() {
     ImGui::PopStyleColor(2);
 }
 
+// Twice the menu's font, on a dark band.
+void DrawBanner() {
+    if (g_ui.banner.empty())
+        return;
+    const ImVec2 size = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowPos(ImVec2(size.x / 2, size.y * g_ui.bannerHeight), ImGuiCond_Always,
+                            ImVec2(0.5f, 0.5f));
+    ImGui::SetNextWindowBgAlpha(0.8f);
+    ImGui::PushStyleColor(ImGuiCol_WindowBg, IM_COL32(20, 20, 28, 255));
+    ImGui::PushStyleColor(ImGuiCol_Text, IM_COL32(255, 236, 140, 255));
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(24.0f, 16.0f));
+    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoInputs |
+                                   ImGuiWindowFlags_AlwaysAutoResize |
+                                   ImGuiWindowFlags_NoSavedSettings |
+                                   ImGuiWindowFlags_NoFocusOnAppearing;
+    if (ImGui::Begin("##banner", nullptr, flags)) {
+        ImGui::SetWindowFontScale(2.0f);
+        ImGui::TextUnformatted(g_ui.banner.c_str());
+    }
+    ImGui::End();
+    ImGui::PopStyleVar();
+    ImGui::PopStyleColor(2);
+}
+
 }  // namespace
+
+void Sys_SetBanner(const char* text, float height) {
+    if (g_ui.banner == text && g_ui.bannerHeight == height)
+        return;
+    g_ui.banner = text;
+    g_ui.bannerHeight = height;
+    Sys_WantPaint(kSettleFrames);
+}
+
+void Sys_SetMenuChecked(int command, bool checked) {
+    if (checked)
+        g_ui.checked.insert(command);
+    else
+        g_ui.checked.erase(command);
+}
 
 void Sys_SetNotice(const char* text) {
     if (g_ui.notice == text)
@@ -183,6 +227,7 @@ void UI_Draw() {
     }
     ImGui::NewFrame();
     DrawNotice();
+    DrawBanner();
     DrawMenuBar();
     if (const Dialog* dialog = Sys_ShownDialog())
         DrawDialog(*dialog);

@@ -31,6 +31,12 @@ void Sys_DeliverResize(int width, int height);  // the whole window, as a back e
 // A line of text shown at the foot of the window over every frame, until
 // another or "" replaces it.
 void Sys_SetNotice(const char* text);
+// Lines of text shown large over every frame, until others or "" replace
+// them; centred across the window, with their middle at `height` (a share of
+// the window's height from its top).
+void Sys_SetBanner(const char* text, float height = 0.5f);
+// Whether the menu item of this command shows a check mark (none at first).
+void Sys_SetMenuChecked(int command, bool checked);
 // Shows the frame in the back buffer with the menu bar and dialog over it.
 void Sys_SwapWindow();
 // Called with a finished frame still in the back buffer, for a tool to read.

@@ -6,6 +6,7 @@ GameView::GameView() {
 }
 
 void GameView::NextFrame(const Position& position) {
+    heroDeadFrames_ = position.HeroDead ? heroDeadFrames_ + 1 : 0;
     const Pawn* hero = position.PlayerPawn();
     if (hero && !position.HeroDead) {
         camera_.SetX(-hero->Placement.xoffset);

@@ -13,14 +13,14 @@ class GameView {
     GameView();
 
     // A frame after the rules ran: the camera follows the hero, then the
-    // pawns around it are listed for drawing.
+    // pawns around it are listed for drawing; the frames of a death are counted.
     void NextFrame(const Position& position);
     // The same frame again (the window wants repainting): the camera stays.
     void Repaint(const Position& position);
 
     // What the renderer reads; good as long as this view and the position live.
     SceneView Scene(const Position& position) const {
-        return {&drawList_, &camera_, &position, &hint_};
+        return {&drawList_, &camera_, &position, &hint_, &heroDeadFrames_};
     }
     // The sign drawn over the hero from the next frame on (kNone: none).
     void ShowHint(const HintSign& sign) { hint_ = sign; }
@@ -29,4 +29,5 @@ class GameView {
     Camera camera_;
     DrawList drawList_;
     HintSign hint_;
+    int heroDeadFrames_ = 0;
 };

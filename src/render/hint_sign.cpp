@@ -7,7 +7,9 @@
 namespace {
 
 constexpr float kAboveHero = 34.0f;  // world units over the hero's feet
-constexpr float kRimScale = 1.35f;   // the black rim around each shape
+constexpr float kSmallAboveHero = 24.0f;
+constexpr float kSmallScale = 0.45f;
+constexpr float kRimScale = 1.35f;  // the black rim around each shape
 
 struct Colour {
     float r, g, b;
@@ -105,9 +107,10 @@ void DrawHintSign(const HintSign& sign, const Camera& camera, float x, float y, 
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glPushMatrix();
-    LookFrom(camera, x, y + kAboveHero, z);
-    Layer(sign, kRim, kRimScale);
-    Layer(sign, FillColour(sign), 1.0f);
+    LookFrom(camera, x, y + (sign.small ? kSmallAboveHero : kAboveHero), z);
+    const float scale = sign.small ? kSmallScale : 1.0f;
+    Layer(sign, kRim, kRimScale * scale);
+    Layer(sign, FillColour(sign), scale);
     glPopMatrix();
     glPopAttrib();
 }

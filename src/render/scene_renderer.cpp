@@ -7,6 +7,7 @@
 
 #include "platform/sys_path.h"
 #include "render/bomb_gauge.h"
+#include "render/death_moment.h"
 #include "render/hint_sign.h"
 #include "render/list_lookup.h"
 #include "world/pawn.h"
@@ -114,6 +115,8 @@ void SceneRenderer::Draw() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     WorldPass();
+    if (HeroDeadFrames() > 0)
+        DrawDeathTint(HeroDeadFrames());
     const Position* position = view_.position;
     if (position && position->GameState == kGameRunning && position->LevelPhase == kPhasePlaying) {
         DrawBombGauge(position->BombCount);
@@ -126,6 +129,10 @@ void SceneRenderer::DrawHintOverHero(const Position& position) {
     if (view_.hint && view_.worldCamera && hero)
         DrawHintSign(*view_.hint, *view_.worldCamera, hero->Placement.xoffset,
                      hero->Placement.yoffset, hero->Placement.zoffset);
+}
+
+int SceneRenderer::HeroDeadFrames() const {
+    return view_.heroDeadFrames && view_.position ? *view_.heroDeadFrames : 0;
 }
 
 void SceneRenderer::WorldPass() {
@@ -149,11 +156,16 @@ void SceneRenderer::DrawPawn(const Pawn& pawn) {
     Transform base = pawn.Placement;
     if (IsRaised(*kind))
         base.yoffset += 10.0f;
+    ModelColour colour;
+    if (HeroDeadFrames() > 0 && &pawn == view_.position->PlayerPawn()) {
+        base = DeathPose(base, HeroDeadFrames());
+        colour = DeathColour(HeroDeadFrames());
+    }
     for (const LLNode<FramePart>* part = frame->head; part; part = part->next) {
         const int* slot = ElementAt(kind->ModelRefList, part->data.ModelRef);
         if (slot)
             DrawModelInstance(*slot, CombineTransforms(part->data.Transform, base), camera,
-                              kind->TextureList, ModelColour());
+                              kind->TextureList, colour);
     }
 }
 

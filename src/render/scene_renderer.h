@@ -1,7 +1,8 @@
 #pragma once
 // The game's renderer: holds the model table, sets up the fixed GL state and
 // the light, and draws each frame the pawns of the draw list and, while a
-// level is played, the bomb gauge and a hint's sign over the hero.
+// level is played, the bomb gauge and a hint's sign over the hero; a dead
+// hero is drawn toppled and red under a red tint until the level is restored.
 
 #include <string>
 
@@ -47,6 +48,7 @@ class SceneRenderer : public GLRenderer {
     void DrawPawn(const Pawn& pawn);
     void DrawBombGauge(int bombCount);
     void DrawHintOverHero(const Position& position);
+    int HeroDeadFrames() const;  // of the death's moment; 0 while the hero lives
 
     bool drawEnabled = false;
     bool lightingEnabled = false;

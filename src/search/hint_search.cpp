@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/keys.h"
+#include "game/rest_state.h"
 #include "search/played_level.h"
 
 namespace {
@@ -35,6 +36,22 @@ std::string GaveUpText(const Hint& hint) {
     }
 }
 
+// The way is played press by press from where it starts; each position at
+// rest on it is kept in the form the search keeps it in.
+std::vector<uint64_t> HashWayAhead(const Position& atRest, const std::vector<int>& way,
+                                   const std::atomic<bool>* cancel) {
+    std::vector<uint64_t> hashes;
+    PlayedLevel level;
+    level.SetPosition(atRest);
+    for (size_t i = 0; i + 1 < way.size() && !(cancel && *cancel); ++i) {
+        if (level.Press(SearchKeyCode(way[i])) != PressOutcome::kAtRest)
+            break;
+        ForgetSpentCooldown(level.Rewind());
+        hashes.push_back(HashPosition(level.position()));
+    }
+    return hashes;
+}
+
 }  // namespace
 
 // A breadth-first search stops at its first solution, which is a shortest one.
@@ -45,6 +62,8 @@ Hint FindHint(const Position& atRest, const HintLimits& limits, const std::atomi
         hint.kind = HintKind::kPress;
         hint.keyCode = SearchKeyCode(result.solution.front());
         hint.presses = static_cast<int>(result.solution.size());
+        if (limits.hashWayAhead)
+            hint.wayAhead = HashWayAhead(atRest, result.solution, cancel);
     } else if (result.complete) {
         hint.kind = HintKind::kNoWay;
     }

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "game/position.h"
 #include "search/level_search.h"
@@ -19,6 +20,10 @@ struct Hint {
     SearchStop stoppedBy = SearchStop::kNone;  // kGaveUp: why
     size_t positions = 0;                      // the positions the search found
     double seconds = 0.0;
+    // kPress, when asked for: the hashes (HashPosition) of the positions at
+    // rest the way found passes through after each of its presses but the
+    // last; from each of them the exit can still be reached.
+    std::vector<uint64_t> wayAhead;
 };
 
 // Small enough that a hint comes within a second in a game being played.
@@ -26,6 +31,7 @@ struct HintLimits {
     size_t maxPositions = 200000;
     double maxSeconds = 1.0;
     size_t maxBytes = size_t{256} << 20;
+    bool hashWayAhead = false;  // fill Hint::wayAhead
 };
 
 // From a position at rest (the caller makes sure: GameAtRest), the first

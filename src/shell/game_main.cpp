@@ -89,6 +89,7 @@ std::unique_ptr<SceneRenderer> MakeRenderer() {
 int Shutdown(int status) {
     EndSession();
     Sys_SetNotice("");
+    Sys_SetBanner("");
     ReleaseSoundSlots();
     CloseGLWindow();
     SetFatalErrorHandler(nullptr);

@@ -4,7 +4,7 @@
 #include "world/level_list.h"
 
 // The menu's commands; the replay tool's input names them exit, about,
-// controls, undo, redo, hint, restart, levels, and level1, level2, ... for
+// controls, undo, redo, hint, restart, levels, deadends, and level1, level2, ... for
 // the choices of the Levels dialog (kCommandPlayLevel + the level's index).
 enum MenuCommand : int {
     kCommandExit = 102,
@@ -15,6 +15,7 @@ enum MenuCommand : int {
     kCommandHint = 40012,
     kCommandRestart = 40013,
     kCommandLevels = 40014,
+    kCommandWarnDeadEnds = 40015,  // a check item: dead ends told or not
     kCommandPlayLevel = 41000,
 };
 

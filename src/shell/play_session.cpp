@@ -10,11 +10,14 @@
 #include "platform/sys_video.h"
 #include "render/game_view.h"
 #include "search/hint_worker.h"
+#include "shell/dead_end_watch.h"
 #include "shell/main_loop_state.h"
 #include "shell/menu_commands.h"
+#include "shell/moment_texts.h"
 #include "store/saved_progress.h"
 
 void (*HintObserver)(uint32_t now, const Hint& hint) = nullptr;
+void (*DeadEndObserver)(uint32_t now) = nullptr;
 
 namespace {
 
@@ -30,9 +33,13 @@ struct Session {
     bool finishSeen = false;  // the finished level's presses are recorded
     HintStage hint = HintStage::kNone;
     Position hintFrom;  // the position the hint is for
+    HintSign hintSign;  // while shown
+    std::string hintText;
     uint32_t hintUntil = 0;
     uint64_t ticket = 0;
     std::unique_ptr<HintWorker> worker;
+    DeadEndWatch deadEnds;
+    std::string levelComplete;  // said from the finish until the next level loads
     std::vector<std::string> levelChoices;
     Dialog levelsDialog = {};
 };
@@ -62,6 +69,11 @@ void SaveIfChanged(const SavedProgress& before) {
         folder.clear();
 }
 
+void FinishLevel(int level, int presses) {
+    g_session.levelComplete = LevelCompleteText(level, presses, g_session.progress);
+    g_session.progress.LevelFinished(level, presses);
+}
+
 // A level begun is reached; a level finished keeps its fewest presses.
 void RecordProgress() {
     const Position& position = Here();
@@ -71,20 +83,47 @@ void RecordProgress() {
         g_session.progress.LevelReached(position.CurrentLevel);
     }
     if (position.LevelFinished && !g_session.finishSeen)
-        g_session.progress.LevelFinished(position.CurrentLevel, MainLoop().history.Presses());
+        FinishLevel(position.CurrentLevel, MainLoop().history.Presses());
     g_session.finishSeen = position.LevelFinished;
     SaveIfChanged(before);
+}
+
+// The banner: a level finished until the next one loads, then the end
+// picture's farewell.
+void ShowMoments() {
+    const Position& position = Here();
+    const bool finished = position.LevelPhase == kPhasePlaying && position.LevelFinished;
+    if (position.LevelPhase == kPhaseEnded)
+        Sys_SetBanner(kGameFinishedText, kGameFinishedHeight);
+    else
+        Sys_SetBanner(finished ? g_session.levelComplete.c_str() : "");
+}
+
+// A hint shown speaks over a dead end told; the dead end's cross is small.
+void Tell() {
+    HintSign sign = g_session.hintSign;
+    const char* text = g_session.hintText.c_str();
+    if (g_session.hint != HintStage::kShown) {
+        const bool deadEnd = g_session.deadEnds.Told();
+        sign = HintSign();
+        sign.kind = deadEnd ? HintSign::kNoWay : HintSign::kNone;
+        sign.small = true;
+        text = deadEnd ? kDeadEndText : "";
+    }
+    MainLoopView().ShowHint(sign);
+    Sys_SetNotice(text);
 }
 
 void ShowHint(const Hint& hint, uint32_t now) {
     g_session.hint = HintStage::kShown;
     g_session.hintUntil = now + kHintShownMs;
-    HintSign sign;
+    HintSign& sign = g_session.hintSign;
+    sign = HintSign();
     sign.kind = hint.kind == HintKind::kPress ? HintSign::kKey : HintSign::kNoWay;
     sign.keyCode = hint.keyCode;
     sign.gaveUp = hint.kind == HintKind::kGaveUp;
-    MainLoopView().ShowHint(sign);
-    Sys_SetNotice(HintText(hint).c_str());
+    g_session.hintText = HintText(hint);
+    Tell();
     if (HintObserver)
         HintObserver(now, hint);
 }
@@ -95,8 +134,22 @@ void ClearHint() {
     if (g_session.hint == HintStage::kSearching)
         g_session.worker->Cancel();
     g_session.hint = HintStage::kNone;
-    MainLoopView().ShowHint(HintSign());
-    Sys_SetNotice("");
+    Tell();
+}
+
+void FollowDeadEnds(uint32_t now) {
+    if (!g_session.deadEnds.Follow(Here()))
+        return;
+    Tell();
+    if (g_session.deadEnds.Told() && DeadEndObserver)
+        DeadEndObserver(now);
+}
+
+void ToggleDeadEndWarnings() {
+    DeadEndWatch& watch = g_session.deadEnds;
+    watch.SetEnabled(!watch.Enabled());
+    Sys_SetMenuChecked(kCommandWarnDeadEnds, watch.Enabled());
+    Tell();
 }
 
 void SearchHint(uint32_t now) {
@@ -186,6 +239,7 @@ void PlayLevel(int number) {
     position.CurrentLevel = number;
     position.LevelPhase = kPhaseStartLevel;
     position.LevelFinished = position.HeroDead = false;
+    g_session.deadEnds.Stop();
     ClearHint();
 }
 
@@ -194,6 +248,8 @@ void PlayLevel(int number) {
 void StartSession(const SessionSettings& settings) {
     EndSession();
     g_session.settings = settings;
+    g_session.deadEnds = DeadEndWatch(settings.hintsAtOnce);
+    Sys_SetMenuChecked(kCommandWarnDeadEnds, true);
     g_session.progress =
         settings.progressFolder.empty() ? SavedProgress() : LoadProgress(settings.progressFolder);
     MainLoop().game.firstLevel = settings.firstLevel;
@@ -202,6 +258,8 @@ void StartSession(const SessionSettings& settings) {
 void AfterSessionFrame(uint32_t now) {
     RecordProgress();
     FollowHint(now);
+    FollowDeadEnds(now);
+    ShowMoments();
 }
 
 void EndSession() {
@@ -237,6 +295,8 @@ bool RunPlayCommand(int command) {
         AskForHint();
     else if (command == kCommandLevels)
         OpenLevelsDialog();
+    else if (command == kCommandWarnDeadEnds)
+        ToggleDeadEndWarnings();
     else if (IsPlayLevelCommand(command))
         PlayLevel(command - kCommandPlayLevel + 1);
     else

@@ -11,8 +11,9 @@
 #include "search/hint_search.h"
 
 // How a game is run: where its progress is kept ("" keeps it only while the
-// program runs), the level it begins with, and whether a hint is searched
-// at once, holding the game (a replay, whose clock is virtual), or beside it.
+// program runs), the level it begins with, and whether a hint or a dead-end
+// check is searched at once, holding the game (a replay, whose clock is
+// virtual), or beside it.
 struct SessionSettings {
     std::string progressFolder;
     int firstLevel = 1;
@@ -22,7 +23,7 @@ struct SessionSettings {
 // Reads the progress; the session's history and hint start empty.
 void StartSession(const SessionSettings& settings);
 // After each call of the flow: the progress of a level begun or finished,
-// a hint asked for or found.
+// a hint asked for or found, a dead end told, a level or the game finished.
 void AfterSessionFrame(uint32_t now);
 // Stops a hint search still running.
 void EndSession();
@@ -32,7 +33,10 @@ void EndSession();
 int CommandForKey(int key, const KeyDownTable& held);
 // Sees every hint shown (for the replay's trace); null when nobody listens.
 extern void (*HintObserver)(uint32_t now, const Hint& hint);
+// Sees every dead end told, as it is told.
+extern void (*DeadEndObserver)(uint32_t now);
 
 // Carries out undo, redo, hint, restart, the Levels dialog or a level chosen
-// in it; false for any other command.
+// in it, and turns dead-end warnings on or off (for the session: they are on
+// when the game starts); false for any other command.
 bool RunPlayCommand(int command);

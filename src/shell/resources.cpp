@@ -26,7 +26,8 @@ const std::vector<MenuPopup>& GameMenu() {
           {"&Redo\tY", kCommandRedo},
           {"&Hint\tH", kCommandHint},
           {"Re&start level\tR", kCommandRestart},
-          {"&Levels...", kCommandLevels}}},
+          {"&Levels...", kCommandLevels},
+          {"&Warn of dead ends", kCommandWarnDeadEnds}}},
         {"&Info", {{"&About", kCommandAbout}, {"&Controls", kCommandControls}}},
     };
     return menu;

@@ -108,6 +108,7 @@ TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
     std::string trace = ReadFile(Path("a.jsonl"));
     EXPECT_TRUE(Has(trace, "\"phase\":\"Ended\""));
     EXPECT_FALSE(Has(trace, "\"dead\":true"));
+    EXPECT_FALSE(Has(trace, "\"dead end\""));        // a way is left all along
     EXPECT_FALSE(Has(trace, "\"event\":\"quit\""));  // stopped, not quit
     EXPECT_TRUE(trace == ReadFile(Path("b.jsonl"))) << "two replays of one input differ";
     std::string keys = ReadFile(Path("next.txt"));
@@ -224,6 +225,55 @@ TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
                   Path("solved.txt") + "/progress"),
               0);
     EXPECT_EQ(Lines(ReadFile(Path("stderr"))).size(), 1u) << ReadFile(Path("stderr"));
+}
+
+// The red share of all light in a screenshot below the menu bar.
+double RedShare(const std::string& png) {
+    int width = 0, height = 0, channels = 0;
+    unsigned char* rgb = stbi_load(png.c_str(), &width, &height, &channels, 3);
+    double red = 0, all = 1;
+    for (int i = 20 * width; rgb && i < width * height; ++i) {
+        red += rgb[3 * i];
+        all += rgb[3 * i] + rgb[3 * i + 1] + rgb[3 * i + 2];
+    }
+    stbi_image_free(rgb);
+    return red / all;
+}
+
+// Level 1's only bomb wasted is told as a dead end once the blast has
+// settled, once while the player stays in it; with Game > Warn of dead ends
+// turned off, never.
+TEST_F(ReplayProgram, ADeadEndIsToldUnlessTurnedOff) {
+    const std::string wasted = "next Right\nnext Right\nnext Space\nnext Left\n";
+    std::ofstream(Path("wasted.txt")) << wasted;
+    std::ofstream(Path("quiet.txt")) << "0 menu deadends\n" << wasted;
+    ASSERT_EQ(Run("--no-render --input " + Path("wasted.txt") + " --trace " + Path("d.jsonl")), 0);
+    ASSERT_EQ(Run("--no-render --input " + Path("quiet.txt") + " --trace " + Path("q.jsonl")), 0);
+    double blast = -1, told = -1;
+    int tellings = 0;
+    for (const std::string& line : Lines(ReadFile(Path("d.jsonl")))) {
+        if (blast < 0 && Has(line, "\"slot\":3,\"op\":\"play_once\""))
+            blast = NumberAfter(line, "t");
+        if (Has(line, "\"event\":\"dead end\""))
+            told = NumberAfter(line, "t"), ++tellings;
+    }
+    EXPECT_GT(blast, 0);
+    EXPECT_GT(told, blast);
+    EXPECT_EQ(tellings, 1);
+    EXPECT_FALSE(Has(ReadFile(Path("q.jsonl")), "dead end"));
+}
+
+// A hero who walks onto the open bridge of level 2 falls into the spikes:
+// while he is dead the view is tinted red.
+TEST_F(ReplayProgram, ADeathIsSeen) {
+    std::string keys;
+    for (int i = 0; i < 14; ++i)
+        keys += "next Right\n";
+    std::ofstream(Path("die.txt")) << keys;
+    ASSERT_EQ(Run("--level 2 --input " + Path("die.txt") + " --until 6600 --shot 5000:" +
+                  Path("alive.png") + " --shot 6500:" + Path("dead.png")),
+              0);
+    EXPECT_GT(RedShare(Path("dead.png")), RedShare(Path("alive.png")) + 0.1);
 }
 
 // A picture that cannot be read, or no data at all, ends the game with a box

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <map>
 #include <thread>
 #include <vector>
 
+#include "game/rest_state.h"
 #include "search/dead_ends.h"
 #include "search/hint_worker.h"
 #include "shipped_level.h"
@@ -32,8 +34,10 @@ TEST_P(HintTest, EveryPositionGetsAShortestWaysFirstPressOrNoWayUnlessALimitCome
     const SearchResult result = SearchFrom(start, neverDie, true);
     const std::vector<int> presses = PressesToExit(result);
     size_t noWay = 0;
+    std::map<uint64_t, int> pressesByHash;
     for (int32_t p = 0; p < static_cast<int32_t>(presses.size()); ++p) {
         level.SetPosition(ReplayPath(start, PathTo(result, p)));
+        pressesByHash[HashPosition(AtRestForm(level.position()))] = presses[p];
         const Hint hint = FindHint(level.position());
         noWay += hint.kind == HintKind::kNoWay;
         if (presses[p] == kNever)
@@ -43,6 +47,13 @@ TEST_P(HintTest, EveryPositionGetsAShortestWaysFirstPressOrNoWayUnlessALimitCome
         EXPECT_EQ(finished ? 0 : FindHint(level.position()).presses, presses[p] - 1) << p;
     }
     EXPECT_EQ(noWay, FindDeadEnds(result).count);  // so every position without a way
+    // The way ahead passes one press nearer the exit each time.
+    HintLimits wayAhead;
+    wayAhead.hashWayAhead = true;
+    const Hint first = FindHint(start, wayAhead);
+    ASSERT_EQ(first.wayAhead.size(), static_cast<size_t>(first.presses - 1));
+    for (size_t i = 0; i < first.wayAhead.size(); ++i)
+        EXPECT_EQ(pressesByHash[first.wayAhead[i]], first.presses - 1 - static_cast<int>(i)) << i;
     EXPECT_EQ(FindHint(start, HintLimits{1}).kind, HintKind::kGaveUp);  // 1 position
 }
 

@@ -56,6 +56,10 @@ void OnHint(uint32_t now, const Hint& hint) {
     g_watch.trace->HintShown(now, hint);
 }
 
+void OnDeadEnd(uint32_t now) {
+    g_watch.trace->DeadEnd(now);
+}
+
 }  // namespace
 
 void StartWatching(TraceWriter* trace, WatchCallbacks callbacks) {
@@ -65,11 +69,13 @@ void StartWatching(TraceWriter* trace, WatchCallbacks callbacks) {
     MainLoopFrame = WatchedFrame;
     SetSoundObserver(OnSound);
     HintObserver = OnHint;
+    DeadEndObserver = OnDeadEnd;
 }
 
 void StopWatching() {
     SetSoundObserver(nullptr);
     HintObserver = nullptr;
+    DeadEndObserver = nullptr;
     MainLoopFrame = MainLoopGameFrame;
     g_watch = Watch();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Watches the running game for the trace: wraps the main loop's frame call to
 // note each gameplay tick and phase change, hears every sound call, and
-// notes the message boxes shown.
+// notes the message boxes shown, the hints shown and the dead ends told.
 
 #include <functional>
 

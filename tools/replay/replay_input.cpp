@@ -15,10 +15,10 @@ struct NamedCommand {
     int code;
 };
 
-const NamedCommand kMenuCommands[] = {{"exit", kCommandExit},         {"about", kCommandAbout},
-                                      {"controls", kCommandControls}, {"undo", kCommandUndo},
-                                      {"redo", kCommandRedo},         {"hint", kCommandHint},
-                                      {"restart", kCommandRestart},   {"levels", kCommandLevels}};
+const NamedCommand kMenuCommands[] = {
+    {"exit", kCommandExit},       {"about", kCommandAbout},   {"controls", kCommandControls},
+    {"undo", kCommandUndo},       {"redo", kCommandRedo},     {"hint", kCommandHint},
+    {"restart", kCommandRestart}, {"levels", kCommandLevels}, {"deadends", kCommandWarnDeadEnds}};
 constexpr char kLevelCommandPrefix[] = "level";
 
 // A decimal number that fits in 32 bits, digits only.

@@ -29,6 +29,6 @@ bool ReadInputFile(const std::string& path, std::vector<InputEvent>* events, std
 std::string KeyWord(int virtualKey);
 
 // The word a menu command is written with ("exit", "about", "controls",
-// "undo", "redo", "hint", "restart", "levels", "level3"), or its decimal id
+// "undo", "redo", "hint", "restart", "levels", "deadends", "level3"), or its decimal id
 // for any other.
 std::string MenuCommandName(int command);

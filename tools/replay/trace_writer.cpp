@@ -147,6 +147,11 @@ void TraceWriter::HintShown(uint32_t t, const Hint& hint) {
                  JsonString(HintText(hint)).c_str());
 }
 
+void TraceWriter::DeadEnd(uint32_t t) {
+    if (out_)
+        std::fprintf(out_, "{\"t\":%u,\"event\":\"dead end\"}\n", t);
+}
+
 void TraceWriter::Pawns(uint32_t t, const Position& position) {
     if (!out_)
         return;

@@ -27,6 +27,8 @@ class TraceWriter {
     // A hint shown: the key it suggests and the presses left, or that none
     // reaches the exit, or that the search gave up; with the line the player reads.
     void HintShown(uint32_t t, const Hint& hint);
+    // A dead end told: the game rests where the exit can no longer be reached.
+    void DeadEnd(uint32_t t);
     // The bytes the program holds on its heap, at a named moment.
     void Memory(uint32_t t, const char* at, size_t bytes);
 
