@@ -437,10 +437,17 @@ def explosion_sparks():
 
 
 def gauge_bar():
-    """The bomb gauge's bar; only its right end slides into view."""
+    """The bomb gauge's bar, a gold tab with a rounded right end. Only that
+    end slides into view, with the bombs in front of it: at rest (no bombs)
+    it stays just beyond the left edge of the view, and with each bomb it
+    reaches about 4 units past the last one. The game draws it 3 units
+    above the bombs but 10 units behind them, which on the screen puts its
+    middle behind theirs."""
     mesh = Mesh()
     g = mesh.material(Material("bar", tex("gold"), emissive=(0.4, 0.3, 0.0)))
-    mesh.box(g, -60.0, 43.0, -5.0, 5.0, -1.0, 1.0)
+    end, radius, middle = 37.0, 4.0, 0.0
+    mesh.box(g, -60.0, end - radius, middle - radius, middle + radius, -1.0, 1.0)
+    mesh.cylinder_z(g, g, end - radius, middle, radius, -1.0, 1.0, segments=16)
     return mesh
 
 
