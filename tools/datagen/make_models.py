@@ -162,11 +162,22 @@ def gate_open():
 
 
 def holder():
+    """A cradle in yellow and black hazard paint that reads as a device even
+    with a crate in it: a U-shaped frame on the front and back faces of its
+    cell, joined by rails along its bottom edges, and slats just under the
+    cell's floor that show it as a grate over what lies below. Everything
+    stays clear of a crate in the cell (x and z within 9, y from -10)."""
     mesh = Mesh()
-    g = mesh.material(Material("cradle", tex("metal")))
-    mesh.box(g, -10.0, -9.2, -10.0, 10.0, -10.0, 10.0)
-    mesh.box(g, 9.2, 10.0, -10.0, 10.0, -10.0, 10.0)
-    mesh.box(g, -10.0, 10.0, -10.0, -9.2, -10.0, 10.0)
+    g = mesh.material(Material("cradle", tex("hazard"), (0.8, 0.8, 0.8), emissive=(0.25, 0.2, 0.0)))
+    rail, post, face = 2.5, 1.8, 9.2
+    for z0, z1 in ((face, 10.0), (-10.0, -face)):
+        planar_box(mesh, g, -10.0, 10.0, -10.0, -10.0 + rail, z0, z1, 10.0)
+        for x0 in (-10.0, 10.0 - post):
+            planar_box(mesh, g, x0, x0 + post, -10.0 + rail, 10.0, z0, z1, 10.0)
+    for x0 in (-10.0, face):
+        planar_box(mesh, g, x0, x0 + 10.0 - face, -10.0, -10.0 + rail, -face, face, 10.0)
+    for x in (-5.0, 0.0, 5.0):
+        planar_box(mesh, g, x - 1.0, x + 1.0, -11.2, -10.0, -face, face, 10.0)
     return mesh
 
 
