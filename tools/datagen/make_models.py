@@ -226,10 +226,14 @@ def flag_cloth(strips):
 
 
 def rubble():
+    """Broken stones heaped against the back of the cell, behind where the
+    hero stands: he walks through a blasted cell in front of its rubble,
+    and rubble left over his head stays behind his helmet."""
     mesh = Mesh()
     g = mesh.material(Material("rubble", tex("cracked")))
-    for x0, x1, y1 in ((-9.0, -3.0, -6.0), (-4.0, 3.0, -7.5), (2.0, 9.0, -5.0)):
-        mesh.box(g, x0, x1, -10.0, y1, -6.0, 6.0)
+    for x0, x1, y1, z0 in ((-9.0, -3.0, -4.0, -10.0), (-4.0, 3.0, -6.0, -9.5), (2.0, 9.0, -3.0, -10.0),
+                           (-6.5, -1.0, -7.5, -7.5), (1.0, 6.5, -7.0, -7.5)):
+        mesh.box(g, x0, x1, -10.0, y1, z0, z0 + 4.0 if z0 < -9 else -4.5)
     return mesh
 
 
