@@ -10,8 +10,9 @@ screenshot; the part around the hero is cut out and labelled, and ImageMagick's
 montage puts them together. Scenery, pictures, explosions and templates that
 draw nothing are left out: they have no cell of their own.
 
-Usage: scripts/template-sheet.py [OUT.png]   (default
-docs/screenshots/templates-at-rest.png; needs build/ built and ImageMagick)
+Usage: scripts/template-sheet.py [OUT.png [GAMEDATA]]   (default
+docs/screenshots/templates-at-rest.png and the repository's gamedata/; needs
+build/ built and ImageMagick)
 """
 
 import os
@@ -48,13 +49,13 @@ def level_text(number, slot, tall):
         "........", "...%s#..." % over, "..Bt@...", "########", "end", ""])
 
 
-def data_root(work, levels):
+def data_root(work, levels, source):
     """A folder with the game's data in which levels.xml holds these levels."""
     data = os.path.join(work, "root", "gamedata")
     os.makedirs(data)
-    for name in os.listdir(os.path.join(ROOT, "gamedata")):
+    for name in os.listdir(source):
         if name not in ("levels.xml", "levels"):
-            os.symlink(os.path.join(ROOT, "gamedata", name), os.path.join(data, name))
+            os.symlink(os.path.join(source, name), os.path.join(data, name))
     subprocess.run([os.path.join(BUILD, "korvath-level"), "compile", "--root", ROOT, levels,
                     "-o", os.path.join(data, "levels.xml")], check=True)
     return os.path.dirname(data)
@@ -71,7 +72,8 @@ def main():
         for number, (slot, _, flag, _) in enumerate(shown, 1):
             with open(os.path.join(levels, "level%d.txt" % number), "w") as f:
                 f.write(level_text(number, slot, flag == TALL_FLAG))
-        root = data_root(work, levels)
+        source = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else os.path.join(ROOT, "gamedata")
+        root = data_root(work, levels, source)
         tiles = []
         for number, (slot, _, _, anim) in enumerate(shown, 1):
             shot = os.path.join(work, "shot%d.png" % number)
