@@ -2,6 +2,9 @@
 // A view: how far the eye stands back, how the world is turned, and where it
 // is shifted. Passed by value into every draw.
 
+// The vertical field of view of every camera (the projection's), degrees.
+constexpr float kFieldOfViewDegrees = 45.0f;
+
 class Camera {
   public:
     Camera() = default;

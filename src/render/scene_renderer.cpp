@@ -93,7 +93,9 @@ void SceneRenderer::Resize(int width, int height) {
         height = 1;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), 0.9, 5000.0);
+    aspect_ = static_cast<float>(width) / static_cast<float>(height);
+    gluPerspective(kFieldOfViewDegrees, static_cast<double>(width) / static_cast<double>(height),
+                   0.9, 5000.0);
     glViewport(0, 0, width, height);
 }
 
@@ -186,14 +188,10 @@ void SceneRenderer::DrawModelInstance(int slot, const Transform& transform, Came
 
 void SceneRenderer::DrawBombGauge(int bombCount) {
     StepBombGauge(bombCount);
-    const Camera hud(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 150.0f);
+    const Camera hud(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, kGaugeCameraDistance);
     const LinkedList<int> noTextures;
-    const Transform bar(0.0f, 0.0f, 0.0f, -123.0f + BombGaugePosition, 53.0f, -10.0f, 1.0f, 1.2f,
-                        1.0f, 80.0f);
-    DrawModelInstance(kModelGaugeBar, bar, hud, noTextures, ModelColour());
-    for (int i = 0; i < bombCount; ++i) {
-        const Transform bomb(0.0f, BombGaugeSpin, 0.0f, 5.0f * i - 83.0f, 50.0f, 0.0f, 0.25f, 0.25f,
-                             0.25f, 100.0f);
-        DrawModelInstance(kModelGaugeBomb, bomb, hud, noTextures, ModelColour());
-    }
+    DrawModelInstance(kModelGaugeBar, GaugeBarPlacement(aspect_), hud, noTextures, ModelColour());
+    for (int i = 0; i < bombCount; ++i)
+        DrawModelInstance(kModelGaugeBomb, GaugeBombPlacement(i, aspect_), hud, noTextures,
+                          ModelColour());
 }

@@ -52,6 +52,7 @@ class SceneRenderer : public GLRenderer {
 
     bool drawEnabled = false;
     bool lightingEnabled = false;
+    float aspect_ = 4.0f / 3.0f;  // the view's width over its height, set by Resize
     Model models[kModelSlots];
     SceneView view_;
 };

@@ -162,11 +162,22 @@ def gate_open():
 
 
 def holder():
+    """A cradle in yellow and black hazard paint that reads as a device even
+    with a crate in it: a U-shaped frame on the front and back faces of its
+    cell, joined by rails along its bottom edges, and slats just under the
+    cell's floor that show it as a grate over what lies below. Everything
+    stays clear of a crate in the cell (x and z within 9, y from -10)."""
     mesh = Mesh()
-    g = mesh.material(Material("cradle", tex("metal")))
-    mesh.box(g, -10.0, -9.2, -10.0, 10.0, -10.0, 10.0)
-    mesh.box(g, 9.2, 10.0, -10.0, 10.0, -10.0, 10.0)
-    mesh.box(g, -10.0, 10.0, -10.0, -9.2, -10.0, 10.0)
+    g = mesh.material(Material("cradle", tex("hazard"), (0.8, 0.8, 0.8), emissive=(0.25, 0.2, 0.0)))
+    rail, post, face = 2.5, 1.8, 9.2
+    for z0, z1 in ((face, 10.0), (-10.0, -face)):
+        planar_box(mesh, g, -10.0, 10.0, -10.0, -10.0 + rail, z0, z1, 10.0)
+        for x0 in (-10.0, 10.0 - post):
+            planar_box(mesh, g, x0, x0 + post, -10.0 + rail, 10.0, z0, z1, 10.0)
+    for x0 in (-10.0, face):
+        planar_box(mesh, g, x0, x0 + 10.0 - face, -10.0, -10.0 + rail, -face, face, 10.0)
+    for x in (-5.0, 0.0, 5.0):
+        planar_box(mesh, g, x - 1.0, x + 1.0, -11.2, -10.0, -face, face, 10.0)
     return mesh
 
 
@@ -215,10 +226,14 @@ def flag_cloth(strips):
 
 
 def rubble():
+    """Broken stones heaped against the back of the cell, behind where the
+    hero stands: he walks through a blasted cell in front of its rubble,
+    and rubble left over his head stays behind his helmet."""
     mesh = Mesh()
     g = mesh.material(Material("rubble", tex("cracked")))
-    for x0, x1, y1 in ((-9.0, -3.0, -6.0), (-4.0, 3.0, -7.5), (2.0, 9.0, -5.0)):
-        mesh.box(g, x0, x1, -10.0, y1, -6.0, 6.0)
+    for x0, x1, y1, z0 in ((-9.0, -3.0, -4.0, -10.0), (-4.0, 3.0, -6.0, -9.5), (2.0, 9.0, -3.0, -10.0),
+                           (-6.5, -1.0, -7.5, -7.5), (1.0, 6.5, -7.0, -7.5)):
+        mesh.box(g, x0, x1, -10.0, y1, z0, z0 + 4.0 if z0 < -9 else -4.5)
     return mesh
 
 
@@ -437,10 +452,17 @@ def explosion_sparks():
 
 
 def gauge_bar():
-    """The bomb gauge's bar; only its right end slides into view."""
+    """The bomb gauge's bar, a gold tab with a rounded right end. Only that
+    end slides into view, with the bombs in front of it: at rest (no bombs)
+    it stays just beyond the left edge of the view, and with each bomb it
+    reaches about 4 units past the last one. The game draws it 3 units
+    above the bombs but 10 units behind them, which on the screen puts its
+    middle behind theirs."""
     mesh = Mesh()
     g = mesh.material(Material("bar", tex("gold"), emissive=(0.4, 0.3, 0.0)))
-    mesh.box(g, -60.0, 43.0, -5.0, 5.0, -1.0, 1.0)
+    end, radius, middle = 37.0, 4.0, 0.0
+    mesh.box(g, -60.0, end - radius, middle - radius, middle + radius, -1.0, 1.0)
+    mesh.cylinder_z(g, g, end - radius, middle, radius, -1.0, 1.0, segments=16)
     return mesh
 
 

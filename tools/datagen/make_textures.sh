@@ -21,6 +21,11 @@ grain() { # size colour amount output
 }
 
 grain 64 '#8a8f96' 0.6 "$models/metal.jpg"
+# Yellow and black hazard paint: stripes at 45 degrees, 32 pixels apart, so
+# that the picture repeats seamlessly.
+jpeg -size 64x64 xc:'#f2c21b' -fill '#202020' \
+    -draw 'polygon 0,0 16,0 -48,64 -64,64' -draw 'polygon 32,0 48,0 -16,64 -32,64' \
+    -draw 'polygon 64,0 80,0 16,64 0,64' -draw 'polygon 96,0 112,0 48,64 32,64' "$models/hazard.jpg"
 grain 64 '#d8dde3' 0.3 "$models/spike.jpg"
 grain 64 '#8b5a2b' 0.8 "$models/wood.jpg"
 # The bomb's shell: dark blue steel with a highlight up and to the left of

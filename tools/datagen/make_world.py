@@ -56,6 +56,23 @@ def keyed(f, keys):
     return keys[-1][1]
 
 
+# The hero is drawn at HERO_SCALE of his models' size, standing on his
+# cell's floor, and HERO_FORWARD units in front of the cell's middle. His
+# models fill the cell's full height (more with the helmet's outline and
+# his breath); so drawn, his head stays 2 units below a block hanging over
+# him, and seen from the camera, which looks down on the level, the front
+# of that block does not hide his face, so the gap reads as one he fits in.
+HERO_SCALE = 0.82
+HERO_FORWARD = 4.0
+
+
+def hero_part(model, label, angles=(0, 0, 0), rise=0.0, width=1.0):
+    """A part of the hero, scaled about his cell's floor (y = -10)."""
+    s = HERO_SCALE
+    offset = (0, round(s * rise - (1 - s) * 10, 3), HERO_FORWARD)
+    return part(model, label, angles, offset, (round(s * width, 4), s, round(s * width, 4)))
+
+
 def hero_frames():
     """Legs and arms swing forwards and back, two steps to the gait, at the
     pace of his walk: seen from the side as he walks this is a stride, seen
@@ -71,10 +88,10 @@ def hero_frames():
         rise = round(breath - HERO_HIP_DROP[stride], 3)
         width = round(1 + 0.03 * breath, 3)
         frames.append(("f%d" % f, [
-            part("hero_legs_" + stride_name(stride), "legs"),
-            part("hero", "torso", offset=(0, rise, 0), stretch=(width, 1, width)),
-            part("hero_arms_" + stride_name(stride), "arms", offset=(0, rise, 0)),
-            part("hero_head", "head", (0, round(keyed(f, look), 2), 0), (0, rise, 0)),
+            hero_part("hero_legs_" + stride_name(stride), "legs"),
+            hero_part("hero", "torso", rise=rise, width=width),
+            hero_part("hero_arms_" + stride_name(stride), "arms", rise=rise),
+            hero_part("hero_head", "head", (0, round(keyed(f, look), 2), 0), rise),
         ]))
     return frames
 
