@@ -18,100 +18,57 @@
 
 namespace {
 
-constexpr uint32_t kHeldMs = 20000;
-constexpr uint32_t kTapMs = 60;
-constexpr float kCell = 20;
+constexpr uint32_t kHeldMs = 20000, kTapMs = 60, kWatchMs = 2000;
 
 enum class Hold { kDialog, kWindowMove };
 
-// Plays the user on each wait for input: once level 1 has been played for a
-// second, holds the loop as `hold` does, taps Right as it resumes, watches
-// the hero for two seconds, then closes the window.
-class HeldLoopPlayer {
-  public:
-    explicit HeldLoopPlayer(Hold hold) : hold_(hold) {}
+float HeroX() {
+    return MainLoop().game.position.PlayerPawn()->Placement.xoffset;
+}
 
-    void OnIdle(uint32_t timeoutMs) {
-        const uint32_t now = GetTickCount();
-        switch (step_) {
-            case Step::kWaitForPlay:
-                return WaitForPlay(timeoutMs);
-            case Step::kHolding:
-                return Sys_ShownDialog() && now - since_ < kHeldMs ? Pass(timeoutMs, kHeldMs)
-                                                                   : ResumeWithTap();
-            case Step::kTapping:
-                return now - since_ < kTapMs ? Pass(timeoutMs, kTapMs) : Release();
-            case Step::kWatching:
-                return now - since_ < 2000 ? Pass(timeoutMs, 2000) : Finish();
-            case Step::kDone:
-                return Headless_AdvanceClock(timeoutMs);
-        }
-    }
-
-    float startX = 0, endX = 0;
-
-  private:
-    enum class Step { kWaitForPlay, kHolding, kTapping, kWatching, kDone };
-
-    static float HeroX() { return MainLoop().game.position.PlayerPawn()->Placement.xoffset; }
-
-    // The clock moves on by the wait, but never past `span` after the step began.
-    void Pass(uint32_t timeoutMs, uint32_t span) {
-        const uint32_t left = span - (GetTickCount() - since_);
-        Headless_AdvanceClock(timeoutMs < left ? timeoutMs : left);
-    }
-
-    void WaitForPlay(uint32_t timeoutMs) {
-        const bool playing = MainLoop().game.position.LevelPhase == kPhasePlaying;
-        if (playing && !playSeen_) {
-            playSeen_ = true;
-            since_ = GetTickCount();
-        }
-        if (!playing || GetTickCount() - since_ < 1000)
-            return Headless_AdvanceClock(timeoutMs);
-        startX = HeroX();
-        Begin(Step::kHolding);
-        if (hold_ == Hold::kDialog)
-            return Sys_PushEvent({EventType::Command, kCommandControls});
-        Headless_AdvanceClock(kHeldMs);  // no pass runs while the window moves
-        ResumeWithTap();
-    }
-
-    void ResumeWithTap() {
-        if (Sys_ShownDialog())
-            Sys_CloseDialog();
-        Sys_DeliverKey(kKeyRight, true);
-        Begin(Step::kTapping);
-    }
-    void Release() {
-        Sys_DeliverKey(kKeyRight, false);
-        Begin(Step::kWatching);
-    }
-    void Finish() {
-        endX = HeroX();
-        Sys_PushEvent({EventType::Close});
-        Begin(Step::kDone);
-    }
-    void Begin(Step step) {
-        step_ = step;
-        since_ = GetTickCount();
-    }
-
-    Hold hold_;
-    Step step_ = Step::kWaitForPlay;
-    uint32_t since_ = 0;
-    bool playSeen_ = false;
-};
-
+// Once level 1 has been played for a second, holds the loop as `hold` says,
+// taps Right as it resumes, and closes the window two seconds later.
 float CellsWalkedByATapAfter(Hold hold) {
     Sys_StartHeadless(HeadlessOptions());
     SetTextureUploadEnabled(false);  // no GL context to upload to
-    HeldLoopPlayer player(hold);
-    Headless_SetIdleHandler([&player](uint32_t timeoutMs) { player.OnIdle(timeoutMs); });
+    uint32_t playing = 0, resume = 0;
+    float startX = 0, endX = 0;
+    Headless_SetIdleHandler([&](uint32_t timeoutMs) {
+        const uint32_t now = GetTickCount();
+        const auto passUntil = [&](uint32_t until) {
+            Headless_AdvanceClock(until - now < timeoutMs ? until - now : timeoutMs);
+        };
+        if (!playing && MainLoop().game.position.LevelPhase == kPhasePlaying)
+            playing = now;
+        if (!resume && (!playing || now < playing + 1000))
+            return Headless_AdvanceClock(timeoutMs);
+        if (!resume) {
+            startX = HeroX();
+            resume = now + kHeldMs;
+            if (hold == Hold::kDialog)
+                return Sys_PushEvent({EventType::Command, kCommandControls});
+            return Headless_AdvanceClock(kHeldMs);  // no pass runs while the window moves
+        }
+        if (now < resume)
+            return passUntil(resume);
+        if (now == resume && !MainLoop().KeyDown[kKeyRight]) {
+            if (Sys_ShownDialog())
+                Sys_CloseDialog();
+            return Sys_DeliverKey(kKeyRight, true);
+        }
+        if (now < resume + kTapMs)
+            return passUntil(resume + kTapMs);
+        if (MainLoop().KeyDown[kKeyRight])
+            return Sys_DeliverKey(kKeyRight, false);
+        if (now < resume + kWatchMs)
+            return passUntil(resume + kWatchMs);
+        endX = HeroX();
+        Sys_PushEvent({EventType::Close});
+    });
     EXPECT_EQ(RunGame(), kExitNormal);
     Sys_Stop();
     SetTextureUploadEnabled(true);
-    return (player.endX - player.startX) / kCell;
+    return (endX - startX) / 20;
 }
 
 TEST(HeldLoop, OneTapIsOneStepAfterADialogOrAWindowMove) {
