@@ -6,6 +6,7 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -16,6 +17,7 @@
 #include "platform/sys_events.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_internal.h"
+#include "platform/sys_picture_fit.h"
 #include "platform/sys_video.h"
 
 namespace {
@@ -204,6 +206,20 @@ void DrawNotice() {
     ImGui::PopStyleColor(2);
 }
 
+// In full screen the menu and dialogs are drawn into the picture at its own
+// size, and the pointer on the screen is taken to the picture's point.
+void FitToPicture() {
+    int width = 0, height = 0;
+    ScreenRect shown;
+    if (!Sys_FullScreenPicture(&width, &height, &shown))
+        return;
+    ImGuiIO& io = ImGui::GetIO();
+    io.DisplaySize = ImVec2(static_cast<float>(width), static_cast<float>(height));
+    io.DisplayFramebufferScale = ImVec2(1.0f, 1.0f);
+    if (io.MousePos.x > -FLT_MAX)
+        ScreenToPicture(shown, width, height, &io.MousePos.x, &io.MousePos.y);
+}
+
 }  // namespace
 
 void Sys_SetNotice(const char* text) {
@@ -222,6 +238,7 @@ void UI_Draw() {
         ImGui::GetIO().MousePos = g_ui.scriptedPos;
         ImGui::GetIO().MouseDown[0] = g_ui.scriptedDown;
     }
+    FitToPicture();
     ImGui::NewFrame();
     DrawNotice();
     DrawMenuBar();
