@@ -8,8 +8,8 @@ GameView::GameView() {
 void GameView::NextFrame(const Position& position) {
     const Pawn* hero = position.PlayerPawn();
     if (hero && !position.HeroDead) {
-        camera_.SetX(-hero->Placement.xoffset);
-        camera_.SetY(-hero->Placement.yoffset);
+        camera_.SetX(-(hero->Placement.xoffset + lookX_));
+        camera_.SetY(-(hero->Placement.yoffset + lookY_));
     }
     Repaint(position);
 }
