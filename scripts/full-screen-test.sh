@@ -7,13 +7,13 @@
 # brings back the 800 x 600 window showing the level, a second Alt+Enter fills
 # the screen again, and File > Exit, clicked there, ends the game with status
 # 0. Each picture is checked by its colours (scripts/screen-colours.py).
-# Usage: scripts/full-screen-test.sh [BUILD_DIR]   (needs xvfb-run, xdotool, xwd, xwininfo)
+# Usage: scripts/full-screen-test.sh [BUILD_DIR]   (needs xvfb-run, xdotool and xwd)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build=${1:-build}
 if [ -z "${KORVATH_FULL_SCREEN_INNER:-}" ]; then
-  for tool in xvfb-run xdotool xwd xwininfo; do
+  for tool in xvfb-run xdotool xwd; do
     command -v $tool >/dev/null || { echo "full-screen-test: $tool is needed" >&2; exit 1; }
   done
   for screen in 1600x900 1280x1024; do
@@ -41,7 +41,7 @@ await() {
   scripts/screen-colours.py "$1" "$shots/$2.xwd" || true
   fail "the window never showed $1 (last shot: $shots/$2.xwd)"
 }
-size() { xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
+size() { xdotool getwindowgeometry --shell "$window" | awk -F= '/^WIDTH/ { w = $2 } /^HEIGHT/ { h = $2 } END { print w "x" h }'; }
 # The screen's point over the picture's point ($1, $2), as the picture is scaled.
 click() {
   read -r x y < <(awk -v W="$width" -v H="$height" -v px="$1" -v py="$2" 'BEGIN {
