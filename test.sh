@@ -3,7 +3,8 @@
 # proves every level of the campaign against its table in gamedata/README.md,
 # two at a time: once in a normal build (build/) and once, unoptimised, with
 # AddressSanitizer and UndefinedBehaviorSanitizer (build/asan/). Then checks that no two
-# modules use each other and that the level tools link no GL, SDL2 or OpenAL, soaks the
+# modules use each other and that the level tools link no GL, SDL2 or OpenAL, checks full
+# screen in a real window under Xvfb, soaks the
 # sanitizer build for ten minutes of random play, and, where clang is installed, fuzzes
 # every loader for 20 seconds.
 set -euo pipefail
@@ -18,6 +19,7 @@ scripts/build.sh build/asan -DKORVATH_SANITIZE=ON -DKORVATH_BENCHMARKS=OFF -DCMA
   ctest -j2 --output-on-failure --timeout 900)
 scripts/check-cycles.py
 scripts/check-tool-links.sh build
+scripts/full-screen-test.sh build
 scripts/soak.sh 0.17
 scripts/fuzz.sh 20
 # The Windows build under Wine; skipped, saying why, where the archives or Wine are missing.

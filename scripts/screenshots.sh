@@ -5,8 +5,10 @@
 # levels of the campaign part of the way through their solutions, and the end
 # picture. The moments are read off a trace of the same replay. Then the
 # hint: an arrow over the hero after one press, and the cross once the only
-# bomb is wasted; the dead end told without asking; level 1 complete; and a
-# death in level 2's spikes.
+# bomb is wasted; the dead end told without asking; level 1 complete; a
+# death in level 2's spikes; the Controls and About dialogs; Shift+Right
+# looking ahead to level 1's exit; and, where xvfb-run is installed, full
+# screen on a 16:9 display (scripts/full-screen-test.sh's shot, at half size).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=docs/screenshots
@@ -89,4 +91,16 @@ level_shot() { # level fraction name
 level_shot 6 0.55 level6-barrel-steps
 level_shot 11 0.6 level11-crate-and-barrel
 level_shot 13 0.45 level13-switchback
+# The dialogs over level 1, and the view panned as far right as level 1 reaches
+# (Shift is key code 16), the hero still at its start.
+printf '5000 menu controls\n' > "$work/controls.txt"
+build/korvath-replay --input "$work/controls.txt" --until 5600 --shot "5500:$out/controls.png"
+printf '5000 menu about\n' > "$work/about.txt"
+build/korvath-replay --input "$work/about.txt" --until 5600 --shot "5500:$out/about.png"
+printf '5000 down 16\n5050 down Right\n' > "$work/look.txt"
+build/korvath-replay --input "$work/look.txt" --until 8600 --shot "8500:$out/level1-look-ahead.png"
+if command -v xvfb-run >/dev/null; then
+  scripts/full-screen-test.sh build
+  scripts/xwd-to-png.py --half build/full-screen/1600x900/full-level.xwd "$out/full-screen.png"
+fi
 ls "$out"

@@ -18,7 +18,10 @@ struct Dialog {
     const char* caption;
     int width, height;
     int textX, textY;
-    const char* text;  // lines separated by '\n'
+    // Lines separated by '\n'. A text whose lines hold a tab is set out in
+    // two columns (before and after the tab), the block centred across the
+    // dialog from textY on; textX is then not used.
+    const char* text;
     int okX, okY, okWidth, okHeight;
     const std::vector<std::string>* choices;  // null for none
     int choiceCommand;

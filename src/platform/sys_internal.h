@@ -12,6 +12,7 @@
 enum class BoxIcon;
 struct Dialog;
 struct MenuPopup;
+struct ScreenRect;
 
 class SysBackend {
   public:
@@ -32,7 +33,15 @@ class SysBackend {
 SysBackend* Sys_Backend();  // null until a back end is started
 void Sys_SetBackend(SysBackend* backend);
 
+// Between the window and full screen, where the window's picture keeps its
+// size and shows scaled to fit the display.
 void Sys_ToggleFullscreen();
+// In full screen: the picture's size and where it shows; false in a window.
+bool Sys_FullScreenPicture(int* width, int* height, ScreenRect* shown);
+// Draws the picture in the back buffer's bottom left corner again scaled over
+// the screen, black around it (GL context current).
+void Sys_ShowPictureScaled(int pictureWidth, int pictureHeight, int screenWidth, int screenHeight);
+void Sys_ForgetPictureTexture();  // before the GL context goes
 
 // Fresh frames wanted (menus settle over a few): one Paint event each.
 void Sys_WantPaint(int frames);

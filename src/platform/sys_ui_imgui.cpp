@@ -6,13 +6,19 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <cfloat>
+#include <cstring>
 #include <set>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/sys_dialog.h"
 #include "platform/sys_events.h"
 #include "platform/sys_headless.h"
 #include "platform/sys_internal.h"
+#include "platform/sys_picture_fit.h"
 #include "platform/sys_video.h"
 
 namespace {
@@ -128,6 +134,44 @@ void DrawMenuBar() {
     ImGui::EndMainMenuBar();
 }
 
+// The text's lines as two columns: before and after each line's tab.
+std::vector<std::pair<std::string, std::string>> Columns(const char* text) {
+    std::vector<std::pair<std::string, std::string>> rows;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        const size_t tab = std::min(line.find('\t'), line.size());
+        rows.emplace_back(line.substr(0, tab), line.substr(std::min(tab + 1, line.size())));
+    }
+    return rows;
+}
+
+// Two columns a font height apart, the block centred across the dialog.
+void DrawColumns(const Dialog& dialog, float title) {
+    float keys = 0.0f, rest = 0.0f;
+    const auto rows = Columns(dialog.text);
+    for (const auto& row : rows) {
+        keys = std::max(keys, ImGui::CalcTextSize(row.first.c_str()).x);
+        rest = std::max(rest, ImGui::CalcTextSize(row.second.c_str()).x);
+    }
+    const float gap = ImGui::GetFontSize();
+    const float left = (dialog.width * kUnitX - keys - gap - rest) / 2.0f;
+    float y = dialog.textY * kUnitY + title;
+    for (const auto& row : rows) {
+        ImGui::SetCursorPos(ImVec2(left, y));
+        ImGui::TextUnformatted(row.first.c_str());
+        ImGui::SetCursorPos(ImVec2(left + keys + gap, y));
+        ImGui::TextUnformatted(row.second.c_str());
+        y += ImGui::GetTextLineHeightWithSpacing();
+    }
+}
+
+void DrawDialogText(const Dialog& dialog, float title) {
+    if (std::strchr(dialog.text, '\t'))
+        return DrawColumns(dialog, title);
+    ImGui::SetCursorPos(ImVec2(dialog.textX * kUnitX, dialog.textY * kUnitY + title));
+    ImGui::TextUnformatted(dialog.text);
+}
+
 // A modal window without a close box: only OK (or a list's Cancel) closes it. It opens once the
 // menu bar was drawn before, as a popup opened on the first frame closes again.
 void DrawDialog(const Dialog& dialog) {
@@ -140,8 +184,7 @@ void DrawDialog(const Dialog& dialog) {
     ImGui::SetNextWindowPos(ImVec2(size.x / 2, size.y / 2), ImGuiCond_Always, ImVec2(0.5f, 0.5f));
     if (!ImGui::BeginPopupModal(id.c_str(), nullptr, kDialogFlags))
         return;
-    ImGui::SetCursorPos(ImVec2(dialog.textX * kUnitX, dialog.textY * kUnitY + title));
-    ImGui::TextUnformatted(dialog.text);
+    DrawDialogText(dialog, title);
     if (dialog.choices)
         DrawChoices(dialog, title);
     DrawButtons(dialog, title);
@@ -192,6 +235,20 @@ void DrawBanner() {
     ImGui::PopStyleColor(2);
 }
 
+// In full screen the menu and dialogs are drawn into the picture at its own
+// size, and the pointer on the screen is taken to the picture's point.
+void FitToPicture() {
+    int width = 0, height = 0;
+    ScreenRect shown;
+    if (!Sys_FullScreenPicture(&width, &height, &shown))
+        return;
+    ImGuiIO& io = ImGui::GetIO();
+    io.DisplaySize = ImVec2(static_cast<float>(width), static_cast<float>(height));
+    io.DisplayFramebufferScale = ImVec2(1.0f, 1.0f);
+    if (io.MousePos.x > -FLT_MAX)
+        ScreenToPicture(shown, width, height, &io.MousePos.x, &io.MousePos.y);
+}
+
 }  // namespace
 
 void Sys_SetBanner(const char* text, float height) {
@@ -225,6 +282,7 @@ void UI_Draw() {
         ImGui::GetIO().MousePos = g_ui.scriptedPos;
         ImGui::GetIO().MouseDown[0] = g_ui.scriptedDown;
     }
+    FitToPicture();
     ImGui::NewFrame();
     DrawNotice();
     DrawBanner();

@@ -1,6 +1,7 @@
 // The game window on SDL: an SDL window made with its GL format, its one
-// context, the menu bar's strip and the requests to draw. Without GL in the
-// back end the window keeps its size and menu only and draws nothing.
+// context, the menu bar's strip, full screen and the requests to draw.
+// Without GL in the back end the window keeps its size and menu only and
+// draws nothing.
 
 #include <GL/gl.h>
 
@@ -9,6 +10,7 @@
 
 #include "platform/sys_events.h"
 #include "platform/sys_internal.h"
+#include "platform/sys_picture_fit.h"
 #include "platform/sys_video.h"
 
 void (*Sys_BeforeSwap)() = nullptr;
@@ -17,7 +19,9 @@ namespace {
 
 struct Video {
     bool open = false, shown = false;
-    int width = 0, height = 0;
+    int width = 0, height = 0;  // the picture: the window's size unless in full screen
+    bool fullScreen = false;
+    int windowX = 0, windowY = 0;  // where the window stood before full screen
     int paintsWanted = 0;
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
@@ -105,6 +109,7 @@ bool Sys_OpenWindow(const char* title, int width, int height, const PixelFormat&
 void Sys_CloseWindow() {
     UI_Shutdown();
     if (g_video.context) {
+        Sys_ForgetPictureTexture();
         SDL_GL_DeleteContext(g_video.context);
         SDL_DestroyWindow(g_video.window);
     }
@@ -135,8 +140,10 @@ void Sys_ClientSize(int* width, int* height) {
     *height = std::max(g_video.height - (g_video.menu.empty() ? 0 : kMenuBarHeight), 0);
 }
 
+// In full screen the picture keeps its size; the screen shows it scaled.
 void Sys_DeliverResize(int width, int height) {
-    if (!g_video.open || (width == g_video.width && height == g_video.height))
+    Sys_WantPaint(1);
+    if (!g_video.open || g_video.fullScreen || (width == g_video.width && height == g_video.height))
         return;
     g_video.width = width;
     g_video.height = height;
@@ -146,11 +153,52 @@ void Sys_DeliverResize(int width, int height) {
     Sys_WantPaint(1);
 }
 
+namespace {
+
+// Full screen is a borderless window over the whole display, which a window
+// manager, or none, lets any window have: the window manager's own full
+// screen needs one to carry it out. A display smaller than the picture is
+// left alone.
+void EnterFullScreen() {
+    SDL_Rect display;
+    if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(g_video.window), &display) != 0 ||
+        display.w < g_video.width || display.h < g_video.height)
+        return;
+    SDL_GetWindowPosition(g_video.window, &g_video.windowX, &g_video.windowY);
+    g_video.fullScreen = true;
+    SDL_SetWindowBordered(g_video.window, SDL_FALSE);
+    SDL_SetWindowPosition(g_video.window, display.x, display.y);
+    SDL_SetWindowSize(g_video.window, display.w, display.h);
+}
+
+void LeaveFullScreen() {
+    g_video.fullScreen = false;
+    SDL_SetWindowSize(g_video.window, g_video.width, g_video.height);
+    SDL_SetWindowBordered(g_video.window, SDL_TRUE);
+    SDL_SetWindowPosition(g_video.window, g_video.windowX, g_video.windowY);
+}
+
+}  // namespace
+
 void Sys_ToggleFullscreen() {
     if (!g_video.window)
         return;
-    bool full = SDL_GetWindowFlags(g_video.window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
-    SDL_SetWindowFullscreen(g_video.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (g_video.fullScreen)
+        LeaveFullScreen();
+    else
+        EnterFullScreen();
+    Sys_WantPaint(1);
+}
+
+bool Sys_FullScreenPicture(int* width, int* height, ScreenRect* shown) {
+    if (!g_video.fullScreen)
+        return false;
+    int screenWidth = 0, screenHeight = 0;
+    SDL_GL_GetDrawableSize(g_video.window, &screenWidth, &screenHeight);
+    *width = g_video.width;
+    *height = g_video.height;
+    *shown = FitPicture(g_video.width, g_video.height, screenWidth, screenHeight);
+    return true;
 }
 
 void Sys_SwapWindow() {
@@ -159,6 +207,11 @@ void Sys_SwapWindow() {
     UI_Draw();
     if (Sys_BeforeSwap)
         Sys_BeforeSwap();
+    if (g_video.fullScreen) {
+        int screenWidth = 0, screenHeight = 0;
+        SDL_GL_GetDrawableSize(g_video.window, &screenWidth, &screenHeight);
+        Sys_ShowPictureScaled(g_video.width, g_video.height, screenWidth, screenHeight);
+    }
     SDL_GL_SwapWindow(g_video.window);
 }
 

@@ -9,8 +9,8 @@ void GameView::NextFrame(const Position& position) {
     heroDeadFrames_ = position.HeroDead ? heroDeadFrames_ + 1 : 0;
     const Pawn* hero = position.PlayerPawn();
     if (hero && !position.HeroDead) {
-        camera_.SetX(-hero->Placement.xoffset);
-        camera_.SetY(-hero->Placement.yoffset);
+        camera_.SetX(-(hero->Placement.xoffset + lookX_));
+        camera_.SetY(-(hero->Placement.yoffset + lookY_));
     }
     Repaint(position);
 }

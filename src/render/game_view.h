@@ -22,6 +22,12 @@ class GameView {
     SceneView Scene(const Position& position) const {
         return {&drawList_, &camera_, &position, &hint_, &heroDeadFrames_};
     }
+    // From the next frame on the camera stands this far from the hero (the
+    // player looks ahead).
+    void LookFromHero(float x, float y) {
+        lookX_ = x;
+        lookY_ = y;
+    }
     // The sign drawn over the hero from the next frame on (kNone: none).
     void ShowHint(const HintSign& sign) { hint_ = sign; }
 
@@ -30,4 +36,5 @@ class GameView {
     DrawList drawList_;
     HintSign hint_;
     int heroDeadFrames_ = 0;
+    float lookX_ = 0.0f, lookY_ = 0.0f;
 };

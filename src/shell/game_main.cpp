@@ -41,6 +41,8 @@ class ShellHost : public FlowHost {
   public:
     SoundSink& Sound() override { return SoundSlotSink(); }
     void FrameDue(const Position& position) override {
+        g_loop.look.Tick(position, g_loop.KeyDown);
+        g_view.LookFromHero(g_loop.look.X(), g_loop.look.Y());
         g_view.NextFrame(position);
         RenderGLWindow();
     }
@@ -109,9 +111,11 @@ bool HandleEvent(const Event& event) {
         case EventType::KeyDown:
             if (int command = CommandForKey(event.code, g_loop.KeyDown))
                 RunMenuCommand(command);
+            g_loop.look.Key(event.code, true, g_loop.KeyDown);
             g_loop.KeyDown[event.code] = 1;
             return true;
         case EventType::KeyUp:
+            g_loop.look.Key(event.code, false, g_loop.KeyDown);
             g_loop.KeyDown[event.code] = 0;
             return true;
         case EventType::Command:
@@ -169,9 +173,11 @@ int NoGLContext() {
 
 }  // namespace
 
+// The rules see the keys held less the arrows held for looking ahead.
 void MainLoopGameFrame() {
-    GameFrameRecorded(&g_loop.game, &g_loop.history, g_loop.FrameStartTick, g_loop.KeyDown,
-                      &g_host);
+    KeyDownTable keys;
+    g_loop.look.RulesKeys(g_loop.KeyDown, &keys);
+    GameFrameRecorded(&g_loop.game, &g_loop.history, g_loop.FrameStartTick, keys, &g_host);
     AfterSessionFrame(g_loop.FrameStartTick);
 }
 

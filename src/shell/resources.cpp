@@ -6,15 +6,33 @@
 namespace {
 
 const char kAboutText[] =
-    "Korvath\nA Campaign of Sixteen Puzzles\n\nMade by the Korvath team.\n\n"
-    "Questions and bug reports: see README.md.";
+    "Korvath\nA Campaign of Sixteen Puzzles\n\n"
+    "A puzzle game seen from the side: walk, climb, push crates,\n"
+    "kick barrels and set off bombs to reach each level's exit.\n\n"
+    "Help: Info > Controls lists the keys; korvath --help and the\n"
+    "manual page (man korvath) tell more, and on Windows the\n"
+    "README.txt beside korvath.exe.";
+// One line a key: the key, a tab, what it does; the dialog sets them out in
+// two columns.
 const char kControlsText[] =
-    "Left/Right - Move\nSpacebar - Explode Bomb\nUp - Activate Switch, Enter Door, Climb\n"
-    "Down - Climb Down\nX - Reset to Last Checkpoint\nZ or Backspace - Undo\n"
-    "Y or Shift+Z - Redo\nH - Hint\nR - Restart Level";
+    "Left / Right\tMove\n"
+    "Up\tActivate Switch, Enter Door, Climb\n"
+    "Down\tClimb Down\n"
+    "Spacebar\tExplode Bomb\n"
+    "X\tReset to Last Checkpoint\n"
+    "Z or Backspace\tUndo\n"
+    "Y or Shift+Z\tRedo\n"
+    "H\tHint: the Next Press to the Exit\n"
+    "R\tRestart the Level\n"
+    "Shift+Arrows\tLook Ahead\n"
+    "Alt+Enter\tFull Screen or Window\n"
+    "Alt+F4\tExit\n"
+    "Enter, Escape\tOK, Cancel in a Dialog\n"
+    "Gamepad\tD-pad Moves, A Bomb, B Reset,\n"
+    "\tShoulders Undo, Redo; Y Hint";
 
-const Dialog kAbout = {"About", 235, 109, 7, 18, kAboutText, 93, 81, 50, 14, nullptr, 0};
-const Dialog kControls = {"Controls", 178, 150, 31, 17, kControlsText, 64, 128, 50, 14, nullptr, 0};
+const Dialog kAbout = {"About", 250, 120, 7, 12, kAboutText, 100, 98, 50, 14, nullptr, 0};
+const Dialog kControls = {"Controls", 210, 196, 0, 10, kControlsText, 80, 174, 50, 14, nullptr, 0};
 
 }  // namespace
 

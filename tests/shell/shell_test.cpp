@@ -124,7 +124,7 @@ TEST_F(ShellTest, MenuClicksOpenTheDialogsThatHoldTheGameUntilOk) {
         Headless_AdvanceClock(500);
     });
     script->Add([] { EXPECT_EQ(g_rightHeldAtFrame.size(), framesAtOpen); });
-    click(400, 406);  // OK
+    click(400, 445);  // OK
     script->Add([] {
         EXPECT_FALSE(Sys_ShownDialog());
         EXPECT_GT(g_rightHeldAtFrame.size(), framesAtOpen);

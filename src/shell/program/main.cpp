@@ -20,6 +20,10 @@ const char* const kUsage =
     "or enters the door, Down climbs down, Space sets off a bomb, X resets to the\n"
     "last checkpoint. Z or Backspace undoes the last press, Y or Shift+Z redoes it,\n"
     "H shows a hint, R restarts the level; Game > Levels... plays any level reached.\n"
+    "Shift with an arrow looks ahead over the level while the hero waits.\n"
+    "Alt+Enter switches full screen, Alt+F4 ends the game; Enter or OK closes a\n"
+    "dialog. A gamepad's d-pad moves, A sets off a bomb, B resets, the shoulders\n"
+    "undo and redo, Y shows a hint. Info > Controls lists every key.\n"
     "The data is found in $KORVATH_DATA, else ./gamedata, else beside the program\n"
     "in ../share/games/korvath/gamedata or ../share/korvath/gamedata. Progress is\n"
     "kept in $XDG_DATA_HOME/korvath (else ~/.local/share/korvath).\n";

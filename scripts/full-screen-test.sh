@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Full screen in a real window, on X servers without a window manager, one
+# wider than the picture's 4:3 (bars at the sides) and one taller (bars above
+# and below): once the level shows, Alt+Enter fills the screen with the
+# 800 x 600 picture scaled to fit between black bars, the menu bar works where
+# it is drawn (Info > Controls opens the dialog, Enter closes it), Alt+Enter
+# brings back the 800 x 600 window showing the level, a second Alt+Enter fills
+# the screen again, and File > Exit, clicked there, ends the game with status
+# 0. Each picture is checked by its colours (scripts/screen-colours.py).
+# Usage: scripts/full-screen-test.sh [BUILD_DIR]   (needs xvfb-run, xdotool and xwd)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+build=${1:-build}
+if [ -z "${KORVATH_FULL_SCREEN_INNER:-}" ]; then
+  for tool in xvfb-run xdotool xwd; do
+    command -v $tool >/dev/null || { echo "full-screen-test: $tool is needed" >&2; exit 1; }
+  done
+  for screen in 1600x900 1280x1024; do
+    KORVATH_FULL_SCREEN_INNER=$screen xvfb-run -a -s "-screen 0 ${screen}x24" "$0" "$build"
+  done
+  exit 0
+fi
+screen=$KORVATH_FULL_SCREEN_INNER
+width=${screen%x*} height=${screen#*x}
+shots=$build/full-screen/$screen
+rm -rf "$shots"
+mkdir -p "$shots"
+fail() {
+  echo "full-screen-test ($screen): $*" >&2
+  kill "$game" 2>/dev/null || true
+  exit 1
+}
+# A shot of the window every 0.3 s, for at most 30 s, until it shows $1.
+await() {
+  for _ in $(seq 100); do
+    xwd -silent -id "$window" -out "$shots/$2.xwd"
+    scripts/screen-colours.py "$1" "$shots/$2.xwd" 2>/dev/null && return 0
+    sleep 0.3
+  done
+  scripts/screen-colours.py "$1" "$shots/$2.xwd" || true
+  fail "the window never showed $1 (last shot: $shots/$2.xwd)"
+}
+size() { xdotool getwindowgeometry --shell "$window" | awk -F= '/^WIDTH/ { w = $2 } /^HEIGHT/ { h = $2 } END { print w "x" h }'; }
+# The screen's point over the picture's point ($1, $2), as the picture is scaled.
+click() {
+  read -r x y < <(awk -v W="$width" -v H="$height" -v px="$1" -v py="$2" 'BEGIN {
+    s = W / 800 < H / 600 ? W / 800 : H / 600
+    printf "%d %d\n", (W - int(800 * s + 0.5)) / 2 + px * s, (H - int(600 * s + 0.5)) / 2 + py * s }')
+  xdotool mousemove "$x" "$y" click 1
+  sleep 0.5
+}
+ALSOFT_DRIVERS=null "$build/korvath" >"$shots/game.log" 2>&1 &
+game=$!
+window=""
+for _ in $(seq 150); do
+  window=$(xdotool search --name '^Korvath$' 2>/dev/null | head -1 || true)
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+[ -n "$window" ] || fail "korvath opened no window"
+await level window-level
+xdotool key --window "$window" alt+Return
+await full full-level
+[ "$(size)" = "$screen" ] || fail "full screen is $(size), not $screen"
+click 114 10  # Info
+click 138 51  # Controls
+await full-dialog full-controls
+xdotool key --window "$window" Return
+await full full-level-again
+xdotool key --window "$window" alt+Return
+await level window-back
+[ "$(size)" = 800x600 ] || fail "back from full screen the window is $(size), not 800x600"
+xdotool key --window "$window" alt+Return
+await full full-again
+click 26 10  # File
+click 36 34  # Exit
+status=0
+wait "$game" || status=$?
+[ $status -eq 0 ] || fail "File > Exit in full screen ended korvath with status $status"
+echo "full-screen-test ($screen): full screen with bars, its menu, back to the 800x600 window and again; File > Exit: status 0"
