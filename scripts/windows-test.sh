@@ -104,6 +104,9 @@ if ! xvfb-run -a -s "-screen 0 1024x768x24" scripts/windows-window-test.sh "$win
   exit 1
 fi
 
+# Full screen and back under Wine, as on Linux.
+scripts/full-screen-test.sh $out "$wine"
+
 # The test programs; the drawing ones open hidden windows in a virtual X server.
 run_tests "${tests[@]}"
 xvfb-run -a -s "-screen 0 1024x768x24" "$0" --run-tests "${gl_tests[@]}"
