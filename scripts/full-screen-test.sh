@@ -28,21 +28,14 @@ width=${screen%x*} height=${screen#*x}
 shots=$build/full-screen/$screen
 rm -rf "$shots"
 mkdir -p "$shots"
+source scripts/window-watch.sh
 fail() {
   echo "full-screen-test ($screen): $*" >&2
   kill "$game" 2>/dev/null || true
   exit 1
 }
-# A shot of the window every 0.3 s, for at most 30 s, until it shows $1.
-await() {
-  for _ in $(seq 100); do
-    xwd -silent -id "$window" -out "$shots/$2.xwd"
-    scripts/screen-colours.py "$1" "$shots/$2.xwd" 2>/dev/null && return 0
-    sleep 0.3
-  done
-  scripts/screen-colours.py "$1" "$shots/$2.xwd" || true
-  fail "the window never showed $1 (last shot: $shots/$2.xwd)"
-}
+# Waits until the window shows $1 (in the shot $2), or fails.
+await() { await_shot "$1" "$2" || fail "the window never showed $1"; }
 size() { xdotool getwindowgeometry --shell "$window" | awk -F= '/^WIDTH/ { w = $2 } /^HEIGHT/ { h = $2 } END { print w "x" h }'; }
 # The screen's point over the picture's point ($1, $2), as the picture is scaled.
 click() {
@@ -63,12 +56,7 @@ else
   ALSOFT_DRIVERS=null "$build/korvath" >"$shots/game.log" 2>&1 &
 fi
 game=$!
-window=""
-for _ in $(seq 150); do
-  window=$(xdotool search --name '^Korvath$' 2>/dev/null | head -1 || true)
-  [ -n "$window" ] && break
-  sleep 0.2
-done
+window=$(find_window Korvath)
 [ -n "$window" ] || fail "korvath opened no window"
 await level window-level
 xdotool key --window "$window" alt+Return 2>/dev/null

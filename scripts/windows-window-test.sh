@@ -17,30 +17,8 @@ wineserver=$(dirname "$(readlink -f "$(command -v "$wine")")")/wineserver
 "$wineserver" -w 2>/dev/null || true
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
 shots=build/windows/window
+source scripts/window-watch.sh
 
-# Takes a shot of the window every 0.3 s, for at most 30 s, until it shows
-# what is awaited (scripts/screen-colours.py); says what it saw if it never does.
-await() {
-  for _ in $(seq 100); do
-    xwd -silent -id "$window" -out "$shots/$1.xwd"
-    scripts/screen-colours.py "$1" "$shots/$1.xwd" 2>/dev/null && return 0
-    sleep 0.3
-  done
-  scripts/screen-colours.py "$1" "$shots/$1.xwd" || true
-  echo "windows-window-test: korvath.exe never showed the $1 (last shot: $shots/$1.xwd)" >&2
-  return 1
-}
-# The id of the first window whose title is exactly $1, waiting for it at
-# most 30 s; empty when none comes.
-find_window() {
-  local found=""
-  for _ in $(seq 150); do
-    found=$(xdotool search --name "^$1\$" 2>/dev/null | head -1 || true)
-    [ -n "$found" ] && break
-    sleep 0.2
-  done
-  echo "$found"
-}
 rm -rf "$shots"
 mkdir -p "$shots"
 "$wine" build/windows/korvath.exe >"$shots/game.log" 2>&1 &
@@ -52,7 +30,7 @@ if [ -z "$window" ]; then
   exit 1
 fi
 # Shots until the loading picture shows, then until the level does.
-if ! await loading || ! await level; then
+if ! await_shot loading loading || ! await_shot level level; then
   kill $game || true
   exit 1
 fi
