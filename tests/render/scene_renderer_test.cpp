@@ -35,26 +35,23 @@ struct PixelBox {
     double CentreY() const { return (bottom + top + 1) / 2.0; }
 };
 
-class SceneGLTest : public ::testing::Test {
+// A hidden window of the headless back end, without a menu bar; the
+// renderer is made only where it opens.
+class SceneRendererTest : public ::testing::Test {
   protected:
     static constexpr int kWidth = 800, kHeight = 600;
 
-    void SetUp() override { OpenContext(PixelFormat()); }
-    void TearDown() override { CloseContext(); }
-
-    // A hidden window of the headless back end, without a menu bar.
-    bool OpenContext(const PixelFormat& format) {
+    void SetUp() override {
         HeadlessOptions options;
         options.gl = true;
         Sys_StartHeadless(options);
-        if (!Sys_OpenWindow("", kWidth, kHeight, format))
-            return false;
+        if (!Sys_OpenWindow("", kWidth, kHeight, PixelFormat()))
+            return;
         renderer = std::make_unique<SceneRenderer>();
         renderer->Init();
         renderer->Resize(kWidth, kHeight);
-        return true;
     }
-    void CloseContext() {
+    void TearDown() override {
         renderer.reset();
         ForgetTextures();  // they went with the context
         Sys_Stop();
@@ -81,18 +78,6 @@ class SceneGLTest : public ::testing::Test {
             }
         return box;
     }
-
-    std::unique_ptr<SceneRenderer> renderer;
-};
-
-#define SKIP_WITHOUT_GL()                                              \
-    do {                                                               \
-        if (!renderer)                                                 \
-            GTEST_SKIP() << "no offscreen GL context on this machine"; \
-    } while (0)
-
-class SceneRendererTest : public SceneGLTest {
-  protected:
     void Show(const Pawn* pawn) {
         drawList.clear();
         if (pawn)
@@ -104,10 +89,17 @@ class SceneRendererTest : public SceneGLTest {
         return ReadFrame();
     }
 
+    std::unique_ptr<SceneRenderer> renderer;
     DrawList drawList;
     Camera worldCamera;
     Position position;  // the bomb gauge shows while a level is played
 };
+
+#define SKIP_WITHOUT_GL()                                              \
+    do {                                                               \
+        if (!renderer)                                                 \
+            GTEST_SKIP() << "no offscreen GL context on this machine"; \
+    } while (0)
 
 TEST_F(SceneRendererTest, EmptyFrameIsExactlyTheClearColour) {
     SKIP_WITHOUT_GL();
@@ -176,8 +168,6 @@ TEST_F(SceneRendererTest, GaugeSlidesOneUnitPerFrameAndDrawsTheBarAndOneBombPerB
     EXPECT_EQ(BombGaugeSpin, 26.0f);  // turned only while shown
 }
 
-using ModelDrawTest = SceneGLTest;
-
 GLint BoundTexture() {
     GLint name = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
@@ -186,7 +176,7 @@ GLint BoundTexture() {
 
 // An override of -1 keeps the material's texture; texturing is restored and
 // the colour replaces the diffuse colour, clamped to 0..255.
-TEST_F(ModelDrawTest, TextureOverridesAndRestoredState) {
+TEST_F(SceneRendererTest, TextureOverridesAndRestoredState) {
     SKIP_WITHOUT_GL();
     Model box = MakeBox(5.0f, true);
     Model other = MakeBox(5.0f, true);
@@ -211,7 +201,7 @@ TEST_F(ModelDrawTest, TextureOverridesAndRestoredState) {
 // A picture whose rows are not a multiple of four bytes long (227 pixels)
 // is uploaded row for row, not sheared: the texture matches the decoded
 // picture sampled at the same places.
-TEST_F(ModelDrawTest, OddWidthPictureIsUploadedUnsheared) {
+TEST_F(SceneRendererTest, OddWidthPictureIsUploadedUnsheared) {
     SKIP_WITHOUT_GL();
     SKIP_WITHOUT_CORPUS();
     std::string path = CorpusPath("jpeg/testorig.jpg");

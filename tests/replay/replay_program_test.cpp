@@ -60,7 +60,14 @@ int ClearPixels(const std::string& png) {
 
 class ReplayProgram : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { dir_ = std::make_unique<TempDir>("korvath_replay"); }
+    // The suite's folder, with the level files' solutions in solution.txt.
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<TempDir>("korvath_replay");
+        ASSERT_EQ(
+            RunCommand("'" KORVATH_LEVEL_EXE "' solution --root '" KORVATH_SOURCE_DIR "' -o " +
+                       Path("solution.txt")),
+            0);
+    }
     // KORVATH_KEEP_TRACES names a folder that keeps the traces the replays wrote.
     static void TearDownTestSuite() {
         if (const char* keep = std::getenv("KORVATH_KEEP_TRACES"))
@@ -90,28 +97,35 @@ std::unique_ptr<TempDir> ReplayProgram::dir_;
 
 // The proof that both levels can be finished in the real game: the keys of
 // each level file's solution, one press each time the hero stands, replay to
-// the end picture, twice with identical traces; a press after the end never
+// the end picture, twice with identical traces, and the progress of
+// --progress keeps each level's fewest presses; a press after the end never
 // comes, and the replay says so. A screenshot in each level shows the
 // scenery filling the view behind the level.
 TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
-    ASSERT_EQ(RunCommand("'" KORVATH_LEVEL_EXE "' solution --root '" KORVATH_SOURCE_DIR "' -o " +
-                         Path("next.txt")),
-              0);
-    std::string args = "--until ended --input " + Path("next.txt");
-    ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("a.jsonl")), 0)
+    std::string args = "--until ended --input " + Path("solution.txt");
+    ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("a.jsonl") + " --progress " +
+                  Path("progress")),
+              0)
         << ReadFile(Path("stderr"));
+    const std::string progress = ReadFile(Path("progress/progress.txt"));
+    EXPECT_EQ(progress.rfind("korvath progress 1\nreached ", 0), 0u) << progress;
+    EXPECT_TRUE(Has(progress, "\nbest 1 29\nbest 2 27\n")) << progress;
     ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("b.jsonl") + " --timed " +
                   Path("timed.txt")),
               0);
-    // The same presses as timed lines finish the game too.
-    EXPECT_EQ(Run("--no-render --until ended --input " + Path("timed.txt")), 0);
+    // The same presses as timed lines finish the game too; a progress folder
+    // that cannot be made costs the progress, said once, and play goes on.
+    EXPECT_EQ(Run("--no-render --until ended --input " + Path("timed.txt") + " --progress " +
+                  Path("timed.txt") + "/progress"),
+              0);
+    EXPECT_EQ(Lines(ReadFile(Path("stderr"))).size(), 1u) << ReadFile(Path("stderr"));
     std::string trace = ReadFile(Path("a.jsonl"));
     EXPECT_TRUE(Has(trace, "\"phase\":\"Ended\""));
     EXPECT_FALSE(Has(trace, "\"dead\":true"));
     EXPECT_FALSE(Has(trace, "\"dead end\""));        // a way is left all along
     EXPECT_FALSE(Has(trace, "\"event\":\"quit\""));  // stopped, not quit
     EXPECT_TRUE(trace == ReadFile(Path("b.jsonl"))) << "two replays of one input differ";
-    std::string keys = ReadFile(Path("next.txt"));
+    std::string keys = ReadFile(Path("solution.txt"));
     std::ofstream(Path("over.txt")) << keys << "next Right\n";
     EXPECT_EQ(Run("--no-render --input " + Path("over.txt")), 3);
     std::string line = std::to_string(Lines(keys).size() + 1);
@@ -185,7 +199,7 @@ TEST_F(ReplayProgram, UntilStopsAtThatTimeWithTicksAndPawnsInOrder) {
 // The player's commands by key name: a hint names the next press and the
 // presses left; an undo while the hero still walks takes that press back;
 // undo and redo step over the presses. The player's own progress is never
-// touched; the progress of --progress keeps each level's fewest presses.
+// touched; one long press counts as the presses of the cells it walks.
 TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
     std::ofstream(Path("commands.txt"))
         << "next Hint\nnext Right\nnext Hint\n2700 down Right\n2720 up Right\n"
@@ -200,18 +214,8 @@ TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
             presses.push_back(static_cast<int>(NumberAfter(line, "presses")));
     EXPECT_EQ(presses, (std::vector<int>{29, 28, 28, 29, 28}));
     EXPECT_FALSE(std::filesystem::exists(home));
-
-    ASSERT_EQ(RunCommand("'" KORVATH_LEVEL_EXE "' solution --root '" KORVATH_SOURCE_DIR "' -o " +
-                         Path("solved.txt")),
-              0);
-    ASSERT_EQ(Run("--no-render --until ended --input " + Path("solved.txt") + " --progress " +
-                  Path("progress")),
-              0);
-    const std::string progress = ReadFile(Path("progress/progress.txt"));
-    EXPECT_EQ(progress.rfind("korvath progress 1\nreached ", 0), 0u) << progress;
-    EXPECT_TRUE(Has(progress, "\nbest 1 29\nbest 2 27\n")) << progress;
     // Walking three cells with one long press counts as three presses.
-    std::vector<std::string> lines = Lines(ReadFile(Path("solved.txt")));
+    std::vector<std::string> lines = Lines(ReadFile(Path("solution.txt")));
     std::string held = "2030 down Right\n2560 up Right\n";
     for (size_t i = 4; i < lines.size(); ++i)  // after the comment and three Rights
         held += lines[i] + "\n";
@@ -220,11 +224,6 @@ TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
                   Path("held")),
               0);
     EXPECT_TRUE(Has(ReadFile(Path("held/progress.txt")), "\nbest 1 29\n"));
-    // A folder that cannot be made costs the progress, said once; play goes on.
-    ASSERT_EQ(Run("--no-render --until ended --input " + Path("solved.txt") + " --progress " +
-                  Path("solved.txt") + "/progress"),
-              0);
-    EXPECT_EQ(Lines(ReadFile(Path("stderr"))).size(), 1u) << ReadFile(Path("stderr"));
 }
 
 // The red share of all light in a screenshot below the menu bar.

@@ -15,8 +15,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -41,11 +39,6 @@ struct Outcome {
     long peakKb = 0;
     std::string fault;  // empty when the row passes
 };
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    fs::remove_all(path);
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // The shipped data as links: the folder holding the damaged file is made of
 // hard links, so that a damage replaces a file, never edits the shipped one;
@@ -77,14 +70,14 @@ std::vector<Row> FileRows() {
         std::string bytes = ReadFile(kSource / "gamedata" / file);
         auto cut = [file, bytes](size_t size) {
             return [file, bytes, size](const fs::path& d) {
-                WriteBytes(d / file, bytes.substr(0, size));
+                ReplaceFile(d / file, bytes.substr(0, size));
             };
         };
         rows.push_back({file, "missing", [file](const fs::path& d) { fs::remove(d / file); }});
         rows.push_back({file, "cut in half", cut(bytes.size() / 2)});
         rows.push_back({file, "cut to 10 bytes", cut(10)});
         rows.push_back({file, "random bytes", [file, bytes](const fs::path& d) {
-                            WriteBytes(d / file, RandomBytes(bytes.size(), bytes.size()));
+                            ReplaceFile(d / file, RandomBytes(bytes.size(), bytes.size()));
                         }});
         rows.push_back({file, "a folder", [file](const fs::path& d) {
                             fs::remove(d / file);

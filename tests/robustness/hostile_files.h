@@ -14,6 +14,9 @@ struct Row {
     std::function<void(const std::filesystem::path& data)> apply;
 };
 
+// Puts a file of these bytes in the place of what is at path.
+void ReplaceFile(const std::filesystem::path& path, const std::string& bytes);
+
 // size bytes of noise, the same for the same seed.
 std::string RandomBytes(size_t size, unsigned seed);
 

@@ -4,14 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -57,11 +54,9 @@ inline Bytes FormatRecord(uint32_t channels, uint32_t rate, uint32_t bits, uint1
                 Little(align, 2), Little(bits, 2)});
 }
 
-// "RIFF", the size of what follows, the form type, then the chunks.
-inline Bytes RiffImage(const std::vector<Bytes>& chunks, const char* form = "WAVE") {
-    Bytes body(form, form + 4);
-    for (const Bytes& chunk : chunks)
-        body = Cat({body, chunk});
+// "RIFF", the size of what follows, the form type "WAVE", then the chunks.
+inline Bytes RiffImage(std::initializer_list<Bytes> chunks) {
+    const Bytes body = Cat({{'W', 'A', 'V', 'E'}, Cat(chunks)});
     return Cat({{'R', 'I', 'F', 'F'}, Little(static_cast<uint32_t>(body.size()), 4), body});
 }
 
