@@ -1,10 +1,8 @@
-// The hostile-data table: every file of the game's data in turn missing, cut
-// in half, cut to ten bytes, replaced by random bytes and replaced by a
-// folder, and the worst cases a pack author could think of, each played by
-// korvath-replay of the sanitizer build (the first two levels' solutions, or
-// the level that reads the file, no drawing) with a time limit. The test writes docs/robustness.md
-// and fails on a crash, a hang, a sanitizer report, status 0 after a data error (a box was shown),
-// a run over 10 s or a peak memory over 512 MB.
+// The hostile-data table: each data file missing, cut in half or to ten bytes,
+// replaced by random bytes or by a folder, and the worst cases of
+// hostile_files.cpp, each played by the sanitizer build's korvath-replay without
+// drawing. It writes docs/robustness.md and fails on a crash, a hang, a sanitizer
+// report, status 0 after a data error's box, over 10 s or over 512 MB at peak.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -151,11 +149,9 @@ std::string Slashed(std::string name) {
     return name;
 }
 
-// How a row is played. The first two levels read every file but the later
-// levels' own pictures and tunes and the end picture: those rows begin at
-// the level that reads the file (past the last level for the end picture)
-// and play its first seconds; the others play the first two levels'
-// solutions to their settled end.
+// How a row is played: the first two levels' solutions read every file but a
+// later level's own picture and tune, whose rows play that level's first
+// seconds, and the end picture's, which start past the last level.
 std::vector<std::string> HostileData::PlanFor(const std::string& file) const {
     if (file == "demo_end.jpg")
         return {"--level", "999", "--until", "3000"};
