@@ -59,7 +59,6 @@ TEST(ReplayInput, NamesReadBackAsTheSameKeysAndCommands) {
         EXPECT_EQ(Parse("7 menu " + MenuCommandName(command))[0].code, command);
 }
 
-// Each bad line is refused, named by the file and its line.
 TEST(ReplayInput, RefusesBadLinesWithFileAndLine) {
     const std::pair<const char*, int> bad[] = {{"0 down Left\n\n5 down Enter\n", 3},
                                                {"10 down Left\n9 up Left\n", 2},
