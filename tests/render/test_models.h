@@ -1,7 +1,6 @@
 #pragma once
-// Models for the render tests: a box built in code with a template that
-// shows it, and small MS3D files built in memory (three vertices, one
-// triangle, one group and any number of identical materials).
+// Models for the render tests: a box built in code with a template that shows
+// it, and small MS3D files of one triangle and any number of like materials.
 
 #include <GL/gl.h>
 

@@ -44,18 +44,28 @@ bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// Pixels of the renderer's clear colour (0.12, 0.12, 0.18) below the 20-row
-// menu bar of an 800 x 600 screenshot; -1 for any other picture.
-int ClearPixels(const std::string& png) {
+// Below the 20-row menu bar of an 800 x 600 screenshot: the pixels of the
+// renderer's clear colour (0.12, 0.12, 0.18; -1 for any other picture) and
+// the red share of all light.
+struct Shot {
+    int clear = -1;
+    double red = 0;
+};
+Shot Look(const std::string& png) {
     int width = 0, height = 0, channels = 0;
     unsigned char* rgb = stbi_load(png.c_str(), &width, &height, &channels, 3);
-    int count = rgb && width == 800 && height == 600 ? 0 : -1;
-    for (int i = 20 * width; count >= 0 && i < width * height; ++i) {
+    Shot shot;
+    shot.clear = rgb && width == 800 && height == 600 ? 0 : -1;
+    double all = 1;
+    for (int i = 20 * width; shot.clear >= 0 && i < width * height; ++i) {
         const unsigned char* p = rgb + 3 * i;
-        count += std::abs(p[0] - 31) <= 1 && std::abs(p[1] - 31) <= 1 && std::abs(p[2] - 46) <= 1;
+        shot.clear +=
+            std::abs(p[0] - 31) <= 1 && std::abs(p[1] - 31) <= 1 && std::abs(p[2] - 46) <= 1;
+        shot.red += p[0], all += p[0] + p[1] + p[2];
     }
     stbi_image_free(rgb);
-    return count;
+    shot.red /= all;
+    return shot;
 }
 
 class ReplayProgram : public ::testing::Test {
@@ -95,12 +105,10 @@ class ReplayProgram : public ::testing::Test {
 
 std::unique_ptr<TempDir> ReplayProgram::dir_;
 
-// The proof that both levels can be finished in the real game: the keys of
-// each level file's solution, one press each time the hero stands, replay to
-// the end picture, twice with identical traces, and the progress of
-// --progress keeps each level's fewest presses; a press after the end never
-// comes, and the replay says so. A screenshot in each level shows the
-// scenery filling the view behind the level.
+// Each level file's solution, one press each time the hero stands, replays
+// to the end picture, twice with identical traces, and --progress keeps each
+// level's fewest presses; a press after the end never comes, and the replay
+// says so. A screenshot in each level shows the scenery filling the view.
 TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
     std::string args = "--until ended --input " + Path("solution.txt");
     ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("a.jsonl") + " --progress " +
@@ -141,8 +149,8 @@ TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
                   Path("two.png") + " --until " + second),
               0)
         << ReadFile(Path("stderr"));
-    EXPECT_EQ(ClearPixels(Path("one.png")), 0);
-    EXPECT_EQ(ClearPixels(Path("two.png")), 0);
+    EXPECT_EQ(Look(Path("one.png")).clear, 0);
+    EXPECT_EQ(Look(Path("two.png")).clear, 0);
 }
 
 // A copy of the data with level 1 added again as level 3, under its own
@@ -226,19 +234,6 @@ TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
     EXPECT_TRUE(Has(ReadFile(Path("held/progress.txt")), "\nbest 1 29\n"));
 }
 
-// The red share of all light in a screenshot below the menu bar.
-double RedShare(const std::string& png) {
-    int width = 0, height = 0, channels = 0;
-    unsigned char* rgb = stbi_load(png.c_str(), &width, &height, &channels, 3);
-    double red = 0, all = 1;
-    for (int i = 20 * width; rgb && i < width * height; ++i) {
-        red += rgb[3 * i];
-        all += rgb[3 * i] + rgb[3 * i + 1] + rgb[3 * i + 2];
-    }
-    stbi_image_free(rgb);
-    return red / all;
-}
-
 // Level 1's only bomb wasted is told as a dead end once the blast has
 // settled, once while the player stays in it; with Game > Warn of dead ends
 // turned off, never.
@@ -272,7 +267,7 @@ TEST_F(ReplayProgram, ADeathIsSeen) {
     ASSERT_EQ(Run("--level 2 --input " + Path("die.txt") + " --until 6600 --shot 5000:" +
                   Path("alive.png") + " --shot 6500:" + Path("dead.png")),
               0);
-    EXPECT_GT(RedShare(Path("dead.png")), RedShare(Path("alive.png")) + 0.1);
+    EXPECT_GT(Look(Path("dead.png")).red, Look(Path("alive.png")).red + 0.1);
 }
 
 // A picture that cannot be read, or no data at all, ends the game with a box

@@ -38,9 +38,8 @@ struct Outcome {
     std::string fault;  // empty when the row passes
 };
 
-// The shipped data as links: the folder holding the damaged file is made of
-// hard links, so that a damage replaces a file, never edits the shipped one;
-// every other folder is one symbolic link.
+// The shipped data as links: hard links in the damaged file's folder, so that a
+// damage replaces a file and never edits the shipped one; other folders symbolic.
 void LinkData(const fs::path& to, const std::string& damaged) {
     const fs::path shipped = kSource / "gamedata";
     const fs::path damagedFolder = fs::path(damaged).parent_path();
@@ -194,18 +193,19 @@ pid_t HostileData::Start(const Row& row, const fs::path& root) {
 Outcome HostileData::Play(const Row& row) {
     const fs::path root = dir_.File("run");
     const auto began = std::chrono::steady_clock::now();
+    const auto seconds = [began] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    };
     const pid_t pid = Start(row, root);
     Outcome out;
     int status = 0;
     while (waitpid(pid, &status, WNOHANG) != pid) {
         out.peakKb = std::max(out.peakKb, PeakKb(pid));
-        out.seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-        if (out.seconds > kTimeLimitS + 5)
+        if (seconds() > kTimeLimitS + 5)
             kill(pid, SIGKILL);
         usleep(2000);
     }
-    out.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    out.seconds = seconds();
     const std::string errors = ReadFile(root / "stderr");
     out.box = BoxText(ReadFile(root / "trace.jsonl"));
     out.errorLine = FirstErrorLine(errors);

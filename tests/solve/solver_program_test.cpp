@@ -1,6 +1,5 @@
-// Runs korvath-solve as a level designer would: on the shipped levels, whose
-// solutions must replay to the end of the game, and on small levels made to
-// be unsolvable, to strand the player after a checkpoint or in a corner.
+// Runs korvath-solve as a level designer would: on the shipped levels, and on
+// small ones that are unsolvable or strand the player after a checkpoint or in a corner.
 
 #include <gtest/gtest.h>
 

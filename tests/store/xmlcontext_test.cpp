@@ -1,7 +1,6 @@
-// The store's sections, keys and numbers, on documents built to trip it up.
-// The store walks the document instead of running its XPath expressions; the
-// walk must select what pugixml's XPath engine selects for the same
-// expression text.
+// The store's sections, keys and numbers, on documents built to trip it up; its
+// walk of the document must select what pugixml's XPath engine selects for the
+// same expression text.
 
 #include "store/xmlcontext.h"
 

@@ -1,8 +1,7 @@
 #pragma once
-// A scratch working folder with a gamedata/ folder in it, entered for the
-// life of the object, so that the game's loaders, which open their files by
-// paths relative to the working folder (and only inside it), read what the
-// test wrote. A link named "corpus" leads to the shared loader corpus.
+// A scratch working folder with a gamedata/ folder in it, entered for the life
+// of the object, so that the game's loaders, which read only inside the working
+// folder, read what the test wrote. A link "corpus" leads to the loader corpus.
 
 #include <filesystem>
 #include <string>
