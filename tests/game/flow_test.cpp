@@ -29,8 +29,7 @@ struct PlayedSound {
     std::string op, file;
 };
 
-// The clock, the sounds and the pictures as the main loop and the loaders
-// would see them; a stage's music or a picture can take time to load.
+// The clock, sounds and pictures; a stage's music or a picture can take time.
 class TestHost : public FlowHost, public SoundSink, public TemplateAssets {
   public:
     SoundSink& Sound() override { return *this; }

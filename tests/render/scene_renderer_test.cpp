@@ -108,9 +108,8 @@ TEST_F(SceneRendererTest, PawnsThatDrawNothing) {
     }
 }
 
-// The gauge settles at rest and slides one unit a frame while shown; it
-// draws its own model slots: the bar always, a bomb per bomb carried. Both
-// sit at the left edge of the view, the bar mostly beyond it.
+// The gauge settles at rest and slides one unit a frame while shown; it draws
+// its own model slots: the bar always, a bomb per bomb carried.
 TEST_F(SceneRendererTest, GaugeSlidesOneUnitPerFrameAndDrawsTheBarAndOneBombPerBomb) {
     SKIP_WITHOUT_GL();
     ResetBombGauge();
@@ -168,9 +167,8 @@ TEST_F(SceneRendererTest, TextureOverridesAndRestoredState) {
     EXPECT_EQ(colour[0] + colour[1] + colour[2] + colour[3], 4.0f);
 }
 
-// A picture whose rows are not a multiple of four bytes long (227 pixels)
-// is uploaded row for row, not sheared: the texture matches the decoded
-// picture sampled at the same places.
+// A picture whose rows are not a multiple of four bytes long (227 pixels) is
+// uploaded unsheared: the texture matches the decoded picture.
 TEST_F(SceneRendererTest, OddWidthPictureIsUploadedUnsheared) {
     SKIP_WITHOUT_GL();
     SKIP_WITHOUT_CORPUS();

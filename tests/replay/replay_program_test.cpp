@@ -204,10 +204,9 @@ TEST_F(ReplayProgram, UntilStopsAtThatTimeWithTicksAndPawnsInOrder) {
     EXPECT_EQ(Run("--no-render --until ended"), 3);  // no end within the hour
 }
 
-// The player's commands by key name: a hint names the next press and the
-// presses left; an undo while the hero still walks takes that press back;
-// undo and redo step over the presses. The player's own progress is never
-// touched; one long press counts as the presses of the cells it walks.
+// Commands by key name: a hint names the next press and the presses left; an
+// undo while the hero walks takes that press back; undo and redo step over
+// presses. The player's own progress is untouched; a long press counts per cell.
 TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
     std::ofstream(Path("commands.txt"))
         << "next Hint\nnext Right\nnext Hint\n2700 down Right\n2720 up Right\n"
@@ -234,9 +233,8 @@ TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
     EXPECT_TRUE(Has(ReadFile(Path("held/progress.txt")), "\nbest 1 29\n"));
 }
 
-// Level 1's only bomb wasted is told as a dead end once the blast has
-// settled, once while the player stays in it; with Game > Warn of dead ends
-// turned off, never.
+// Level 1's only bomb wasted is told as a dead end once the blast has settled,
+// once while the player stays in it; with the warning turned off, never.
 TEST_F(ReplayProgram, ADeadEndIsToldUnlessTurnedOff) {
     const std::string wasted = "next Right\nnext Right\nnext Space\nnext Left\n";
     std::ofstream(Path("wasted.txt")) << wasted;

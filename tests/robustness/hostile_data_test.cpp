@@ -1,8 +1,7 @@
-// The hostile-data table: each data file missing, cut in half or to ten bytes,
-// replaced by random bytes or by a folder, and the worst cases of
-// hostile_files.cpp, each played by the sanitizer build's korvath-replay without
-// drawing. It writes docs/robustness.md and fails on a crash, a hang, a sanitizer
-// report, status 0 after a data error's box, over 10 s or over 512 MB at peak.
+// The hostile-data table: each data file missing, cut, random or a folder, and
+// the worst cases of hostile_files.cpp, played by the sanitizer build's
+// korvath-replay. It writes docs/robustness.md and fails on a crash, a hang, a
+// sanitizer report, status 0 after a data error's box, over 10 s or 512 MB.
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,7 +1,6 @@
 #pragma once
-// Damaged data files a hostile pack author would make, as rows of the
-// hostile-data table: a file below gamedata/, what is done to it, and the
-// change made to a copy of the data folder.
+// Damaged data files a hostile pack author would make, as rows of the table: a
+// file below gamedata/, what is done to it, and the change to a copy of the data.
 
 #include <filesystem>
 #include <functional>

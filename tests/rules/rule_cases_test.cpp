@@ -1,8 +1,7 @@
-// Every rule case of tests/rules, played by the real game on the headless back
-// end over a copy of the shipped data: a level file whose "map" rows each stand
-// beside the row expected once its keys ("next" presses) have come to rest, and
-// which may name the sounds heard, bombs, deaths and a finished level. After
-// every pass the index must be sound and every pawn show a frame it has.
+// Every rule case of tests/rules, played by the real game headless over a copy
+// of the shipped data: a level file whose "map" rows stand beside the rows
+// expected once its keys have come to rest, which may name the sounds heard,
+// bombs, deaths and a finished level. The index and frames must stay sound.
 
 #include <gtest/gtest.h>
 

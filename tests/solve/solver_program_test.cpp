@@ -35,10 +35,9 @@ class SolverProgram : public ::testing::Test {
     std::string output_;
 };
 
-// Every level of the campaign is solved from its start and from every
-// checkpoint, the shortest solutions replay level after level to the end
-// picture, and the level files' own solutions are no longer than the
-// shortest plus one press.
+// Every level is solved from its start and every checkpoint, the shortest
+// solutions replay to the end picture, and the level files' own solutions are
+// no longer than the shortest plus one press.
 TEST_F(SolverProgram, ShippedLevelsAreProvenAndTheirSolutionsFinishTheGame) {
     std::string both;
     const auto file = [](int level) {

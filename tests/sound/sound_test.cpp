@@ -139,10 +139,9 @@ TEST_F(SoundEffectTest, PlayingAgainNeitherRestartsNorLosesThePlace) {
     EXPECT_GT(stopped, int(kRate / 10));
 }
 
-// Every WAV file of the shared corpus, loaded over the good sound: the chunk
-// walk finds the samples where the file has them (offset -1: it refuses the
-// file, and the old sound stays), and the audio layer takes them or refuses
-// the format (loads false: the old sound is gone).
+// Every WAV file of the corpus, loaded over the good sound: the chunk walk finds
+// the samples (offset -1: refused, the old sound stays), and the audio layer
+// takes them or refuses the format (loads false: the old sound is gone).
 TEST_F(SoundEffectTest, CorpusFilesLoadOrAreRefused) {
     SKIP_WITHOUT_CORPUS();
     const std::filesystem::path corpus = CorpusPath("wav");

@@ -1,7 +1,6 @@
 #pragma once
-// A folder of its own under the system's temporary folder for the files one
-// test writes, removed with everything in it when the object goes. Every
-// folder gets a fresh unique name, so tests that run side by side never share one.
+// A fresh, uniquely named folder under the system's temporary folder for the
+// files one test writes, removed with everything in it when the object goes.
 
 #ifdef _WIN32
 #include <process.h>
