@@ -41,21 +41,15 @@ std::string MessageOf(F&& f) {
     return "(no error)";
 }
 
-TEST(LinkedListTest, MisuseThrowsItsMessage) {
+TEST(LinkedListTest, IndexingWalksFromTheHeadAndMisuseThrowsItsMessage) {
     LinkedList<int> list;
     EXPECT_EQ(MessageOf([&] { list[0]; }), "From operator[] - No data in structure.");
     EXPECT_EQ(MessageOf([&] { list.Last(); }), "ERROR: No data");
-    list = ListOf({1, 2});
-    EXPECT_EQ(MessageOf([&] { list[-1]; }), "err)) Index value too low");
-    EXPECT_EQ(MessageOf([&] { list[2]; }), "err)) Index value too high");
-    EXPECT_TRUE(Holds(list, {1, 2}));
-}
-
-TEST(LinkedListTest, IndexingWalksFromTheHead) {
-    LinkedList<int> list = ListOf({1, 2, 3, 4, 5});
+    list = ListOf({1, 2, 3, 4, 5});
     list[2] = 30;
-    EXPECT_EQ(list[2], 30);
     EXPECT_EQ(list.Last(), 5);
+    EXPECT_EQ(MessageOf([&] { list[-1]; }), "err)) Index value too low");
+    EXPECT_EQ(MessageOf([&] { list[5]; }), "err)) Index value too high");
     EXPECT_TRUE(Holds(list, {1, 2, 30, 4, 5}));
 }
 

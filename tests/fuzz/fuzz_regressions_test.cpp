@@ -1,6 +1,5 @@
-// Every input that ever made a fuzz target fail, kept under
-// tests/fuzz/regressions/<target>/, runs again through its target in the
-// normal suite: each must now be read or refused, never crash or hang.
+// Every input kept under tests/fuzz/regressions/<target>/ runs again through its
+// target: each must now be read or refused, never crash or hang.
 
 #include <gtest/gtest.h>
 

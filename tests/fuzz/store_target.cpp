@@ -1,6 +1,5 @@
-// The fuzz target for the two XML stores: the input's first byte picks the
-// file it becomes (the templates or the levels), the other file is a small
-// good one, and the game's template and level loaders read both.
+// The fuzz target for the two XML stores: the first byte picks the file the input
+// becomes (templates or levels), the other is a small good one; the loaders read both.
 
 #include <string>
 

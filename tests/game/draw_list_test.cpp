@@ -17,8 +17,7 @@ class DrawListTest : public ::testing::Test {
         animated.Frames.PushBack(LinkedList<FramePart>());
     }
 
-    // Relative to the view's centre, (100, 40): the camera's translation is
-    // (-100, -40). Returns the pawn's place in the level.
+    // Relative to the view's centre (100, 40); returns the pawn's place in the level.
     size_t Add(PawnTemplate* t, float dx, float dy, float opacity = 100.0f, int type = 0) {
         position.LevelPawns.push_back(Pawn(t, 100.0f + dx, 40.0f + dy));
         position.LevelPawns.back().Placement.opacity = opacity;

@@ -1,11 +1,8 @@
-// The course of a level through GameFrame (the loading picture, death and
-// restore, the exit and the next level, the end picture, the animation step)
-// and its pace: the fixed-period timers across the clock's wrap, no burst of
-// ticks after a slow load, and the wake-up time GameFrameNextDue gives. The
-// flow runs on a host of the test's own: a clock moved as the main loop
-// would see it, the loading pictures recorded instead of decoded (each can
-// be made to take time), and the sounds recorded. After
-// every pass the level's index must be sound.
+// The course of a level through GameFrame (loading picture, death and
+// restore, exit and next level, animation steps) and its pace (timers across
+// the clock's wrap, no burst after a slow load, GameFrameNextDue), on a host
+// whose clock, pictures and sounds the test holds. After every pass the
+// level's index must be sound.
 
 #include <gtest/gtest.h>
 
@@ -32,8 +29,7 @@ struct PlayedSound {
     std::string op, file;
 };
 
-// The clock, the sounds and the pictures as the main loop and the loaders
-// would see them; a stage's music or a picture can take time to load.
+// The clock, sounds and pictures; a stage's music or a picture can take time.
 class TestHost : public FlowHost, public SoundSink, public TemplateAssets {
   public:
     SoundSink& Sound() override { return *this; }
@@ -120,8 +116,7 @@ class FlowTest : public ::testing::Test {
             Spin(1);
         return done();
     }
-    // From StartLevel of `level` through the first Playing pass, which
-    // restarts the timers.
+    // From StartLevel through the first Playing pass, which restarts the timers.
     void StartLevelAndPlay(int level) {
         game.position.GameState = kGameRunning;
         game.position.LevelPhase = kPhaseStartLevel;
@@ -269,11 +264,10 @@ TEST_F(FlowTest, HeldKeysWaitOutTheCooldown) {
     EXPECT_EQ(Hero().Placement.xoffset, 0.0f);
 }
 
-// A level start that takes 3 s in either place where it can take time
-// (decoding the loading picture, reading the stage music, as the parameter
-// says) keeps the picture up no longer than it must, and the gameplay ticks
-// do not catch up the time afterwards. Ticks are counted through the input
-// cooldown, which every tick decrements and nothing else touches here.
+// A level start that takes 3 s (decoding the picture or reading the music)
+// keeps the picture up no longer than it must, and the ticks do not catch up
+// afterwards; they are counted through the input cooldown, which only they
+// decrement here.
 class SlowLoadTest : public FlowTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(SlowLoadTest, NoWaitOnTopAndNoBurstAfterwards) {
@@ -292,9 +286,8 @@ TEST_P(SlowLoadTest, NoWaitOnTopAndNoBurstAfterwards) {
 
 INSTANTIATE_TEST_SUITE_P(PictureOrMusic, SlowLoadTest, ::testing::Bool());
 
-// A timer that fires changes its period's start; the level phase can change
-// only on a pass too. The wake-up time given before must not lie after it,
-// also while the clock crosses the signed and the unsigned wrap.
+// The wake-up time given before a pass on which a timer fires or the phase
+// changes must not lie after it, also across the signed and unsigned wrap.
 class NextDueTest : public FlowTest, public ::testing::WithParamInterface<uint32_t> {};
 
 TEST_P(NextDueTest, NeverLaterThanTheNextFiring) {

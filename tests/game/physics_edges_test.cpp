@@ -71,7 +71,6 @@ TEST_F(PhysicsEdges, PushChainThatComesRoundEnds) {
     EXPECT_FALSE(MakeWay(&step, At(a), kDirectionRight));
 }
 
-// A barrel still falling into the row is a plain blocker, not one to swap with.
 TEST_F(PhysicsEdges, BarrelStillMovingIsPlainBlocker) {
     Place(kHero, -40, 0);
     const size_t rolling = Place(kSlotRollingRight, 40, 0);
@@ -82,7 +81,6 @@ TEST_F(PhysicsEdges, BarrelStillMovingIsPlainBlocker) {
     EXPECT_EQ(At(rolling)->Placement.xoffset, 40.0f);
 }
 
-// Asking whether the hero can push a rolling barrel does not make it swap.
 TEST_F(PhysicsEdges, NoSwapInsideTheHerosPushTest) {
     Place(kHero, 0, 0);
     const size_t rolling = Place(kSlotRollingRight, 20, 0);
@@ -107,7 +105,6 @@ TEST_F(PhysicsEdges, PushWakesThePushedAndKickHoldsTheKeys) {
     EXPECT_EQ(position.InputCooldown, kCooldownTicks);
 }
 
-// A sliding pawn of rock weight stops at what blocks rocks.
 TEST_F(PhysicsEdges, SlidingRockIsBlockedByWhatBlocksRocks) {
     PawnTemplates[kRock].Sliding = 1;
     Place(kHero, 0, 0);
@@ -117,7 +114,6 @@ TEST_F(PhysicsEdges, SlidingRockIsBlockedByWhatBlocksRocks) {
     EXPECT_FALSE(MakeWay(&step, position.PlayerPawn(), kDirectionRight));
 }
 
-// Climbing goes at the walking pace, not the falling one.
 TEST_F(PhysicsEdges, ClimbingGoesAtTheWalkingPace) {
     Place(kHero, 0, 0);
     Index();

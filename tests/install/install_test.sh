@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch prefix as a user would, checks what
-# desktops read (desktop entry, AppStream description, icons) and the
-# documents Debian wants (manual pages, copyright, changelog of this
-# version), plays every level's solution with the installed tools from a
-# folder that holds no data, in the games layout and in the plain one, and
-# makes the Debian package, whose dependencies must name the libraries the
-# game runs on and in which lintian, where installed, finds nothing to warn
-# of.  Usage: install_test.sh BUILD_DIR VERSION
+# Installs the build into a scratch prefix, checks what desktops and Debian
+# read (desktop entry, AppStream, icons, manual pages, copyright, changelog),
+# plays every level's solution with the installed tools from a folder without
+# data, in the games layout and the plain one, and makes the Debian package,
+# whose dependencies must name the game's libraries and in which lintian,
+# where installed, finds nothing to warn of.  Usage: install_test.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1 version=$2
 fail() { echo "install test: $*" >&2; exit 1; }

@@ -1,7 +1,6 @@
-// Every program answers --help with its usage on standard output and
-// --version with its name and the project's version, both with status 0,
-// without looking for the game's data; an unknown option ends it with
-// status 2 and the usage on standard error alone.
+// Every program answers --help (its usage) and --version (its name and the
+// project's version) on standard output with status 0, without the game's
+// data; an unknown option ends it with status 2 and the usage on standard error.
 
 #include <gtest/gtest.h>
 

@@ -46,9 +46,8 @@ float ScreenX(float x, float z, float aspect) {
 
 }  // namespace
 
-// From none to five bombs and back, frame by frame, in the game's window
-// below its menu bar, without it, a squarer one and a wide screen: every
-// bomb, turned any way, is whole; the bar reaches past the last bomb once
+// From none to five bombs and back, frame by frame, in windows of four shapes:
+// every bomb, turned any way, is whole; the bar reaches past the last bomb once
 // slid out, and at rest it is out of sight.
 TEST_F(GameModelsTest, BombGaugeWholeThroughoutItsSlide) {
     const Model bar = Load("gauge_bar");

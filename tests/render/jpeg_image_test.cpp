@@ -71,10 +71,9 @@ TEST(JpegDecode, MissingEmptyAndOversizeFilesAreRefused) {
     EXPECT_TRUE(image.pixels.empty());
 }
 
-// A picture that cannot be read is reported as a fatal picture error, also
-// when textures are not uploaded, and its entry is left alone. A readable
-// one gets a made-up name, and each file is decoded once: a second use gets
-// the first texture, even if the file went bad since.
+// A picture that cannot be read is a fatal picture error, also without upload,
+// and its entry is left alone; each readable file is decoded once, and a second
+// use gets the first texture even if the file went bad since.
 std::vector<std::string> pictureErrors;
 
 TEST(JpegTexture, BadPictureIsReportedAndEachFileIsDecodedOnce) {

@@ -111,11 +111,4 @@ TEST(ModelTable, LoadModelRetriesInTheWorkingDirectory) {
     EXPECT_FALSE(renderer->LoadModel(direct.c_str(), -1));
 }
 
-TEST(ModelPaths, TextureNamesResolveBesideTheModel) {
-    EXPECT_EQ(ModelDirectory("a/b\\c/d.ms3d"), "a/b\\c");
-    EXPECT_EQ(ModelDirectory("crate.ms3d"), "");
-    EXPECT_EQ(ResolveTexturePath("./gamedata\\m", ".\\crate.jpg"), "./gamedata\\m\\crate.jpg");
-    EXPECT_EQ(ResolveTexturePath("./gamedata\\m", "./crate.jpg"), "./crate.jpg");
-}
-
 }  // namespace

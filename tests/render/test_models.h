@@ -1,7 +1,6 @@
 #pragma once
-// Models for the render tests: a box built in code with a template that
-// shows it, and small MS3D files built in memory (three vertices, one
-// triangle, one group and any number of identical materials).
+// Models for the render tests: a box built in code with a template that shows
+// it, and small MS3D files of one triangle and any number of like materials.
 
 #include <GL/gl.h>
 
@@ -83,16 +82,14 @@ inline std::string MakeMs3d(const Ms3dRecipe& recipe) {
     for (int v = 0; v < 3; ++v) {
         out += '\0';
         f32(v == 1 ? 10.0f : 0.0f), f32(v == 2 ? 10.0f : 0.0f), f32(0.0f);
-        out += "\xFF";
-        out += '\0';
+        out += std::string("\xFF\0", 2);
     }
     u16(1), u16(0), u16(0), u16(1), u16(2);  // triangle count, flags, corners
     for (int i = 0; i < 9; ++i)
         f32(i % 3 == 2 ? 1.0f : 0.0f);
     f32(0.0f), f32(0.5f), f32(1.0f);
     raw(recipe.t, 12);
-    out += "\1";
-    out += '\0';
+    out += std::string("\1\0", 2);
     u16(1), out += '\0', out += std::string(32, 'g'), u16(1), u16(0);  // one group of triangle 0
     raw(&recipe.materialIndex, 1);
     u16(recipe.materialCount);

@@ -44,23 +44,40 @@ bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// Pixels of the renderer's clear colour (0.12, 0.12, 0.18) below the 20-row
-// menu bar of an 800 x 600 screenshot; -1 for any other picture.
-int ClearPixels(const std::string& png) {
+// Below the 20-row menu bar of an 800 x 600 screenshot: the pixels of the
+// renderer's clear colour (0.12, 0.12, 0.18; -1 for any other picture) and
+// the red share of all light.
+struct Shot {
+    int clear = -1;
+    double red = 0;
+};
+Shot Look(const std::string& png) {
     int width = 0, height = 0, channels = 0;
     unsigned char* rgb = stbi_load(png.c_str(), &width, &height, &channels, 3);
-    int count = rgb && width == 800 && height == 600 ? 0 : -1;
-    for (int i = 20 * width; count >= 0 && i < width * height; ++i) {
+    Shot shot;
+    shot.clear = rgb && width == 800 && height == 600 ? 0 : -1;
+    double all = 1;
+    for (int i = 20 * width; shot.clear >= 0 && i < width * height; ++i) {
         const unsigned char* p = rgb + 3 * i;
-        count += std::abs(p[0] - 31) <= 1 && std::abs(p[1] - 31) <= 1 && std::abs(p[2] - 46) <= 1;
+        shot.clear +=
+            std::abs(p[0] - 31) <= 1 && std::abs(p[1] - 31) <= 1 && std::abs(p[2] - 46) <= 1;
+        shot.red += p[0], all += p[0] + p[1] + p[2];
     }
     stbi_image_free(rgb);
-    return count;
+    shot.red /= all;
+    return shot;
 }
 
 class ReplayProgram : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { dir_ = std::make_unique<TempDir>("korvath_replay"); }
+    // The suite's folder, with the level files' solutions in solution.txt.
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<TempDir>("korvath_replay");
+        ASSERT_EQ(
+            RunCommand("'" KORVATH_LEVEL_EXE "' solution --root '" KORVATH_SOURCE_DIR "' -o " +
+                       Path("solution.txt")),
+            0);
+    }
     // KORVATH_KEEP_TRACES names a folder that keeps the traces the replays wrote.
     static void TearDownTestSuite() {
         if (const char* keep = std::getenv("KORVATH_KEEP_TRACES"))
@@ -88,30 +105,35 @@ class ReplayProgram : public ::testing::Test {
 
 std::unique_ptr<TempDir> ReplayProgram::dir_;
 
-// The proof that both levels can be finished in the real game: the keys of
-// each level file's solution, one press each time the hero stands, replay to
-// the end picture, twice with identical traces; a press after the end never
-// comes, and the replay says so. A screenshot in each level shows the
-// scenery filling the view behind the level.
+// Each level file's solution, one press each time the hero stands, replays
+// to the end picture, twice with identical traces, and --progress keeps each
+// level's fewest presses; a press after the end never comes, and the replay
+// says so. A screenshot in each level shows the scenery filling the view.
 TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
-    ASSERT_EQ(RunCommand("'" KORVATH_LEVEL_EXE "' solution --root '" KORVATH_SOURCE_DIR "' -o " +
-                         Path("next.txt")),
-              0);
-    std::string args = "--until ended --input " + Path("next.txt");
-    ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("a.jsonl")), 0)
+    std::string args = "--until ended --input " + Path("solution.txt");
+    ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("a.jsonl") + " --progress " +
+                  Path("progress")),
+              0)
         << ReadFile(Path("stderr"));
+    const std::string progress = ReadFile(Path("progress/progress.txt"));
+    EXPECT_EQ(progress.rfind("korvath progress 1\nreached ", 0), 0u) << progress;
+    EXPECT_TRUE(Has(progress, "\nbest 1 29\nbest 2 27\n")) << progress;
     ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("b.jsonl") + " --timed " +
                   Path("timed.txt")),
               0);
-    // The same presses as timed lines finish the game too.
-    EXPECT_EQ(Run("--no-render --until ended --input " + Path("timed.txt")), 0);
+    // The same presses as timed lines finish the game too; a progress folder
+    // that cannot be made costs the progress, said once, and play goes on.
+    EXPECT_EQ(Run("--no-render --until ended --input " + Path("timed.txt") + " --progress " +
+                  Path("timed.txt") + "/progress"),
+              0);
+    EXPECT_EQ(Lines(ReadFile(Path("stderr"))).size(), 1u) << ReadFile(Path("stderr"));
     std::string trace = ReadFile(Path("a.jsonl"));
     EXPECT_TRUE(Has(trace, "\"phase\":\"Ended\""));
     EXPECT_FALSE(Has(trace, "\"dead\":true"));
     EXPECT_FALSE(Has(trace, "\"dead end\""));        // a way is left all along
     EXPECT_FALSE(Has(trace, "\"event\":\"quit\""));  // stopped, not quit
     EXPECT_TRUE(trace == ReadFile(Path("b.jsonl"))) << "two replays of one input differ";
-    std::string keys = ReadFile(Path("next.txt"));
+    std::string keys = ReadFile(Path("solution.txt"));
     std::ofstream(Path("over.txt")) << keys << "next Right\n";
     EXPECT_EQ(Run("--no-render --input " + Path("over.txt")), 3);
     std::string line = std::to_string(Lines(keys).size() + 1);
@@ -127,8 +149,8 @@ TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
                   Path("two.png") + " --until " + second),
               0)
         << ReadFile(Path("stderr"));
-    EXPECT_EQ(ClearPixels(Path("one.png")), 0);
-    EXPECT_EQ(ClearPixels(Path("two.png")), 0);
+    EXPECT_EQ(Look(Path("one.png")).clear, 0);
+    EXPECT_EQ(Look(Path("two.png")).clear, 0);
 }
 
 // A copy of the data with level 1 added again as level 3, under its own
@@ -182,10 +204,9 @@ TEST_F(ReplayProgram, UntilStopsAtThatTimeWithTicksAndPawnsInOrder) {
     EXPECT_EQ(Run("--no-render --until ended"), 3);  // no end within the hour
 }
 
-// The player's commands by key name: a hint names the next press and the
-// presses left; an undo while the hero still walks takes that press back;
-// undo and redo step over the presses. The player's own progress is never
-// touched; the progress of --progress keeps each level's fewest presses.
+// Commands by key name: a hint names the next press and the presses left; an
+// undo while the hero walks takes that press back; undo and redo step over
+// presses. The player's own progress is untouched; a long press counts per cell.
 TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
     std::ofstream(Path("commands.txt"))
         << "next Hint\nnext Right\nnext Hint\n2700 down Right\n2720 up Right\n"
@@ -200,18 +221,8 @@ TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
             presses.push_back(static_cast<int>(NumberAfter(line, "presses")));
     EXPECT_EQ(presses, (std::vector<int>{29, 28, 28, 29, 28}));
     EXPECT_FALSE(std::filesystem::exists(home));
-
-    ASSERT_EQ(RunCommand("'" KORVATH_LEVEL_EXE "' solution --root '" KORVATH_SOURCE_DIR "' -o " +
-                         Path("solved.txt")),
-              0);
-    ASSERT_EQ(Run("--no-render --until ended --input " + Path("solved.txt") + " --progress " +
-                  Path("progress")),
-              0);
-    const std::string progress = ReadFile(Path("progress/progress.txt"));
-    EXPECT_EQ(progress.rfind("korvath progress 1\nreached ", 0), 0u) << progress;
-    EXPECT_TRUE(Has(progress, "\nbest 1 29\nbest 2 27\n")) << progress;
     // Walking three cells with one long press counts as three presses.
-    std::vector<std::string> lines = Lines(ReadFile(Path("solved.txt")));
+    std::vector<std::string> lines = Lines(ReadFile(Path("solution.txt")));
     std::string held = "2030 down Right\n2560 up Right\n";
     for (size_t i = 4; i < lines.size(); ++i)  // after the comment and three Rights
         held += lines[i] + "\n";
@@ -220,29 +231,10 @@ TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
                   Path("held")),
               0);
     EXPECT_TRUE(Has(ReadFile(Path("held/progress.txt")), "\nbest 1 29\n"));
-    // A folder that cannot be made costs the progress, said once; play goes on.
-    ASSERT_EQ(Run("--no-render --until ended --input " + Path("solved.txt") + " --progress " +
-                  Path("solved.txt") + "/progress"),
-              0);
-    EXPECT_EQ(Lines(ReadFile(Path("stderr"))).size(), 1u) << ReadFile(Path("stderr"));
 }
 
-// The red share of all light in a screenshot below the menu bar.
-double RedShare(const std::string& png) {
-    int width = 0, height = 0, channels = 0;
-    unsigned char* rgb = stbi_load(png.c_str(), &width, &height, &channels, 3);
-    double red = 0, all = 1;
-    for (int i = 20 * width; rgb && i < width * height; ++i) {
-        red += rgb[3 * i];
-        all += rgb[3 * i] + rgb[3 * i + 1] + rgb[3 * i + 2];
-    }
-    stbi_image_free(rgb);
-    return red / all;
-}
-
-// Level 1's only bomb wasted is told as a dead end once the blast has
-// settled, once while the player stays in it; with Game > Warn of dead ends
-// turned off, never.
+// Level 1's only bomb wasted is told as a dead end once the blast has settled,
+// once while the player stays in it; with the warning turned off, never.
 TEST_F(ReplayProgram, ADeadEndIsToldUnlessTurnedOff) {
     const std::string wasted = "next Right\nnext Right\nnext Space\nnext Left\n";
     std::ofstream(Path("wasted.txt")) << wasted;
@@ -273,7 +265,7 @@ TEST_F(ReplayProgram, ADeathIsSeen) {
     ASSERT_EQ(Run("--level 2 --input " + Path("die.txt") + " --until 6600 --shot 5000:" +
                   Path("alive.png") + " --shot 6500:" + Path("dead.png")),
               0);
-    EXPECT_GT(RedShare(Path("dead.png")), RedShare(Path("alive.png")) + 0.1);
+    EXPECT_GT(Look(Path("dead.png")).red, Look(Path("alive.png")).red + 0.1);
 }
 
 // A picture that cannot be read, or no data at all, ends the game with a box

@@ -1,10 +1,7 @@
-// The hostile-data table: every file of the game's data in turn missing, cut
-// in half, cut to ten bytes, replaced by random bytes and replaced by a
-// folder, and the worst cases a pack author could think of, each played by
-// korvath-replay of the sanitizer build (the first two levels' solutions, or
-// the level that reads the file, no drawing) with a time limit. The test writes docs/robustness.md
-// and fails on a crash, a hang, a sanitizer report, status 0 after a data error (a box was shown),
-// a run over 10 s or a peak memory over 512 MB.
+// The hostile-data table: each data file missing, cut, random or a folder, and
+// the worst cases of hostile_files.cpp, played by the sanitizer build's
+// korvath-replay. It writes docs/robustness.md and fails on a crash, a hang, a
+// sanitizer report, status 0 after a data error's box, over 10 s or 512 MB.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -15,8 +12,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,14 +37,8 @@ struct Outcome {
     std::string fault;  // empty when the row passes
 };
 
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    fs::remove_all(path);
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// The shipped data as links: the folder holding the damaged file is made of
-// hard links, so that a damage replaces a file, never edits the shipped one;
-// every other folder is one symbolic link.
+// The shipped data as links: hard links in the damaged file's folder, so that a
+// damage replaces a file and never edits the shipped one; other folders symbolic.
 void LinkData(const fs::path& to, const std::string& damaged) {
     const fs::path shipped = kSource / "gamedata";
     const fs::path damagedFolder = fs::path(damaged).parent_path();
@@ -77,14 +66,14 @@ std::vector<Row> FileRows() {
         std::string bytes = ReadFile(kSource / "gamedata" / file);
         auto cut = [file, bytes](size_t size) {
             return [file, bytes, size](const fs::path& d) {
-                WriteBytes(d / file, bytes.substr(0, size));
+                ReplaceFile(d / file, bytes.substr(0, size));
             };
         };
         rows.push_back({file, "missing", [file](const fs::path& d) { fs::remove(d / file); }});
         rows.push_back({file, "cut in half", cut(bytes.size() / 2)});
         rows.push_back({file, "cut to 10 bytes", cut(10)});
         rows.push_back({file, "random bytes", [file, bytes](const fs::path& d) {
-                            WriteBytes(d / file, RandomBytes(bytes.size(), bytes.size()));
+                            ReplaceFile(d / file, RandomBytes(bytes.size(), bytes.size()));
                         }});
         rows.push_back({file, "a folder", [file](const fs::path& d) {
                             fs::remove(d / file);
@@ -158,11 +147,9 @@ std::string Slashed(std::string name) {
     return name;
 }
 
-// How a row is played. The first two levels read every file but the later
-// levels' own pictures and tunes and the end picture: those rows begin at
-// the level that reads the file (past the last level for the end picture)
-// and play its first seconds; the others play the first two levels'
-// solutions to their settled end.
+// How a row is played: the first two levels' solutions read every file but a
+// later level's own picture and tune, whose rows play that level's first
+// seconds, and the end picture's, which start past the last level.
 std::vector<std::string> HostileData::PlanFor(const std::string& file) const {
     if (file == "demo_end.jpg")
         return {"--level", "999", "--until", "3000"};
@@ -205,18 +192,19 @@ pid_t HostileData::Start(const Row& row, const fs::path& root) {
 Outcome HostileData::Play(const Row& row) {
     const fs::path root = dir_.File("run");
     const auto began = std::chrono::steady_clock::now();
+    const auto seconds = [began] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    };
     const pid_t pid = Start(row, root);
     Outcome out;
     int status = 0;
     while (waitpid(pid, &status, WNOHANG) != pid) {
         out.peakKb = std::max(out.peakKb, PeakKb(pid));
-        out.seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-        if (out.seconds > kTimeLimitS + 5)
+        if (seconds() > kTimeLimitS + 5)
             kill(pid, SIGKILL);
         usleep(2000);
     }
-    out.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    out.seconds = seconds();
     const std::string errors = ReadFile(root / "stderr");
     out.box = BoxText(ReadFile(root / "trace.jsonl"));
     out.errorLine = FirstErrorLine(errors);

@@ -12,11 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void Replace(const fs::path& path, const std::string& bytes) {
-    fs::remove(path);
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 // The row's change: the first `from` in the file becomes `to`.
 std::function<void(const fs::path&)> Edit(const std::string& file, const std::string& from,
                                           const std::string& to) {
@@ -25,7 +20,7 @@ std::function<void(const fs::path&)> Edit(const std::string& file, const std::st
         size_t at = text.find(from);
         if (at != std::string::npos)
             text.replace(at, from.size(), to);
-        Replace(data / file, text);
+        ReplaceFile(data / file, text);
     };
 }
 
@@ -67,7 +62,7 @@ void HeroFarAway(const fs::path& data) {
     size_t hero = text.find("<KeyVal Key=\"PawnTemplate\">14</KeyVal>");
     size_t value = text.find("Key=\"xoffset\">", hero) + 14;
     text.replace(value, text.find('<', value) - value, "1e39");
-    Replace(data / "levels.xml", text);
+    ReplaceFile(data / "levels.xml", text);
 }
 
 // A WAV whose samples chunk claims nearly 4 GB.
@@ -76,21 +71,26 @@ void HugeSamples(const fs::path& data) {
     size_t chunk = wave.find("data", 12);
     if (chunk != std::string::npos)
         wave.replace(chunk + 4, 4, "\xF0\xFF\xFF\xFF");
-    Replace(data / "sound/stage1.wav", wave);
+    ReplaceFile(data / "sound/stage1.wav", wave);
 }
 
 // A model whose vertex count, just after its header, claims 65,535 vertices.
 void HugeVertexCount(const fs::path& data) {
     std::string model = ReadFile(data / "models/block.ms3d");
     model.replace(14, 2, "\xFF\xFF");
-    Replace(data / "models/block.ms3d", model);
+    ReplaceFile(data / "models/block.ms3d", model);
 }
 
 Row With(const std::string& file, const std::string& damage, const std::string& bytes) {
-    return {file, damage, [=](const fs::path& data) { Replace(data / file, bytes); }};
+    return {file, damage, [=](const fs::path& data) { ReplaceFile(data / file, bytes); }};
 }
 
 }  // namespace
+
+void ReplaceFile(const fs::path& path, const std::string& bytes) {
+    fs::remove_all(path);
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 std::string RandomBytes(size_t size, unsigned seed) {
     std::mt19937 random(seed);

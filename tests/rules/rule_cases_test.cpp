@@ -1,11 +1,7 @@
-// Runs every rule case of tests/rules through the real loaders and the real
-// game on the headless back end, from a copy of the shipped data. A case is a
-// level file whose "map" rows each stand beside the row expected once
-// everything has come to rest after its keys, which are pressed as "next"
-// presses. It may also name the effects heard ("sounds", only when given),
-// the bombs carried, the deaths and a finished level. After every pass the
-// level's index must be sound, and every pawn must show a frame its template
-// has.
+// Every rule case of tests/rules, played by the real game headless over a copy
+// of the shipped data: a level file whose "map" rows stand beside the rows
+// expected once its keys have come to rest, which may name the sounds heard,
+// bombs, deaths and a finished level. The index and frames must stay sound.
 
 #include <gtest/gtest.h>
 
@@ -62,8 +58,7 @@ struct RuleCase {
     Outcome expected;
 };
 
-// The case's text with its rows side by side split into the level's map
-// and the expected rows.
+// The case's text, its side-by-side rows split into map and expected rows.
 bool ReadCase(const std::string& name, const Legend& legend, RuleCase* rule, std::string* error) {
     std::ifstream in(kCases / (name + ".txt"));
     std::string text, map;

@@ -1,7 +1,6 @@
-// Undo and redo over seeded random plays of the shipped levels: each undo
-// gives back the position at rest before the press it takes back, deaths and
-// X resets included, and redo the positions after them; a restart is one
-// more step.
+// Undo and redo over seeded random plays of the shipped levels: each undo gives
+// back the position at rest before its press (deaths and X resets included),
+// each redo the one after; a restart is one more step.
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-// The position as a value and the search's store, on random plays of the
-// shipped levels: copies stay equal and hash alike, what is only seen does not
-// count, and the store gives back what it kept and tells every flag apart.
+// The position as a value and the search's store, on random plays of the shipped
+// levels: copies stay equal and hash alike, what is only seen does not count,
+// and the store gives back what it kept.
 
 #include <random>
 #include <vector>

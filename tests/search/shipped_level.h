@@ -12,7 +12,6 @@
 class ShippedLevelTest : public ::testing::TestWithParam<int> {
   protected:
     void SetUp() override {
-        here_ = std::filesystem::current_path();
         std::filesystem::current_path(KORVATH_SOURCE_DIR);
         std::string error;
         ASSERT_TRUE(LoadToolTemplates(&error)) << error;
@@ -23,5 +22,5 @@ class ShippedLevelTest : public ::testing::TestWithParam<int> {
     virtual void BeforeStart() {}  // a test's own set-up of the level before it starts
 
     PlayedLevel level;
-    std::filesystem::path here_;  // the folder to go back to
+    const std::filesystem::path here_ = std::filesystem::current_path();  // to go back to
 };

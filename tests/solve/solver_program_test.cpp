@@ -1,6 +1,5 @@
-// Runs korvath-solve as a level designer would: on the shipped levels, whose
-// solutions must replay to the end of the game, and on small levels made to
-// be unsolvable, to strand the player after a checkpoint or in a corner.
+// Runs korvath-solve as a level designer would: on the shipped levels, and on
+// small ones that are unsolvable or strand the player after a checkpoint or in a corner.
 
 #include <gtest/gtest.h>
 
@@ -36,10 +35,9 @@ class SolverProgram : public ::testing::Test {
     std::string output_;
 };
 
-// Every level of the campaign is solved from its start and from every
-// checkpoint, the shortest solutions replay level after level to the end
-// picture, and the level files' own solutions are no longer than the
-// shortest plus one press.
+// Every level is solved from its start and every checkpoint, the shortest
+// solutions replay to the end picture, and the level files' own solutions are
+// no longer than the shortest plus one press.
 TEST_F(SolverProgram, ShippedLevelsAreProvenAndTheirSolutionsFinishTheGame) {
     std::string both;
     const auto file = [](int level) {

@@ -1,17 +1,14 @@
 // Sound records and the game's sound slots, on WAV images built here and the
 // corpus's files, played through OpenAL Soft's null output unless the caller
-// chose another driver, so that they run on machines without a sound card.
+// chose another driver.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -50,18 +47,11 @@ inline Bytes Chunk(const char* id, const Bytes& data) {
                 Bytes(data.size() % 2)});
 }
 
-// The 16-byte format record.
-inline Bytes FormatRecord(uint32_t channels, uint32_t rate, uint32_t bits, uint16_t tag = 1) {
-    const uint32_t align = channels * bits / 8;
-    return Cat({Little(tag, 2), Little(channels, 2), Little(rate, 4), Little(rate * align, 4),
-                Little(align, 2), Little(bits, 2)});
-}
-
-// "RIFF", the size of what follows, the form type, then the chunks.
-inline Bytes RiffImage(const std::vector<Bytes>& chunks, const char* form = "WAVE") {
-    Bytes body(form, form + 4);
-    for (const Bytes& chunk : chunks)
-        body = Cat({body, chunk});
+// A mono WAV image: the format record of the tag, rate and bits, then the samples.
+inline Bytes WaveImage(uint16_t tag, uint32_t rate, uint32_t bits, const Bytes& samples) {
+    const Bytes format = Cat({Little(tag, 2), Little(1, 2), Little(rate, 4),
+                              Little(rate * (bits / 8), 4), Little(bits / 8, 2), Little(bits, 2)});
+    const Bytes body = Cat({{'W', 'A', 'V', 'E'}, Chunk("fmt ", format), Chunk("data", samples)});
     return Cat({{'R', 'I', 'F', 'F'}, Little(static_cast<uint32_t>(body.size()), 4), body});
 }
 
@@ -73,7 +63,7 @@ inline Bytes SineWave16(int frames, uint32_t rate, double amplitude) {
         samples.push_back(static_cast<uint8_t>(std::lround(value)));
         samples.push_back(static_cast<uint8_t>(std::lround(value) >> 8));
     }
-    return RiffImage({Chunk("fmt ", FormatRecord(1, rate, 16)), Chunk("data", samples)});
+    return WaveImage(1, rate, 16, samples);
 }
 
 constexpr uint32_t kRate = 22050;
@@ -122,9 +112,8 @@ TEST_F(SoundEffectTest, UnreadableOrForeignFilesKeepTheOldSound) {
     }
     EXPECT_FALSE(LoadWave(&sound, nullptr));
     ExpectGoodSoundKept();
-    Bytes adpcm =
-        RiffImage({Chunk("fmt ", FormatRecord(1, 8000, 4, 0x11)), Chunk("data", Bytes(256))});
-    EXPECT_FALSE(LoadWave(&sound, dir.Write("adpcm.wav", adpcm).c_str()));
+    EXPECT_FALSE(
+        LoadWave(&sound, dir.Write("adpcm.wav", WaveImage(0x11, 8000, 4, Bytes(256))).c_str()));
     EXPECT_EQ(sound.buffer, nullptr) << "a refused format leaves no sound";
     EXPECT_STREQ(sound.file, "");
     PlayOnce(&sound);  // nothing to play, nothing happens
@@ -150,10 +139,9 @@ TEST_F(SoundEffectTest, PlayingAgainNeitherRestartsNorLosesThePlace) {
     EXPECT_GT(stopped, int(kRate / 10));
 }
 
-// Every WAV file of the shared corpus, loaded over the good sound: the chunk
-// walk finds the samples where the file has them (offset -1: it refuses the
-// file, and the old sound stays), and the audio layer takes them or refuses
-// the format (loads false: the old sound is gone).
+// Every WAV file of the corpus, loaded over the good sound: the chunk walk finds
+// the samples (offset -1: refused, the old sound stays), and the audio layer
+// takes them or refuses the format (loads false: the old sound is gone).
 TEST_F(SoundEffectTest, CorpusFilesLoadOrAreRefused) {
     SKIP_WITHOUT_CORPUS();
     const std::filesystem::path corpus = CorpusPath("wav");

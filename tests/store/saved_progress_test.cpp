@@ -18,6 +18,7 @@
 #include <tuple>
 #include <utility>
 
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -43,37 +44,31 @@ Make Text(const std::string& text, uintmax_t size = 0) {
 // Every file and folder under folder, with the files' content.
 std::map<std::string, std::string> Snapshot(const std::string& folder) {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::string& content = files[entry.path().string()];
-        if (entry.is_regular_file())
-            content.assign(std::istreambuf_iterator<char>(in), {});
-    }
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        files[entry.path().string()] =
+            entry.is_regular_file() ? ReadFile(entry.path().string()) : "";
     return files;
 }
 
 // What a save that must fail says on standard error. Files cannot grow past
 // 1 KiB meanwhile, as on a full disk (EFBIG, with SIGXFSZ ignored); Windows
 // has no such limit, and its saves fail only for the folder they are given.
-#ifdef _WIN32
 std::string FailedSaveSaying(const std::string& folder, const SavedProgress& progress) {
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(SaveProgress(folder, progress)) << folder;
-    return testing::internal::GetCapturedStderr();
-}
-#else
-std::string FailedSaveSaying(const std::string& folder, const SavedProgress& progress) {
+#ifndef _WIN32
     rlimit old, lower;
     getrlimit(RLIMIT_FSIZE, &old);
     lower = {std::min<rlim_t>(1024, old.rlim_max), old.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &lower);
+#endif
     testing::internal::CaptureStderr();
     EXPECT_FALSE(SaveProgress(folder, progress)) << folder;
+    const std::string said = testing::internal::GetCapturedStderr();
+#ifndef _WIN32
     setrlimit(RLIMIT_FSIZE, &old);
-    return testing::internal::GetCapturedStderr();
-}
 #endif
+    return said;
+}
 
 TEST(SavedProgressTest, KeepsTheFewestPressesAndReadsThemBack) {
     SavedProgress progress;

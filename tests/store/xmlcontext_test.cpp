@@ -1,7 +1,6 @@
-// The store's sections, keys and numbers, on documents built to trip it up.
-// The store walks the document instead of running its XPath expressions; the
-// walk must select what pugixml's XPath engine selects for the same
-// expression text.
+// The store's sections, keys and numbers, on documents built to trip it up; its
+// walk of the document must select what pugixml's XPath engine selects for the
+// same expression text.
 
 #include "store/xmlcontext.h"
 
@@ -40,10 +39,8 @@ std::string ManySections() {
 }
 
 const std::string kDocuments[] = {
-    Root("<Section label=\"A\"><KeyVal Key=\"k\">1</KeyVal><Section label=\"B\">"
-         "<KeyVal Key=\"x\">AB1</KeyVal></Section></Section><Section label=\"A\">"
-         "<KeyVal Key=\"k\">2</KeyVal><KeyVal Key=\"y\">y2</KeyVal><Section label=\"B\">"
-         "<KeyVal Key=\"y\">AB2</KeyVal></Section></Section>"),
+    Root(Section("A", Key("k", "1") + Section("B", Key("x", "AB1"))) +
+         Section("A", Key("k", "2") + Key("y", "y2") + Section("B", Key("y", "AB2")))),
     Root("<Other label=\"A\"><KeyVal Key=\"k\">other</KeyVal></Other><Section Label=\"A\">"
          "<KeyVal Key=\"k\">Label</KeyVal></Section><Section label=\"A\"><KeyVal key=\"k\">"
          "key</KeyVal><KeyVal Key=\"k\"><KeyVal Key=\"k\">in</KeyVal> out </KeyVal>"
@@ -75,10 +72,10 @@ class XmlContextTest : public testing::Test {
 };
 
 TEST_F(XmlContextTest, SectionPathsNameSections) {
-    auto store = Open(Root(Key("Count", "2") + "<Section label=\"Level1\">" + Key("Name", "first") +
-                           "<Section label=\"Pawn2\">" + Key("x", "90") + "</Section></Section>" +
-                           "<Section label=\"Level 1\">" + Key("Name", "blank") + "</Section>" +
-                           "<Section label=\"\">" + Key("Name", "empty") + "</Section>"));
+    auto store =
+        Open(Root(Key("Count", "2") +
+                  Section("Level1", Key("Name", "first") + Section("Pawn2", Key("x", "90"))) +
+                  Section("Level 1", Key("Name", "blank")) + Section("", Key("Name", "empty"))));
     EXPECT_EQ(Read(*store, "Level*1", "Name"), "first");
     EXPECT_EQ(Read(*store, "*Lev*el1*\\Pa*wn2", "x"), "90");
     EXPECT_EQ(Read(*store, "Level 1", "Name"), "blank");
@@ -91,8 +88,6 @@ TEST_F(XmlContextTest, SectionPathsNameSections) {
         EXPECT_EQ(Read(*store, path, "Name"), std::nullopt) << path;
 }
 
-// First matches over repeated labels, large and indexed sections: see the
-// agreement with XPath below.
 TEST_F(XmlContextTest, EmptyWrongOrBrokenDocumentsFindNothing) {
     const std::string good = Root(Key("a", "1"));
     std::string cases[] = {"",
@@ -119,10 +114,8 @@ TEST_F(XmlContextTest, EmptyWrongOrBrokenDocumentsFindNothing) {
 }
 
 TEST_F(XmlContextTest, QuotesInLabelsOrKeysFindNothing) {
-    auto store = Open(Root("<Section label=\"A\">" + Key("k", "A") +
-                           "</Section><Section label=\"B\">" + Key("k", "B") +
-                           "</Section><Section label='q\"'><KeyVal Key='k\"'>q</KeyVal>"
-                           "</Section>"));
+    auto store = Open(Root(Section("A", Key("k", "A")) + Section("B", Key("k", "B")) +
+                           "<Section label='q\"'><KeyVal Key='k\"'>q</KeyVal></Section>"));
     EXPECT_EQ(Read(*store, "A\"]/Section[@label=\"B", "k"), std::nullopt);
     EXPECT_EQ(Read(*store, "A", "k\"] | //KeyVal[@Key=\"k"), std::nullopt);
     EXPECT_EQ(Read(*store, "q\"", "k\""), std::nullopt);

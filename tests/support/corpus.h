@@ -1,8 +1,7 @@
 #pragma once
-// The shared loader corpus, which may be absent on a clone. The game's
-// loaders read only files inside their working folder, so a test program
-// works in a scratch folder with a link named "corpus" to the corpus, and
-// names the corpus's files through it (every DataFolder has the link too).
+// The shared loader corpus, which may be absent on a clone. The loaders read
+// only inside their working folder, so a test program works in a scratch folder
+// with a link "corpus" to it (every DataFolder has the link too).
 
 #include <gtest/gtest.h>
 

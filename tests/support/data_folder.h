@@ -1,13 +1,10 @@
 #pragma once
-// A scratch working folder with a gamedata/ folder in it, entered for the
-// life of the object, so that the game's loaders, which open their files by
-// paths relative to the working folder (and only inside it), read what the
-// test wrote. A link named "corpus" leads to the shared loader corpus.
+// A scratch working folder with a gamedata/ folder in it, entered for the life
+// of the object, so that the game's loaders, which read only inside the working
+// folder, read what the test wrote. A link "corpus" leads to the loader corpus.
 
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -21,16 +18,12 @@ class DataFolder {
     }
     ~DataFolder() { std::filesystem::current_path(previous_); }
 
-    // Writes gamedata/<name>, making the folders on its way; returns the
-    // path relative to the working folder.
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        const std::string path = "gamedata/" + name;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    std::string Write(const std::string& name, const std::vector<unsigned char>& bytes) const {
-        return Write(name, std::string(bytes.begin(), bytes.end()));
+    // Writes gamedata/<name> (text or bytes), making the folders on its way;
+    // returns the path relative to the working folder.
+    template <typename Bytes>
+    std::string Write(const std::string& name, const Bytes& bytes) const {
+        dir_.Write(File(name), bytes);
+        return File(name);
     }
     // The path of gamedata/<name>, relative to the working folder (nothing is made).
     std::string File(const std::string& name) const { return "gamedata/" + name; }

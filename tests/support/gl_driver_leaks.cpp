@@ -1,8 +1,6 @@
-// The GL driver keeps allocations it never frees. Once it is unloaded its
-// frames cannot be told from ours, so the tests keep it loaded for the whole
-// run (its libraries pinned in memory, SDL video on the offscreen driver with
-// one extra hold on the GL library) and the sanitizer build leaves the leaks
-// of the driver's and SDL's own libraries out.
+// The GL driver keeps allocations it never frees, whose frames cannot be told
+// from ours once it is unloaded: the tests keep its libraries and SDL's video
+// loaded for the whole run, and the sanitizer leaves their own leaks out.
 
 #include <SDL.h>
 #include <dlfcn.h>

@@ -1,9 +1,8 @@
 #pragma once
-// A script for the headless back end: its steps run one at a time, each when
-// the program would otherwise wait for input, so that it interleaves with the
-// program as a user at the keyboard would. Once it has run out, an open
-// dialog is answered OK and then the window closed, so that a test always
-// ends; after that, time passes.
+// A script for the headless back end: each step runs when the program would
+// otherwise wait for input, as a user at the keyboard would act. Once it has
+// run out, an open dialog is answered OK, then the window closed, so that a
+// test always ends; after that, time passes.
 
 #include <deque>
 #include <functional>

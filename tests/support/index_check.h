@@ -1,9 +1,7 @@
 #pragma once
 // Checks a position's index: every entry names a pawn of the level, and an
-// index that says it is up to date is what BuildLevelIndex makes of the
-// pawns now. A rule that changed a pawn's kind, or added or removed one,
-// without saying so would leave it otherwise. The flow tests and the rule
-// cases check this after every pass.
+// index that says it is up to date is what BuildLevelIndex makes of the pawns
+// now (a rule that changed the pawns without saying so would leave it otherwise).
 
 #include <gtest/gtest.h>
 

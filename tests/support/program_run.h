@@ -1,7 +1,6 @@
 #pragma once
-// Runs the project's programs as separate processes, as a person or a script
-// would, and reads the files they write. The command lines are the system
-// shell's: the POSIX shell, or cmd.exe where the tests are built for Windows.
+// Runs the project's programs as separate processes and reads the files they
+// write, with command lines for the POSIX shell, or cmd.exe on Windows.
 
 #include <algorithm>
 #include <cstdlib>
@@ -28,8 +27,7 @@ inline std::string ReadOutput(const std::string& path) {
 }
 
 // A path as one word of a command line. For cmd.exe a Unix absolute path (a
-// test cross-built on Linux and run under Wine) is named through the drive
-// that Wine gives the root.
+// test cross-built and run under Wine) is named through Wine's root drive.
 inline std::string Quoted(const std::string& path) {
 #ifdef _WIN32
     std::string word = path.rfind('/', 0) == 0 ? "Z:" + path : path;

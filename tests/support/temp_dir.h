@@ -1,13 +1,10 @@
 #pragma once
-// A folder of its own under /tmp (on Windows the user's temporary folder) for
-// the files one test writes, removed with everything in it when the object
-// goes. Every folder gets a fresh unique name, so tests that run side by side
-// (ctest -j) never share one.
+// A fresh, uniquely named folder under the system's temporary folder for the
+// files one test writes, removed with everything in it when the object goes.
 
 #ifdef _WIN32
 #include <process.h>
 #else
-#include <stdlib.h>
 #include <unistd.h>
 #endif
 
@@ -18,7 +15,14 @@
 #include <string>
 #include <vector>
 
+inline long ProcessId() {
 #ifdef _WIN32
+    return _getpid();
+#else
+    return getpid();
+#endif
+}
+
 inline std::string MakeTempFolder(const std::string& prefix) {
     std::random_device seed;
     const auto temporary = std::filesystem::temp_directory_path();
@@ -29,22 +33,6 @@ inline std::string MakeTempFolder(const std::string& prefix) {
     }
     throw std::runtime_error("cannot make a temporary folder");
 }
-
-inline int ProcessId() {
-    return _getpid();
-}
-#else
-inline std::string MakeTempFolder(const std::string& prefix) {
-    std::string pattern = "/tmp/" + prefix + "_XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a folder under /tmp");
-    return pattern;
-}
-
-inline pid_t ProcessId() {
-    return getpid();
-}
-#endif
 
 class TempDir {
   public:
@@ -79,5 +67,5 @@ class TempDir {
 
   private:
     std::string path_;
-    decltype(ProcessId()) owner_ = ProcessId();
+    long owner_ = ProcessId();
 };

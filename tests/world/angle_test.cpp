@@ -30,9 +30,8 @@ TEST(AngleTest, WrapSingleStepEachWay) {
     }
 }
 
-// From each start to each target in steps of 15, the way the data shows:
-// a tie turns upwards, near targets are taken at once, and the seam at
-// 0/360 is crossed the short way.
+// In steps of 15: a tie turns upwards, near targets are taken at once, and the
+// seam at 0/360 is crossed the short way.
 TEST(AngleTest, TurnsTheShortWayInSteps) {
     const struct {
         float from, to;

@@ -36,8 +36,6 @@ TEST_F(AnimationFileTest, ModelBlockFramesAndPartBlocks) {
     EXPECT_EQ(part.Label, "torso");
     EXPECT_EQ(part.Transform.yangle, 90.0f);
     EXPECT_EQ(part.Transform.yoffset, 20.0f);
-    EXPECT_EQ(part.Transform.xstretch, 1.0f);
-    EXPECT_EQ(part.Transform.opacity, 100.0f);
     EXPECT_EQ(t.Frames[1].LastIndex(), -1);
     EXPECT_FALSE(t.LoadAnimation("missing.txt"));
 }
