@@ -249,7 +249,8 @@ void StartSession(const SessionSettings& settings) {
     EndSession();
     g_session.settings = settings;
     g_session.deadEnds = DeadEndWatch(settings.hintsAtOnce);
-    Sys_SetMenuChecked(kCommandWarnDeadEnds, true);
+    g_session.deadEnds.SetEnabled(settings.warnDeadEnds);
+    Sys_SetMenuChecked(kCommandWarnDeadEnds, settings.warnDeadEnds);
     g_session.progress =
         settings.progressFolder.empty() ? SavedProgress() : LoadProgress(settings.progressFolder);
     MainLoop().game.firstLevel = settings.firstLevel;

@@ -13,11 +13,13 @@
 // How a game is run: where its progress is kept ("" keeps it only while the
 // program runs), the level it begins with, and whether a hint or a dead-end
 // check is searched at once, holding the game (a replay, whose clock is
-// virtual), or beside it.
+// virtual), or beside it; and whether dead ends are told from the start (the
+// Game menu turns it off and on).
 struct SessionSettings {
     std::string progressFolder;
     int firstLevel = 1;
     bool hintsAtOnce = false;
+    bool warnDeadEnds = true;
 };
 
 // Reads the progress; the session's history and hint start empty.

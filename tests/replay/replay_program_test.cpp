@@ -110,7 +110,7 @@ std::unique_ptr<TempDir> ReplayProgram::dir_;
 // level's fewest presses; a press after the end never comes, and the replay
 // says so. A screenshot in each level shows the scenery filling the view.
 TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
-    std::string args = "--until ended --input " + Path("solution.txt");
+    std::string args = "--until ended --no-dead-ends --input " + Path("solution.txt");
     ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("a.jsonl") + " --progress " +
                   Path("progress")),
               0)
@@ -121,21 +121,23 @@ TEST_F(ReplayProgram, LevelSolutionsFinishTheGameInFullView) {
     ASSERT_EQ(Run("--no-render " + args + " --trace " + Path("b.jsonl") + " --timed " +
                   Path("timed.txt")),
               0);
-    // The same presses as timed lines finish the game too; a progress folder
-    // that cannot be made costs the progress, said once, and play goes on.
+    // The same presses as timed lines finish the game too, with no dead end
+    // told (a way is left all along); a progress folder that cannot be made
+    // costs the progress, said once, and play goes on.
     EXPECT_EQ(Run("--no-render --until ended --input " + Path("timed.txt") + " --progress " +
-                  Path("timed.txt") + "/progress"),
+                  Path("timed.txt") + "/progress --trace " + Path("c.jsonl")),
               0);
     EXPECT_EQ(Lines(ReadFile(Path("stderr"))).size(), 1u) << ReadFile(Path("stderr"));
+    EXPECT_TRUE(Has(ReadFile(Path("c.jsonl")), "\"phase\":\"Ended\""));
+    EXPECT_FALSE(Has(ReadFile(Path("c.jsonl")), "\"dead end\""));
     std::string trace = ReadFile(Path("a.jsonl"));
     EXPECT_TRUE(Has(trace, "\"phase\":\"Ended\""));
     EXPECT_FALSE(Has(trace, "\"dead\":true"));
-    EXPECT_FALSE(Has(trace, "\"dead end\""));        // a way is left all along
     EXPECT_FALSE(Has(trace, "\"event\":\"quit\""));  // stopped, not quit
     EXPECT_TRUE(trace == ReadFile(Path("b.jsonl"))) << "two replays of one input differ";
     std::string keys = ReadFile(Path("solution.txt"));
     std::ofstream(Path("over.txt")) << keys << "next Right\n";
-    EXPECT_EQ(Run("--no-render --input " + Path("over.txt")), 3);
+    EXPECT_EQ(Run("--no-render --no-dead-ends --input " + Path("over.txt")), 3);
     std::string line = std::to_string(Lines(keys).size() + 1);
     EXPECT_TRUE(
         Has(ReadFile(Path("stderr")), "over.txt:" + line + ": the game did not come to rest"))

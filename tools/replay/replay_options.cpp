@@ -8,7 +8,7 @@ const char* const kReplayUsage =
     "usage: korvath-replay [--root DIR] [--input FILE] [--trace FILE]\n"
     "                      [--until MS|ended] [--shot MS:FILE.png]... [--pawns MS]...\n"
     "                      [--no-render] [--memory] [--record FILE] [--level N]\n"
-    "                      [--progress DIR] [--timed FILE]\n"
+    "                      [--progress DIR] [--timed FILE] [--no-dead-ends]\n"
     "       korvath-replay --help | --version\n"
     "Plays the game headless on a virtual clock, driven by an input file of timed\n"
     "and 'next' key presses, or records a person's play in the real window.\n"
@@ -20,6 +20,7 @@ const char* const kReplayUsage =
     "  --pawns MS        every pawn's place in the trace at that time\n"
     "  --no-render       draw nothing (every file is still read)\n"
     "  --memory          the heap in use in the trace, as play begins and at the end\n"
+    "  --no-dead-ends    start with Game > Warn of dead ends off (no search at each rest)\n"
     "  --record FILE     play in the window; write the keys pressed with their times\n"
     "  --level N         begin the game at level N\n"
     "  --progress DIR    read and write the progress file in DIR (default: none)\n"
@@ -117,14 +118,23 @@ bool CheckCombination(const ReplayOptions& options, std::string* error) {
     return false;
 }
 
+// The option that takes no value, or null.
+bool* Flag(const std::string& name, ReplayOptions* options) {
+    if (name == "--no-render")
+        return &options->noRender;
+    if (name == "--memory")
+        return &options->memory;
+    return name == "--no-dead-ends" ? &options->noDeadEnds : nullptr;
+}
+
 }  // namespace
 
 bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions* options,
                         std::string* error) {
     for (int i = 1; i < argc; ++i) {
         std::string name = argv[i];
-        if (name == "--no-render" || name == "--memory") {
-            (name == "--memory" ? options->memory : options->noRender) = true;
+        if (bool* flag = Flag(name, options)) {
+            *flag = true;
             continue;
         }
         if (!TakesValue(name)) {

@@ -22,8 +22,9 @@ struct ReplayOptions {
     std::vector<ShotRequest> shots;  // in time order
     std::vector<uint32_t> pawns;     // in time order
     bool noRender = false;
-    bool memory = false;  // note the heap in use once play begins and at the end
-    int level = 1;        // the level the game begins with
+    bool memory = false;      // note the heap in use once play begins and at the end
+    bool noDeadEnds = false;  // the game tells no dead end (searches none at each rest)
+    int level = 1;            // the level the game begins with
     // The folder whose progress the game reads and writes; none when empty,
     // so that a replay never touches the player's own.
     std::string progress;

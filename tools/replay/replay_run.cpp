@@ -241,6 +241,7 @@ int RunReplay(const ReplayOptions& options, const std::vector<InputEvent>& event
     SessionSettings settings;
     settings.progressFolder = options.progress;
     settings.firstLevel = options.level;
+    settings.warnDeadEnds = !options.noDeadEnds;
     settings.hintsAtOnce = true;  // on the virtual clock, a hint comes as it is asked
     int status = RunGame(settings);
     TraceNewBoxes();
