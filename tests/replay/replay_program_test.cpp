@@ -229,8 +229,8 @@ TEST_F(ReplayProgram, CommandsByKeyNameAndTheProgressOfAReplay) {
     for (size_t i = 4; i < lines.size(); ++i)  // after the comment and three Rights
         held += lines[i] + "\n";
     std::ofstream(Path("held.txt")) << held;
-    ASSERT_EQ(Run("--no-render --until ended --input " + Path("held.txt") + " --progress " +
-                  Path("held")),
+    ASSERT_EQ(Run("--no-render --no-dead-ends --until ended --input " + Path("held.txt") +
+                  " --progress " + Path("held")),
               0);
     EXPECT_TRUE(Has(ReadFile(Path("held/progress.txt")), "\nbest 1 29\n"));
 }
