@@ -155,6 +155,13 @@ fi
 mkdir -p "$out/include/stb"
 cp /usr/include/stb/stb_image_write.h "$out/include/stb/"
 
+# A build folder configured against another library cache (moved, removed or
+# rebuilt under another key) keeps that cache's paths: configure it afresh.
+if [ "$(cat "$out/library-prefix.txt" 2>/dev/null)" != "$prefix" ]; then
+  rm -rf "$out/CMakeCache.txt" "$out/CMakeFiles"
+  mkdir -p "$out"
+  echo "$prefix" > "$out/library-prefix.txt"
+fi
 export KORVATH_WINDOWS_PREFIX=$prefix
 export PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig
 unset PKG_CONFIG_PATH
