@@ -89,4 +89,7 @@ def main():
 
 
 if __name__ == "__main__":
+    if not shutil.which("montage"):
+        sys.exit("template-sheet: ImageMagick's convert and montage are needed"
+                 " (Debian package imagemagick)")
     main()
