@@ -191,48 +191,49 @@ void DrawDialog(const Dialog& dialog) {
     ImGui::EndPopup();
 }
 
-// Light text on a dark band, readable over any scene.
-void DrawNotice() {
-    if (g_ui.notice.empty())
-        return;
-    const ImVec2 size = ImGui::GetIO().DisplaySize;
-    ImGui::SetNextWindowPos(ImVec2(size.x / 2, size.y - 16.0f), ImGuiCond_Always,
-                            ImVec2(0.5f, 1.0f));
-    ImGui::SetNextWindowBgAlpha(0.75f);
-    ImGui::PushStyleColor(ImGuiCol_WindowBg, IM_COL32(20, 20, 28, 255));
-    ImGui::PushStyleColor(ImGuiCol_Text, IM_COL32(255, 236, 140, 255));
-    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoInputs |
-                                   ImGuiWindowFlags_AlwaysAutoResize |
-                                   ImGuiWindowFlags_NoSavedSettings |
-                                   ImGuiWindowFlags_NoFocusOnAppearing;
-    if (ImGui::Begin("##notice", nullptr, flags))
-        ImGui::TextUnformatted(g_ui.notice.c_str());
-    ImGui::End();
-    ImGui::PopStyleColor(2);
-}
+// Where and how large a text is shown over every frame: light text on a dark
+// band, readable over any scene.
+struct TextBand {
+    const char* id;
+    ImVec2 at, pivot;  // the band's pivot (a share of its size) stands at `at`
+    float alpha;
+    ImVec2 padding;
+    float fontScale;
+};
 
-// Twice the menu's font, on a dark band.
-void DrawBanner() {
-    if (g_ui.banner.empty())
+void DrawTextBand(const std::string& text, const TextBand& band) {
+    if (text.empty())
         return;
-    const ImVec2 size = ImGui::GetIO().DisplaySize;
-    ImGui::SetNextWindowPos(ImVec2(size.x / 2, size.y * g_ui.bannerHeight), ImGuiCond_Always,
-                            ImVec2(0.5f, 0.5f));
-    ImGui::SetNextWindowBgAlpha(0.8f);
+    ImGui::SetNextWindowPos(band.at, ImGuiCond_Always, band.pivot);
+    ImGui::SetNextWindowBgAlpha(band.alpha);
     ImGui::PushStyleColor(ImGuiCol_WindowBg, IM_COL32(20, 20, 28, 255));
     ImGui::PushStyleColor(ImGuiCol_Text, IM_COL32(255, 236, 140, 255));
-    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(24.0f, 16.0f));
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, band.padding);
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoInputs |
                                    ImGuiWindowFlags_AlwaysAutoResize |
                                    ImGuiWindowFlags_NoSavedSettings |
                                    ImGuiWindowFlags_NoFocusOnAppearing;
-    if (ImGui::Begin("##banner", nullptr, flags)) {
-        ImGui::SetWindowFontScale(2.0f);
-        ImGui::TextUnformatted(g_ui.banner.c_str());
+    if (ImGui::Begin(band.id, nullptr, flags)) {
+        ImGui::SetWindowFontScale(band.fontScale);
+        ImGui::TextUnformatted(text.c_str());
     }
     ImGui::End();
     ImGui::PopStyleVar();
     ImGui::PopStyleColor(2);
+}
+
+// A line at the foot of the window.
+void DrawNotice() {
+    const ImVec2 size = ImGui::GetIO().DisplaySize;
+    DrawTextBand(g_ui.notice, {"##notice", ImVec2(size.x / 2, size.y - 16.0f), ImVec2(0.5f, 1.0f),
+                               0.75f, ImGui::GetStyle().WindowPadding, 1.0f});
+}
+
+// Twice the menu's font, centred across the window at its height.
+void DrawBanner() {
+    const ImVec2 size = ImGui::GetIO().DisplaySize;
+    DrawTextBand(g_ui.banner, {"##banner", ImVec2(size.x / 2, size.y * g_ui.bannerHeight),
+                               ImVec2(0.5f, 0.5f), 0.8f, ImVec2(24.0f, 16.0f), 2.0f});
 }
 
 // In full screen the menu and dialogs are drawn into the picture at its own

@@ -150,7 +150,6 @@ void Sys_DeliverResize(int width, int height) {
     Event resize{EventType::Resize};
     Sys_ClientSize(&resize.width, &resize.height);
     Sys_PushEvent(resize);
-    Sys_WantPaint(1);
 }
 
 namespace {
@@ -169,6 +168,13 @@ void EnterFullScreen() {
     SDL_SetWindowBordered(g_video.window, SDL_FALSE);
     SDL_SetWindowPosition(g_video.window, display.x, display.y);
     SDL_SetWindowSize(g_video.window, display.w, display.h);
+}
+
+// The size in pixels of what the window shows (in full screen, the display).
+SDL_Point ScreenSize() {
+    SDL_Point size = {0, 0};
+    SDL_GL_GetDrawableSize(g_video.window, &size.x, &size.y);
+    return size;
 }
 
 void LeaveFullScreen() {
@@ -193,11 +199,10 @@ void Sys_ToggleFullscreen() {
 bool Sys_FullScreenPicture(int* width, int* height, ScreenRect* shown) {
     if (!g_video.fullScreen)
         return false;
-    int screenWidth = 0, screenHeight = 0;
-    SDL_GL_GetDrawableSize(g_video.window, &screenWidth, &screenHeight);
+    const SDL_Point screen = ScreenSize();
     *width = g_video.width;
     *height = g_video.height;
-    *shown = FitPicture(g_video.width, g_video.height, screenWidth, screenHeight);
+    *shown = FitPicture(g_video.width, g_video.height, screen.x, screen.y);
     return true;
 }
 
@@ -208,9 +213,8 @@ void Sys_SwapWindow() {
     if (Sys_BeforeSwap)
         Sys_BeforeSwap();
     if (g_video.fullScreen) {
-        int screenWidth = 0, screenHeight = 0;
-        SDL_GL_GetDrawableSize(g_video.window, &screenWidth, &screenHeight);
-        Sys_ShowPictureScaled(g_video.width, g_video.height, screenWidth, screenHeight);
+        const SDL_Point screen = ScreenSize();
+        Sys_ShowPictureScaled(g_video.width, g_video.height, screen.x, screen.y);
     }
     SDL_GL_SwapWindow(g_video.window);
 }
