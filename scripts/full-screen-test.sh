@@ -46,10 +46,9 @@ click() {
   sleep 0.5
 }
 if [ -n "$wine" ]; then
-  # A Wine server left from an earlier run talks to that run's display: stop it.
-  wineserver=$(dirname "$(readlink -f "$(command -v "$wine")")")/wineserver
-  "$wineserver" -k 2>/dev/null || true
-  "$wineserver" -w 2>/dev/null || true
+  source scripts/wine-server.sh
+  find_wine_server "$wine"
+  stop_wine_server
   trap '"$wineserver" -k 2>/dev/null || true' EXIT
   "$wine" "$build/korvath.exe" >"$shots/game.log" 2>&1 &
 else

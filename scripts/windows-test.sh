@@ -31,8 +31,8 @@ out=build/windows
 export WINEPREFIX=${XDG_CACHE_HOME:-$HOME/.cache}/korvath-windows/wineprefix
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH="$root/$out"
 mkdir -p "$WINEPREFIX"
-wineserver=$(dirname "$(readlink -f "$wine")")/wineserver
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+source scripts/wine-server.sh
+find_wine_server "$wine"
 
 # Runs test programs, then stops the Wine server they used, so that the next
 # run starts with the display it is given.
@@ -44,8 +44,7 @@ run_tests() {
       tail -40 $out/tests/$test.log >&2
     fi
   done
-  "$wineserver" -k 2>/dev/null || true
-  "$wineserver" -w 2>/dev/null || true
+  stop_wine_server
   if [ ${#failed[@]} -gt 0 ]; then
     echo "windows-test: failed under Wine: ${failed[*]} (logs in $out/tests/)" >&2
     return 1

@@ -9,12 +9,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 wine=$1
-# A Wine server left from an earlier run still talks to that run's X display,
-# which is gone: stop it, so that this run's programs start one of their own.
-wineserver=$(dirname "$(readlink -f "$(command -v "$wine")")")/wineserver
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-"$wineserver" -k 2>/dev/null || true
-"$wineserver" -w 2>/dev/null || true
+# No Wine server left from an earlier run, with its display gone.
+source scripts/wine-server.sh
+find_wine_server "$wine"
+stop_wine_server
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
 shots=build/windows/window
 source scripts/window-watch.sh
