@@ -155,12 +155,15 @@ int RunMainLoop() {
             if (!HandleEvent(event))
                 return Shutdown(g_dataError ? kExitDataError : kExitNormal);
         const bool held = Sys_ShownDialog();
-        if (g_loop.game.position.GameState != kGameNotStarted && !held) {
+        const bool runs = g_loop.game.position.GameState != kGameNotStarted && !held;
+        if (runs)
             RunFrame();
+        const uint32_t due = held ? g_loop.FrameStartTick + kDialogWaitMs : MainLoopNextDue();
+        if (runs) {
             g_frameAwaited = true;
-            g_frameDueBy = MainLoopNextDue();
+            g_frameDueBy = due;
         }
-        Sys_WaitEvent(held ? g_loop.FrameStartTick + kDialogWaitMs : MainLoopNextDue());
+        Sys_WaitEvent(due);
     }
 }
 
